@@ -1,0 +1,37 @@
+#include "Application.h"
+
+#include "Dialogs.h"
+
+#include <QFont>
+
+#include <exception>
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("zq22lite"));
+    setApplicationDisplayName(QStringLiteral("Зорвел-22 Lite"));
+    // The window keeps the panel maker's fixed 582 x 573 size: the compact font
+    // is what lets every page and the whole menu bar fit in it.
+    QFont compact = font();
+    compact.setPointSize(8);
+    setFont(compact);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        AppException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        AppException(QStringLiteral("Неизвестная ошибка"));
+    }
+    return false;
+}
+
+void Application::AppException(const QString& message)
+{
+    if (m_dialogs)
+        m_dialogs->message(Dialogs::Message::plain(message, QStringLiteral("Exception")));
+}

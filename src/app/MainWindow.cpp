@@ -1,0 +1,211 @@
+#include "MainWindow.h"
+
+#include "ClockLabel.h"
+#include "Dialogs.h"
+#include "StatusLight.h"
+#include "TickClock.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+
+namespace {
+
+const QString Caption = QStringLiteral("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. 19.02.19");
+const QString StandAlone = QStringLiteral("Автономный режим.");
+
+constexpr QSize ClientSize{582, 573};
+constexpr int BottomBarHeight = 31;
+constexpr int StatusWidth = 367;
+constexpr int GaugeWidth = 450;
+
+QAction* commandItem(QMenuBar* bar, const char* name, const QString& caption, bool enabled)
+{
+    QAction* action = bar->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+QWidget* page(const char* name)
+{
+    auto* sheet = new QWidget;
+    sheet->setObjectName(QLatin1String(name));
+    return sheet;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const Platform& platform, QWidget* parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("A_Form"));
+    createMenu();
+    createPages();
+    createBottomBar();
+    FormCreate();
+    setFixedSize(ClientSize);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::FormCreate()
+{
+    setWindowTitle(Caption);
+    m_pageConfig->setCurrentWidget(m_sheetPblSet);
+    setStatus(StandAlone);
+}
+
+void MainWindow::createMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    m_itemLink = bar->addMenu(QStringLiteral("Связь с ППК"));
+    m_itemLink->setObjectName(QStringLiteral("ItemLink"));
+    m_itemLink->menuAction()->setObjectName(QStringLiteral("ItemLink"));
+    m_n1 = m_itemLink->addMenu(QStringLiteral("Локальная"));
+    m_n1->setObjectName(QStringLiteral("N1"));
+    m_usb2 = m_n1->addAction(QStringLiteral("USB"));
+    m_usb2->setObjectName(QStringLiteral("USB2"));
+    m_bt = m_n1->addAction(QStringLiteral("BT"));
+    m_bt->setObjectName(QStringLiteral("BT"));
+    m_n2 = m_itemLink->addAction(QStringLiteral("Удаленная"));
+    m_n2->setObjectName(QStringLiteral("N2"));
+
+    m_itemRead = commandItem(bar, "ItemRead", QStringLiteral("Прочитать"), false);
+    m_itemWr = commandItem(bar, "ItemWr", QStringLiteral("Записать"), false);
+    m_itemSave = commandItem(bar, "ItemSave", QStringLiteral("Сохранить"), true);
+    m_itemLoad = commandItem(bar, "ItemLoad", QStringLiteral("Загрузить"), true);
+    m_itemDefault = commandItem(bar, "ItemDefault", QStringLiteral("Заводские установки"), true);
+    m_itemExit = commandItem(bar, "ItemExit", QStringLiteral("Выход"), true);
+    m_itemExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(m_itemExit, &QAction::triggered, this, &MainWindow::ItemExitClick);
+}
+
+void MainWindow::createPages()
+{
+    m_pageConfig = new QTabWidget;
+    m_pageConfig->setObjectName(QStringLiteral("PageConfig"));
+    m_pageConfig->setTabPosition(QTabWidget::South);
+
+    m_sheetPblSet = page("SheetPblSet");
+    m_sheetZones = page("SheetZones");
+    m_sheetMes = page("SheetMes");
+    m_sheetKS = page("SheetKS");
+    m_pageConfig->addTab(m_sheetPblSet, QStringLiteral("Общие установки"));
+    m_pageConfig->addTab(m_sheetZones, QStringLiteral("Шлейфы сигнализации"));
+    m_pageConfig->addTab(m_sheetMes, QStringLiteral("Тексты извещений"));
+    m_pageConfig->addTab(m_sheetKS, QStringLiteral("Каналы связи"));
+    // Only the general page offers its tab; the others come to the front only
+    // when the program makes them the active page.
+    for (int i = 1; i < m_pageConfig->count(); ++i)
+        m_pageConfig->setTabVisible(i, false);
+
+    m_gauge = new QProgressBar;
+    m_gauge->setObjectName(QStringLiteral("Gauge"));
+    m_gauge->setFormat(QStringLiteral("%p%"));
+    m_gauge->setRange(0, 100);
+    m_gauge->setValue(0);
+    m_gauge->setFixedWidth(GaugeWidth);
+    m_gauge->hide();
+
+    m_wrBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("Записать"));
+    m_wrBtn->setObjectName(QStringLiteral("WrBtn"));
+    m_wrBtn->hide();
+
+    auto* transferRow = new QHBoxLayout;
+    transferRow->addWidget(m_gauge);
+    transferRow->addStretch();
+    transferRow->addWidget(m_wrBtn);
+    auto* generalLayout = new QVBoxLayout(m_sheetPblSet);
+    generalLayout->addStretch();
+    generalLayout->addLayout(transferRow);
+}
+
+void MainWindow::createBottomBar()
+{
+    m_sb = new QLabel;
+    m_sb->setObjectName(QStringLiteral("SB"));
+    m_sb->setFixedWidth(StatusWidth);
+    m_sb->setStyleSheet(QStringLiteral("color: red;"));
+    m_sb->setFrameShape(QFrame::Panel);
+    m_sb->setFrameShadow(QFrame::Sunken);
+
+    m_clock = new ClockLabel;
+    m_clock->setObjectName(QStringLiteral("JvClock1"));
+
+    m_whoLbl = new StatusLight;
+    m_whoLbl->setObjectName(QStringLiteral("WhoLbl"));
+
+    auto* bottomBar = new QWidget;
+    bottomBar->setFixedHeight(BottomBarHeight);
+    auto* barLayout = new QHBoxLayout(bottomBar);
+    barLayout->setContentsMargins(2, 2, 6, 2);
+    barLayout->addWidget(m_sb);
+    barLayout->addWidget(m_clock, 1);
+    barLayout->addWidget(m_whoLbl);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_pageConfig, 1);
+    layout->addWidget(bottomBar);
+    setCentralWidget(central);
+}
+
+void MainWindow::setStatus(const QString& text)
+{
+    m_sb->setText(text);
+}
+
+void MainWindow::EnableAll()
+{
+    m_wrBtn->setVisible(true);
+    m_wrBtn->setEnabled(true);
+    for (QAction* item : {m_itemLink->menuAction(), m_itemWr, m_itemRead, m_itemLoad, m_itemSave, m_itemDefault})
+        item->setEnabled(true);
+}
+
+void MainWindow::DisableAll()
+{
+    m_wrBtn->setVisible(false);
+    m_wrBtn->setEnabled(false);
+    for (QAction* item : {m_itemLink->menuAction(), m_itemWr, m_itemRead, m_itemLoad, m_itemSave, m_itemDefault})
+        item->setEnabled(false);
+}
+
+void MainWindow::M_Delay(int wt)
+{
+    m_platform.clock.delay(Ticks::ticks(wt), [this] { return m_closingFlag; });
+}
+
+void MainWindow::ItemExitClick()
+{
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool MainWindow::FormCloseQuery()
+{
+    const auto answer = m_platform.dialogs.message(Dialogs::Message::question(
+        QStringLiteral("Вы действительно хотите завершить программу?"), QStringLiteral("Завершение работы"),
+        Dialogs::Icon::Question, Dialogs::Answer::No));
+    m_closingFlag = answer == Dialogs::Answer::Yes;
+    return m_closingFlag;
+}

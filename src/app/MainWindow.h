@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ConfigImage.h"
+#include "Platform.h"
+
+#include <QMainWindow>
+
+class ClockLabel;
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class StatusLight;
+
+// A_Form: the one main window. It owns the configuration image, the menu, the
+// page control and the status bar, and the arrangements every other room uses.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows WrBtn and enables it and the six transfer and file commands.
+    void EnableAll();
+    // The exact opposite of EnableAll.
+    void DisableAll();
+    // Waits wt ticks of 55 ms while events go on; returns at once when closing.
+    void M_Delay(int wt);
+
+    bool closingFlag() const { return m_closingFlag; }
+    void setClosingFlag() { m_closingFlag = true; }
+
+    void setStatus(const QString& text);
+
+    ConfigImage& image() { return m_image; }
+
+public Q_SLOTS:
+    void ItemExitClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void createMenu();
+    void createPages();
+    void createBottomBar();
+    // The exit question; true when the user confirms.
+    bool FormCloseQuery();
+
+    Platform m_platform;
+    ConfigImage m_image;
+    bool m_closingFlag = false;
+
+    QMenu* m_itemLink = nullptr;
+    QMenu* m_n1 = nullptr;
+    QAction* m_usb2 = nullptr;
+    QAction* m_bt = nullptr;
+    QAction* m_n2 = nullptr;
+    QAction* m_itemRead = nullptr;
+    QAction* m_itemWr = nullptr;
+    QAction* m_itemSave = nullptr;
+    QAction* m_itemLoad = nullptr;
+    QAction* m_itemDefault = nullptr;
+    QAction* m_itemExit = nullptr;
+
+    QTabWidget* m_pageConfig = nullptr;
+    QWidget* m_sheetPblSet = nullptr;
+    QWidget* m_sheetZones = nullptr;
+    QWidget* m_sheetMes = nullptr;
+    QWidget* m_sheetKS = nullptr;
+    QPushButton* m_wrBtn = nullptr;
+    QProgressBar* m_gauge = nullptr;
+
+    QLabel* m_sb = nullptr;
+    ClockLabel* m_clock = nullptr;
+    StatusLight* m_whoLbl = nullptr;
+};

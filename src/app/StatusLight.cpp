@@ -1,0 +1,21 @@
+#include "StatusLight.h"
+
+namespace {
+constexpr int Diameter = 14;
+}
+
+StatusLight::StatusLight(QWidget* parent)
+    : QLabel(parent)
+{
+    setFixedSize(Diameter, Diameter);
+    setLit(false);
+}
+
+void StatusLight::setLit(bool lit)
+{
+    m_lit = lit;
+    setStyleSheet(QStringLiteral("border: 1px solid #606060; border-radius: %1px; background: %2;")
+                      .arg(Diameter / 2)
+                      .arg(lit ? QStringLiteral("#20c020") : QStringLiteral("#c8c8c8")));
+    setAccessibleDescription(lit ? QStringLiteral("Удаленный ППК подключен") : QStringLiteral("Нет удаленного ППК"));
+}

@@ -1,0 +1,23 @@
+#include "Application.h"
+#include "FirstCopy.h"
+#include "MainWindow.h"
+#include "QtDialogs.h"
+#include "QtTickClock.h"
+#include "SingleInstance.h"
+
+int main(int argc, char* argv[])
+{
+    Application app(argc, argv);
+    QtDialogs dialogs;
+
+    SingleInstance firstCopy;
+    if (!claimFirstCopy(firstCopy, dialogs))
+        return 1;
+
+    QtTickClock clock;
+    MainWindow window(Platform{dialogs, clock});
+    dialogs.setParent(&window);
+    app.setDialogs(&dialogs);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// What the link asks of the main window. The window implements it; link tests
+// use a recording double and need no widgets.
+class LinkHost {
+public:
+    enum class Item { ItemLink, ItemRead, ItemWr, ItemSave, ItemLoad, ItemDefault };
+
+    virtual ~LinkHost() = default;
+
+    virtual void setStatus(const QString& text) = 0;                 // SB
+    virtual void EnableAll() = 0;
+    virtual void DisableAll() = 0;
+    virtual void setItemEnabled(Item item, bool enabled) = 0;
+    virtual void setWrBtnVisible(bool visible) = 0;
+    virtual void setWrBtnEnabled(bool enabled) = 0;
+    virtual void setGaugeVisible(bool visible) = 0;
+    virtual void setGauge(int percent) = 0;
+    virtual void setWhoLit(bool lit) = 0;                            // WhoLbl
+
+    virtual QString accountText() const = 0;                         // EditAccount
+    virtual void showFirstPage() = 0;                                // PageConfig
+    virtual void makeVerSimReadOnly() = 0;
+    virtual void restorePages() = 0;                                 // RestCh, RestDsc, RestTxt
+    virtual void clearSaveRequest() = 0;
+
+    virtual bool closingFlag() const = 0;
+    virtual void setClosingFlag() = 0;
+    virtual void requestClose() = 0;
+    virtual void M_Delay(int ticks) = 0;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+class Dialogs;
+class TickClock;
+
+// The platform implementations chosen in main (or by a test) and handed down.
+struct Platform {
+    Dialogs& dialogs;
+    TickClock& clock;
+};

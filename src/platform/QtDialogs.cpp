@@ -1,0 +1,87 @@
+#include "QtDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSerialPortInfo>
+
+namespace {
+
+QMessageBox::Icon toQt(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Stop: return QMessageBox::Critical;
+    case Dialogs::Icon::Warning: return QMessageBox::Warning;
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const Dialogs::FileRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+Dialogs::Answer QtDialogs::message(const Message& message)
+{
+    QMessageBox box(toQt(message.icon), message.caption, message.text, QMessageBox::NoButton, m_parent);
+    if (message.onTop)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (message.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(message.defaultButton == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (message.buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+std::optional<QString> QtDialogs::openFile(const FileRequest& request)
+{
+    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(const FileRequest& request)
+{
+    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtDialogs::choosePort()
+{
+    // Listed ports show their description; the field also takes a typed device
+    // path, such as the pseudo-terminal of the virtual panel.
+    QStringList choices;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& port : ports) {
+        choices.append(port.description().isEmpty() ? port.systemLocation()
+                                                    : port.systemLocation() + QStringLiteral(" — ") + port.description());
+    }
+    bool ok = false;
+    const QString choice = QInputDialog::getItem(m_parent, QStringLiteral("Выбор порта"),
+                                                 QStringLiteral("Порт ППК (из списка или путь к устройству):"),
+                                                 choices, 0, true, &ok);
+    const QString port = choice.section(QStringLiteral(" — "), 0, 0).trimmed();
+    if (!ok || port.isEmpty())
+        return std::nullopt;
+    return port;
+}

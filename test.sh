@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, runs every test with ctest, then runs them
+# all once more in an AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/deps.sh
+jobs="$(nproc)"
+
+run_suite() {
+  local dir="$1"; shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+  (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+}
+
+echo "== tests =="
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer =="
+run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DZQ_SANITIZE=ON

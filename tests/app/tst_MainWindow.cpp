@@ -1,0 +1,204 @@
+#include "MainWindow.h"
+#include "ScriptedDialogs.h"
+#include "StatusLight.h"
+#include "VirtualClock.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+const QStringList SixItems = {"ItemLink", "ItemWr", "ItemRead", "ItemLoad", "ItemSave", "ItemDefault"};
+
+struct Shell {
+    ScriptedDialogs dialogs;
+    VirtualClock clock;
+    MainWindow window{Platform{dialogs, clock}};
+
+    QAction* item(const QString& name) const { return window.findChild<QAction*>(name); }
+    QPushButton* wrBtn() const { return window.findChild<QPushButton*>("WrBtn"); }
+    QProgressBar* gauge() const { return window.findChild<QProgressBar*>("Gauge"); }
+    QString status() const { return window.findChild<QLabel*>("SB")->text(); }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startArrangement();
+    void captionAndFixedSize();
+    void menuItemsInOrder();
+    void onlyTheGeneralTabIsOffered();
+    void enableAllAndDisableAllTouchExactlyTheirItems();
+    void exitQuestion_data();
+    void exitQuestion();
+    void noClearsAFlagSetBefore();
+    void delayWaitsItsTicks();
+    void delayReturnsAtOnceWhenClosing();
+    void yesDuringADelayEndsTheWait();
+};
+
+void MainWindowTest::startArrangement()
+{
+    Shell shell;
+    shell.window.show();
+    QCOMPARE(shell.status(), QStringLiteral("Автономный режим."));
+    for (const char* name : {"ItemLink", "ItemSave", "ItemLoad", "ItemDefault", "ItemExit", "USB2", "BT", "N2"})
+        QVERIFY2(shell.item(name)->isEnabled(), name);
+    QVERIFY(!shell.item("ItemRead")->isEnabled());
+    QVERIFY(!shell.item("ItemWr")->isEnabled());
+    QVERIFY(!shell.wrBtn()->isVisible());
+    QVERIFY(!shell.gauge()->isVisible());
+    QVERIFY(!shell.window.findChild<StatusLight*>("WhoLbl")->isLit());
+    QVERIFY(!shell.window.closingFlag());
+}
+
+void MainWindowTest::captionAndFixedSize()
+{
+    Shell shell;
+    QCOMPARE(shell.window.windowTitle(), QStringLiteral("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. 19.02.19"));
+    QCOMPARE(shell.window.minimumSize(), QSize(582, 573));
+    QCOMPARE(shell.window.maximumSize(), QSize(582, 573));
+}
+
+void MainWindowTest::menuItemsInOrder()
+{
+    Shell shell;
+    QStringList captions;
+    for (QAction* action : shell.window.findChild<QWidget*>("MainMenu")->actions())
+        captions << action->text();
+    QCOMPARE(captions, (QStringList{"Связь с ППК", "Прочитать", "Записать", "Сохранить", "Загрузить",
+                                    "Заводские установки", "Выход"}));
+    QCOMPARE(shell.item("USB2")->text(), QStringLiteral("USB"));
+    QCOMPARE(shell.item("BT")->text(), QStringLiteral("BT"));
+    QCOMPARE(shell.item("N2")->text(), QStringLiteral("Удаленная"));
+    QVERIFY(!shell.item("ItemExit")->icon().isNull());
+}
+
+void MainWindowTest::onlyTheGeneralTabIsOffered()
+{
+    Shell shell;
+    auto* pages = shell.window.findChild<QTabWidget*>("PageConfig");
+    QCOMPARE(pages->count(), 4);
+    const QStringList names = {"SheetPblSet", "SheetZones", "SheetMes", "SheetKS"};
+    const QStringList captions = {"Общие установки", "Шлейфы сигнализации", "Тексты извещений", "Каналы связи"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(pages->widget(i)->objectName(), names[i]);
+        QCOMPARE(pages->tabText(i), captions[i]);
+        QCOMPARE(pages->isTabVisible(i), i == 0);
+    }
+    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(pages->tabPosition(), QTabWidget::South);
+}
+
+void MainWindowTest::enableAllAndDisableAllTouchExactlyTheirItems()
+{
+    Shell shell;
+    shell.window.show();
+    shell.window.setStatus(QStringLiteral("status"));
+    shell.gauge()->setVisible(false);
+
+    shell.window.EnableAll();
+    for (const QString& name : SixItems)
+        QVERIFY2(shell.item(name)->isEnabled(), qPrintable(name));
+    QVERIFY(shell.wrBtn()->isVisible() && shell.wrBtn()->isEnabled());
+    QVERIFY(!shell.gauge()->isVisible());
+    QCOMPARE(shell.status(), QStringLiteral("status"));
+
+    shell.window.DisableAll();
+    for (const QString& name : SixItems)
+        QVERIFY2(!shell.item(name)->isEnabled(), qPrintable(name));
+    QVERIFY(!shell.wrBtn()->isVisible() && !shell.wrBtn()->isEnabled());
+    QVERIFY(shell.item("ItemExit")->isEnabled());
+    QVERIFY(shell.item("USB2")->isEnabled());  // the submenu items themselves are left alone
+    QCOMPARE(shell.status(), QStringLiteral("status"));
+}
+
+void MainWindowTest::exitQuestion_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::newRow("close button, Yes") << false << Dialogs::Answer::Yes;
+    QTest::newRow("close button, No") << false << Dialogs::Answer::No;
+    QTest::newRow("Выход, Yes") << true << Dialogs::Answer::Yes;
+    QTest::newRow("Выход, No") << true << Dialogs::Answer::No;
+}
+
+void MainWindowTest::exitQuestion()
+{
+    QFETCH(bool, byMenu);
+    QFETCH(Dialogs::Answer, answer);
+    Shell shell;
+    shell.window.show();
+    shell.dialogs.answer(answer);
+    if (byMenu)
+        shell.item("ItemExit")->trigger();
+    else
+        shell.window.close();
+
+    QCOMPARE(shell.dialogs.shown().size(), 1);
+    const Dialogs::Message& asked = shell.dialogs.last();
+    QCOMPARE(asked.text, QStringLiteral("Вы действительно хотите завершить программу?"));
+    QCOMPARE(asked.caption, QStringLiteral("Завершение работы"));
+    QCOMPARE(asked.icon, Dialogs::Icon::Question);
+    QCOMPARE(asked.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(asked.defaultButton, Dialogs::Answer::No);
+
+    const bool yes = answer == Dialogs::Answer::Yes;
+    QCOMPARE(shell.window.closingFlag(), yes);
+    QCOMPARE(shell.window.isVisible(), !yes);
+    QCOMPARE(shell.status(), QStringLiteral("Автономный режим."));
+}
+
+void MainWindowTest::noClearsAFlagSetBefore()
+{
+    Shell shell;
+    shell.window.show();
+    shell.window.setClosingFlag();
+    shell.dialogs.answer(Dialogs::Answer::No);
+    shell.window.close();
+    QVERIFY(!shell.window.closingFlag());
+    QVERIFY(shell.window.isVisible());
+}
+
+void MainWindowTest::delayWaitsItsTicks()
+{
+    Shell shell;
+    int fired = 0;
+    auto timer = shell.clock.createTimer(TickClock::Mode::SingleShot, [&] { ++fired; });
+    timer->start(Ticks::ticks(20));
+    shell.window.M_Delay(19);
+    QCOMPARE(fired, 0);
+    QCOMPARE(shell.clock.now(), Ticks::ticks(19));
+    shell.window.M_Delay(1);
+    QCOMPARE(fired, 1);
+    QCOMPARE(shell.clock.now(), Ticks::ticks(20));
+}
+
+void MainWindowTest::delayReturnsAtOnceWhenClosing()
+{
+    Shell shell;
+    shell.window.setClosingFlag();
+    shell.window.M_Delay(20);
+    QCOMPARE(shell.clock.now(), Ticks::ticks(0));
+}
+
+void MainWindowTest::yesDuringADelayEndsTheWait()
+{
+    Shell shell;
+    shell.window.show();
+    shell.dialogs.answer(Dialogs::Answer::Yes);
+    auto timer = shell.clock.createTimer(TickClock::Mode::SingleShot, [&] { shell.window.close(); });
+    timer->start(Ticks::ticks(3));
+    shell.window.M_Delay(20);
+    QVERIFY(shell.window.closingFlag());
+    QCOMPARE(shell.clock.now(), Ticks::ticks(3));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_MainWindow.moc"
