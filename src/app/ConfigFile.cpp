@@ -1,0 +1,52 @@
+#include "ConfigFile.h"
+
+#include "ConfigImage.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace ConfigFile {
+
+bool signatureMatches(const QByteArray& header)
+{
+    return header.size() >= Signature.size() && header[0] == Signature[0] && header[1] == Signature[1]
+        && header[4] == Signature[4] && header[5] == Signature[5];
+}
+
+std::optional<QString> write(const QString& path, const ConfigImage& image)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // A full disk may only show when the buffer is flushed, and commit() does
+    // not always notice it there: flush first and give up on any failure.
+    if (file.write(Signature) != Signature.size() || file.write(image.bytes()) != image.bytes().size()
+        || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+Contents read(const QString& path)
+{
+    Contents contents;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        contents.error = file.errorString();
+        return contents;
+    }
+    const QByteArray bytes = file.read(FileSize);
+    contents.header = bytes.left(Signature.size());
+    contents.image = bytes.mid(Signature.size());
+    if (file.error() != QFileDevice::NoError)
+        contents.error = file.errorString();
+    else if (bytes.size() < FileSize)
+        contents.error = QStringLiteral("файл короче %1 байт").arg(FileSize);
+    return contents;
+}
+
+} // namespace ConfigFile

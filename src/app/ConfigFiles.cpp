@@ -1,0 +1,95 @@
+#include "ConfigFiles.h"
+
+#include "ConfigFile.h"
+#include "ConfigImage.h"
+#include "Dialogs.h"
+#include "SettingsStore.h"
+
+#include <exception>
+
+namespace {
+
+const QString LoadCaption = QStringLiteral("Загрузка конфигурации");
+const QStringList Filters = {QStringLiteral("Конфигурации Зорвел Lite (EC*.q22)"), QStringLiteral("Все файлы (*.*)")};
+const QString Extension = QStringLiteral(".q22");
+
+} // namespace
+
+ConfigFiles::ConfigFiles(ConfigImage& image, Dialogs& dialogs, const SettingsStore& settings)
+    : m_image(image)
+    , m_dialogs(dialogs)
+    , m_settings(settings)
+{
+}
+
+void ConfigFiles::readPresetFolder()
+{
+    m_folder = m_settings.readString(SettingsKey, FolderValue).value_or(QString());
+}
+
+bool ConfigFiles::saveImage(const QString& account)
+{
+    const auto path = m_dialogs.saveFile(
+        {QStringLiteral("Сохранение конфигурации"), m_folder, account, Filters, QStringLiteral("q22")});
+    if (!path)
+        return false;
+    if (const auto error = ConfigFile::write(*path, m_image)) {
+        // The previous file, if any, is untouched: say why the new one is not there.
+        m_dialogs.message(Dialogs::Message::error(
+            QStringLiteral("Не удалось сохранить конфигурацию в файл %1.\n%2").arg(*path, *error),
+            QStringLiteral("Сохранение конфигурации")));
+        return false;
+    }
+    return true;
+}
+
+void ConfigFiles::ItemLoadClick(const Pages& pages)
+{
+    const auto path = m_dialogs.openFile({QString(), m_folder, QString(), Filters, QString()});
+    if (!path)
+        return;
+    pages.makeVerSimReadOnly();
+    m_image.clear();
+
+    const ConfigFile::Contents contents = ConfigFile::read(*path);
+    if (contents.header.size() < ConfigFile::Signature.size() && contents.error) {
+        fatalLoadError();
+        return;
+    }
+    if (!acceptsFile(*path, contents.header))
+        return;
+    m_image.assign(contents.image);
+    if (contents.error) {
+        fatalLoadError();
+        return;
+    }
+    try {
+        pages.restore();
+    } catch (const std::exception&) {
+        fatalLoadError();
+    }
+}
+
+bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header)
+{
+    // The extension is recognised in either case, but a file that is plainly
+    // not a configuration is refused with a word rather than in silence.
+    if (!path.contains(Extension, Qt::CaseInsensitive)) {
+        m_dialogs.message(Dialogs::Message::warning(
+            QStringLiteral("Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.").arg(path),
+            LoadCaption));
+        return false;
+    }
+    if (ConfigFile::signatureMatches(header))
+        return true;
+    const auto answer = m_dialogs.message(Dialogs::Message::question(
+        QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?"), LoadCaption,
+        Dialogs::Icon::Warning, Dialogs::Answer::Yes, false));
+    return answer == Dialogs::Answer::Yes;
+}
+
+void ConfigFiles::fatalLoadError()
+{
+    m_dialogs.message(Dialogs::Message::error(QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена."),
+                                              LoadCaption, false));
+}

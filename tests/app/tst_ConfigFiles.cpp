@@ -1,0 +1,293 @@
+#include "ConfigFile.h"
+#include "ConfigFiles.h"
+#include "ConfigImage.h"
+#include "QtSettingsStore.h"
+#include "ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+class FixedSettings final : public SettingsStore {
+public:
+    std::optional<QString> folder;
+    std::optional<QString> readString(const QString& key, const QString& valueName) const override
+    {
+        return key == ConfigFiles::SettingsKey && valueName == ConfigFiles::FolderValue ? folder : std::nullopt;
+    }
+};
+
+ConfigImage sampleImage()
+{
+    ConfigImage image;
+    for (int p = 1; p <= ConfigImage::Size; ++p)
+        image.setByteAt(p, static_cast<std::uint8_t>(p * 31 + 7));
+    return image;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The files commands with a scripted user and a record of what the pages saw.
+struct Fixture {
+    QTemporaryDir dir;
+    ConfigImage image;
+    ScriptedDialogs dialogs;
+    FixedSettings settings;
+    ConfigFiles files{image, dialogs, settings};
+    int restored = 0;
+    bool verSimReadOnly = false;
+    ConfigImage imageAtRestore;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void load(const QString& path)
+    {
+        dialogs.answerOpen(path);
+        files.ItemLoadClick({[this] { verSimReadOnly = true; },
+                             [this] {
+                                 ++restored;
+                                 imageAtRestore = image;
+                             }});
+    }
+};
+
+const QString FatalError = QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена.");
+const QString FormatQuestion = QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
+
+} // namespace
+
+class ConfigFilesTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void savedFileIsSignatureAndImage();
+    void saveDialogProposesTheIdentifierInThePresetFolder();
+    void cancelledSaveWritesNothing();
+    void failedSaveKeepsThePreviousFile();
+    void saveIntoAMissingFolderSaysWhy();
+    void loadRestoresWhatWasSaved();
+    void loadDecisions_data();
+    void loadDecisions();
+    void shortFileIsAFatalErrorAndKeepsWhatWasRead();
+    void unreadableFileIsAFatalError();
+    void errorWhileRestoringIsAFatalError();
+    void cancelledLoadChangesNothing();
+    void presetFolderFromTheSystemSettings();
+};
+
+void ConfigFilesTest::savedFileIsSignatureAndImage()
+{
+    Fixture f;
+    f.image = sampleImage();
+    f.dialogs.answerSave(f.path("EC22.q22"));
+    QVERIFY(f.files.saveImage(QStringLiteral("EC22")));
+    const QByteArray bytes = readBytes(f.path("EC22.q22"));
+    QCOMPARE(bytes.size(), 9425);
+    QCOMPARE(bytes.left(6), QByteArray::fromHex("5A512E333255"));
+    QCOMPARE(bytes.mid(6), f.image.bytes());
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void ConfigFilesTest::saveDialogProposesTheIdentifierInThePresetFolder()
+{
+    Fixture f;
+    f.settings.folder = f.dir.path();
+    f.files.readPresetFolder();
+    f.files.saveImage(QStringLiteral("EC22"));
+    QCOMPARE(f.dialogs.saveRequests().size(), 1);
+    const Dialogs::FileRequest& asked = f.dialogs.saveRequests().constFirst();
+    QCOMPARE(asked.title, QStringLiteral("Сохранение конфигурации"));
+    QCOMPARE(asked.fileName, QStringLiteral("EC22"));
+    QCOMPARE(asked.folder, f.dir.path());
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("q22"));
+    QCOMPARE(asked.filters.constFirst(), QStringLiteral("Конфигурации Зорвел Lite (EC*.q22)"));
+}
+
+void ConfigFilesTest::cancelledSaveWritesNothing()
+{
+    Fixture f;
+    f.dialogs.answerSave(std::nullopt);
+    QVERIFY(!f.files.saveImage(QStringLiteral("EC22")));
+    QVERIFY(QDir(f.dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void ConfigFilesTest::failedSaveKeepsThePreviousFile()
+{
+    Fixture f;
+    const QString target = f.path("EC22.q22");
+    writeBytes(target, "previous configuration");
+    f.image = sampleImage();
+    f.dialogs.answerSave(target);
+
+    // A file-size limit makes the disk refuse the new file half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = f.files.saveImage(QStringLiteral("EC22"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    QVERIFY(!written);
+    QCOMPARE(readBytes(target), QByteArray("previous configuration"));
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QCOMPARE(f.dialogs.last().caption, QStringLiteral("Сохранение конфигурации"));
+    QCOMPARE(f.dialogs.last().icon, Dialogs::Icon::Stop);
+    QVERIFY(f.dialogs.last().text.contains(target));
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("EC22.q22")});
+}
+
+void ConfigFilesTest::saveIntoAMissingFolderSaysWhy()
+{
+    Fixture f;
+    f.dialogs.answerSave(f.path("missing/EC22.q22"));
+    QVERIFY(!f.files.saveImage(QStringLiteral("EC22")));
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QVERIFY(f.dialogs.last().text.startsWith(QStringLiteral("Не удалось сохранить конфигурацию")));
+}
+
+void ConfigFilesTest::loadRestoresWhatWasSaved()
+{
+    Fixture f;
+    f.image = sampleImage();
+    const ConfigImage saved = f.image;
+    f.dialogs.answerSave(f.path("EC22.q22"));
+    QVERIFY(f.files.saveImage(QStringLiteral("EC22")));
+    f.image.clear();
+    f.load(f.path("EC22.q22"));
+    QCOMPARE(f.restored, 1);
+    QVERIFY(f.imageAtRestore == saved);
+    QVERIFY(f.verSimReadOnly);
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void ConfigFilesTest::loadDecisions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("signature");
+    QTest::addColumn<QList<Dialogs::Answer>>("answers");
+    QTest::addColumn<QString>("shown");   // the one box shown, or empty
+    QTest::addColumn<bool>("loaded");
+
+    const QList<Dialogs::Answer> none;
+    const QString warnNotConfig = QStringLiteral("не является файлом конфигурации");
+    QTest::newRow("matching signature") << "EC22.q22" << QByteArray("ZQ.32U") << none << QString() << true;
+    QTest::newRow("bytes 3 and 4 not compared") << "EC22.q22" << QByteArray("ZQxy2U") << none << QString() << true;
+    QTest::newRow("foreign signature, Yes") << "EC22.q22" << QByteArray("AB.32U") << QList{Dialogs::Answer::Yes}
+                                            << FormatQuestion << true;
+    QTest::newRow("foreign signature, No") << "EC22.q22" << QByteArray("ZQ.31U") << QList{Dialogs::Answer::No}
+                                           << FormatQuestion << false;
+    QTest::newRow("upper-case extension") << "EC22.Q22" << QByteArray("ZQ.32U") << none << QString() << true;
+    QTest::newRow("not a configuration file") << "backup.bin" << QByteArray("ZQ.32U") << none << warnNotConfig << false;
+    QTest::newRow("folder named .q22") << "old.q22/backup.bin" << QByteArray("ZQ.32U") << none << QString() << true;
+}
+
+void ConfigFilesTest::loadDecisions()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, signature);
+    QFETCH(QList<Dialogs::Answer>, answers);
+    QFETCH(QString, shown);
+    QFETCH(bool, loaded);
+
+    Fixture f;
+    QDir(f.dir.path()).mkpath(QFileInfo(f.path(name)).path());
+    const ConfigImage sample = sampleImage();
+    writeBytes(f.path(name), signature + sample.bytes());
+    for (Dialogs::Answer answer : answers)
+        f.dialogs.answer(answer);
+    f.image.setByteAt(1, 0xEE);
+
+    f.load(f.path(name));
+
+    QCOMPARE(f.restored, loaded ? 1 : 0);
+    if (loaded)
+        QVERIFY(f.image == sample);
+    else
+        QCOMPARE(f.image.bytes(), QByteArray(9419, '\0'));
+    if (shown.isEmpty()) {
+        QVERIFY(f.dialogs.shown().isEmpty());
+    } else {
+        QCOMPARE(f.dialogs.shown().size(), 1);
+        QVERIFY(f.dialogs.last().text.contains(shown));
+        QCOMPARE(f.dialogs.last().caption, QStringLiteral("Загрузка конфигурации"));
+    }
+}
+
+void ConfigFilesTest::shortFileIsAFatalErrorAndKeepsWhatWasRead()
+{
+    Fixture f;
+    writeBytes(f.path("short.q22"), QByteArray("ZQ.32U") + QByteArray(94, '\x07'));
+    f.load(f.path("short.q22"));
+    QCOMPARE(f.restored, 0);
+    QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+    QCOMPARE(f.dialogs.last().icon, Dialogs::Icon::Stop);
+    QCOMPARE(f.image.bytes(), QByteArray(94, '\x07') + QByteArray(9419 - 94, '\0'));
+}
+
+void ConfigFilesTest::unreadableFileIsAFatalError()
+{
+    Fixture f;
+    f.load(f.path("absent.q22"));
+    QCOMPARE(f.restored, 0);
+    QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+}
+
+void ConfigFilesTest::errorWhileRestoringIsAFatalError()
+{
+    Fixture f;
+    writeBytes(f.path("EC22.q22"), QByteArray("ZQ.32U") + sampleImage().bytes());
+    f.dialogs.answerOpen(f.path("EC22.q22"));
+    f.files.ItemLoadClick({[] {}, [] { throw std::runtime_error("restore failed"); }});
+    QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+}
+
+void ConfigFilesTest::cancelledLoadChangesNothing()
+{
+    Fixture f;
+    f.image.setByteAt(5, 0x55);
+    f.dialogs.answerOpen(std::nullopt);
+    f.files.ItemLoadClick({[&f] { f.verSimReadOnly = true; }, [&f] { ++f.restored; }});
+    QCOMPARE(f.image.byteAt(5), 0x55);
+    QVERIFY(!f.verSimReadOnly);
+    QCOMPARE(f.restored, 0);
+}
+
+void ConfigFilesTest::presetFolderFromTheSystemSettings()
+{
+    QTemporaryDir system;
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, system.path());
+    QtSettingsStore store;
+    QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), std::nullopt);
+
+    QDir(system.path()).mkpath(QStringLiteral("QUORIX"));
+    writeBytes(system.filePath("QUORIX/Configs.ini"), "[Zorvel]\nOther=1\n");
+    QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), std::nullopt);
+
+    writeBytes(system.filePath("QUORIX/Configs.ini"), "[Zorvel/Zorvel22]\nDirZorv22=/srv/configs\n");
+    QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), QStringLiteral("/srv/configs"));
+
+    writeBytes(system.filePath("QUORIX/Configs.ini"), "[Zorvel/Zorvel22]\nOther=1\n");
+    QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), QString());
+}
+
+QTEST_GUILESS_MAIN(ConfigFilesTest)
+#include "tst_ConfigFiles.moc"
