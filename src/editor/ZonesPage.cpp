@@ -28,7 +28,7 @@ constexpr int FactoryDelay = 30;
 const QString FactorySensitivity = QStringLiteral("60");
 constexpr int GroupNumberWidth = 30;
 constexpr int GroupTimeWidth = 55;
-constexpr int ZoneListWidth = 56;
+constexpr int ZoneListWidth = 60;
 constexpr int UsersScrollBarRoom = 18;
 
 QTableView* tableView(const char* name, QAbstractItemModel* model)
@@ -115,8 +115,9 @@ void ZonesPage::createLayout()
     m_grGrid->setColumnWidth(1, GroupTimeWidth);
     m_grGrid->setColumnWidth(2, GroupTimeWidth);
     m_grGrid->setFixedWidth(GroupNumberWidth + 2 * GroupTimeWidth + 2 * m_grGrid->frameWidth());
-    m_shGrid->horizontalHeader()->setStretchLastSection(true);
-    m_shGrid->setFixedWidth(ZoneListWidth);
+    m_shGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_shGrid->setColumnWidth(0, ZoneListWidth);
+    m_shGrid->setFixedWidth(ZoneListWidth + 2 * m_shGrid->frameWidth());
     m_gridZone->setFixedSize(m_gridZone->fullSize());
     m_gridUsers->setFixedWidth(m_gridUsers->fullSize().width() + UsersScrollBarRoom);
 
