@@ -40,12 +40,16 @@ bool allowedInEntryDelay(QChar c)
 
 QWidget* ZoneCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
-    // GridZoneGetEditMask: both number rows take the same four-digit template.
     auto* editor = new QLineEdit(parent);
-    editor->setInputMask(EditMask);
+    editor->setInputMask(GridZoneGetEditMask(index.row() + 1));
     editor->setFrame(false);
     editor->setProperty(RowProperty, index.row() + 1);
     return editor;
+}
+
+QString ZoneCellDelegate::GridZoneGetEditMask(int row)
+{
+    return row == ZoneGrid::RowSensitivity || row == ZoneGrid::RowEntry ? EditMask : QString();
 }
 
 void ZoneCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const

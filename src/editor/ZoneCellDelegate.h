@@ -19,6 +19,9 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
+    // The edit template of a zone grid row: the number rows take four digits.
+    static QString GridZoneGetEditMask(int row);
+
 private:
     // GridZoneKeyPress: true when the key is to be discarded.
     bool GridZoneKeyPress(const class QLineEdit& editor, const class QKeyEvent& key) const;
