@@ -153,8 +153,8 @@ void ZonesPage::createLayout()
     auto* lower = new QHBoxLayout;
     lower->addLayout(groupsColumn);
     lower->addLayout(zonesColumn);
-    lower->addStretch();
     lower->addLayout(usersColumn);
+    lower->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
