@@ -30,6 +30,7 @@ constexpr int GroupNumberWidth = 30;
 constexpr int GroupTimeWidth = 55;
 constexpr int ZoneListWidth = 60;
 constexpr int UsersScrollBarRoom = 18;
+constexpr int GroupButtonWidth = 32;
 
 QTableView* tableView(const char* name, QAbstractItemModel* model)
 {
@@ -62,6 +63,7 @@ QPushButton* groupButton(const char* name, const QString& caption, const QString
     auto* button = new QPushButton(caption);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(hint);
+    button->setFixedWidth(GroupButtonWidth);
     return button;
 }
 
