@@ -3,7 +3,9 @@
 #include "ClockLabel.h"
 #include "Dialogs.h"
 #include "StatusLight.h"
+#include "TextsPage.h"
 #include "TickClock.h"
+#include "ZonesPage.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -104,6 +106,13 @@ void MainWindow::createPages()
     m_pageConfig->addTab(m_sheetZones, QStringLiteral("Шлейфы сигнализации"));
     m_pageConfig->addTab(m_sheetMes, QStringLiteral("Тексты извещений"));
     m_pageConfig->addTab(m_sheetKS, QStringLiteral("Каналы связи"));
+    m_zonesPage = new ZonesPage(m_platform.dialogs);
+    m_textsPage = new TextsPage;
+    for (auto [sheet, content] : {std::pair<QWidget*, QWidget*>{m_sheetZones, m_zonesPage}, {m_sheetMes, m_textsPage}}) {
+        auto* layout = new QVBoxLayout(sheet);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(content);
+    }
     // Only the general page offers its tab; the others come to the front only
     // when the program makes them the active page.
     for (int i = 1; i < m_pageConfig->count(); ++i)

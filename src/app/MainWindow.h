@@ -13,6 +13,8 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class StatusLight;
+class TextsPage;
+class ZonesPage;
 
 // A_Form: the one main window. It owns the configuration image, the menu, the
 // page control and the status bar, and the arrangements every other room uses.
@@ -35,6 +37,8 @@ public:
     void setStatus(const QString& text);
 
     ConfigImage& image() { return m_image; }
+    ZonesPage& zonesPage() { return *m_zonesPage; }
+    TextsPage& textsPage() { return *m_textsPage; }
 
 public Q_SLOTS:
     void ItemExitClick();
@@ -71,6 +75,8 @@ private:
     QWidget* m_sheetZones = nullptr;
     QWidget* m_sheetMes = nullptr;
     QWidget* m_sheetKS = nullptr;
+    ZonesPage* m_zonesPage = nullptr;
+    TextsPage* m_textsPage = nullptr;
     QPushButton* m_wrBtn = nullptr;
     QProgressBar* m_gauge = nullptr;
 

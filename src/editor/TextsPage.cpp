@@ -1,0 +1,146 @@
+#include "TextsPage.h"
+
+#include "GridSizes.h"
+#include "StringGrid.h"
+#include "TextCellDelegate.h"
+
+#include <QBoxLayout>
+#include <QTabWidget>
+
+namespace {
+
+const QString TextTitle = QStringLiteral("                Текст извещения");
+
+StringGrid* textGrid(const char* name, int columns, int rows, std::initializer_list<int> widths,
+                     TextCellDelegate::Mode mode)
+{
+    auto* grid = new StringGrid(QLatin1String(name), columns, rows);
+    grid->setColumnWidths(widths);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setItemDelegate(new TextCellDelegate(mode, grid));
+    return grid;
+}
+
+// A grid that shows all its rows keeps exactly its own height.
+void fitHeight(StringGrid* grid)
+{
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setFixedHeight(grid->fullSize().height());
+}
+
+QWidget* sheet(const char* name, std::initializer_list<StringGrid*> grids)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    for (StringGrid* grid : grids)
+        layout->addWidget(grid, grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff ? 0 : 1);
+    layout->addStretch();
+    return page;
+}
+
+void putRows(StringGrid& grid, const QStringList& titles, const QList<QStringList>& rows)
+{
+    for (int column = 0; column < titles.size(); ++column)
+        grid.setCell(column, 0, titles.at(column));
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows.at(row).size(); ++column)
+            grid.setCell(column, row + 1, rows.at(row).at(column));
+    }
+}
+
+} // namespace
+
+TextsPage::TextsPage(QWidget* parent)
+    : QWidget(parent)
+    , m_mesPageControl(new QTabWidget)
+    , m_sysMesGrid(textGrid("SysMesGrid", 2, 12, {160, 404}, TextCellDelegate::Mode::LimitTyping))
+    , m_alarmMesGrid(textGrid("AlarmMesGrid", 2, 17, {160, 385}, TextCellDelegate::Mode::LimitTyping))
+    , m_armMesGrid(textGrid("ArmMesGrid", 3, 33, {162, 194, 188}, TextCellDelegate::Mode::LimitTyping))
+    , m_grNameGrid(textGrid("GrNameGrid", 2, 9, {160, 404}, TextCellDelegate::Mode::ShortenStart))
+    , m_statusGrid(textGrid("StatusGrid", 2, 5, {190, 373}, TextCellDelegate::Mode::ShortenStart))
+{
+    setObjectName(QStringLiteral("TextsPage"));
+    fitHeight(m_sysMesGrid);
+    fitHeight(m_grNameGrid);
+    fitHeight(m_statusGrid);
+    m_mesPageControl->setObjectName(QStringLiteral("MesPageControl"));
+    m_mesPageControl->addTab(sheet("ZoneMesSheet", {m_sysMesGrid, m_alarmMesGrid}),
+                             QStringLiteral("Шлейфы сигнализации"));
+    m_mesPageControl->addTab(sheet("ArmedMesSheet", {m_armMesGrid}), QStringLiteral("Постановка/Снятие"));
+    m_mesPageControl->addTab(sheet("tsGR", {m_grNameGrid, m_statusGrid}), QStringLiteral("Группы/Состояние"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_mesPageControl);
+}
+
+void TextsPage::putFactoryTexts()
+{
+    putSystemTexts();
+    putAlarmTexts();
+    putGroupNames();
+    putStatusTexts();
+    putArmTexts();
+}
+
+void TextsPage::putSystemTexts()
+{
+    putRows(*m_sysMesGrid, {QStringLiteral("  Извещение"), TextTitle},
+            {
+                {QStringLiteral("Тревога ШС ТМР"), QStringLiteral("Тревога ШС ТМР")},
+                {QStringLiteral("Разряд аккум."), QStringLiteral("Разряд (отказ) аккумулятора")},
+                {QStringLiteral("Откл. 220 В"), QStringLiteral("Отключение сети 220 В")},
+                {QStringLiteral("Тампер клав."), QStringLiteral("Вскрытие (отрыв) клавиатуры")},
+                {QStringLiteral("Связь с клав."), QStringLiteral("Нарушение связи с клавиатурой")},
+                {QStringLiteral("Подбор пароля"), QStringLiteral("Попытка подбора пароля")},
+                {QString(), QStringLiteral("Восст. ШС ТМР")},
+                {QStringLiteral("Восст. аккум."), QStringLiteral("Восст. аккумулятора")},
+                {QStringLiteral("Восст. 220 В"), QStringLiteral("Сеть 220В в норме")},
+                {QStringLiteral("Восст. тампер клав."), QStringLiteral("Корпус клавиатуры закрыт")},
+                {QStringLiteral("Восст. связь с клав."), QStringLiteral("Связь с клав. восст.")},
+            });
+}
+
+void TextsPage::putAlarmTexts()
+{
+    QList<QStringList> rows;
+    for (int zone = 1; zone <= GridSizes::Zones; ++zone)
+        rows.append({QStringLiteral("Тревога шлейф %1").arg(zone), QStringLiteral("Тревога ШС %1").arg(zone)});
+    for (int zone = 1; zone <= GridSizes::Zones; ++zone)
+        rows.append({QStringLiteral("Восст. шлейф %1").arg(zone), QStringLiteral("Восст. ШС %1").arg(zone)});
+    putRows(*m_alarmMesGrid, {QStringLiteral("    Шлейф"), TextTitle}, rows);
+}
+
+void TextsPage::putGroupNames()
+{
+    QList<QStringList> rows;
+    for (int group = 1; group <= GridSizes::MaxGroups; ++group)
+        rows.append({QStringLiteral("   № %1").arg(group), QStringLiteral("ППК ")});
+    putRows(*m_grNameGrid, {QStringLiteral("       Номер группы"), QStringLiteral("                Наименование")},
+            rows);
+}
+
+void TextsPage::putStatusTexts()
+{
+    putRows(*m_statusGrid, {QStringLiteral("          Состояние"), QStringLiteral("                Описание")},
+            {
+                {QStringLiteral("Без охраны, без тревог"), QStringLiteral("Снят, без тревог")},
+                {QStringLiteral("Под охраной, тревога "), QStringLiteral("Охр., тревога")},
+                {QStringLiteral("Под охраной, без тревог"), QStringLiteral("Охр., без тревог")},
+                {QStringLiteral("Без охраны, тревога "), QStringLiteral("Снят, тревога")},
+            });
+}
+
+void TextsPage::putArmTexts()
+{
+    QList<QStringList> rows;
+    for (int user = 1; user <= GridSizes::MaxUsers; ++user)
+        rows.append({QStringLiteral("      №%1").arg(user), QStringLiteral("Пост. ключ/пользователь %1").arg(user),
+                     QStringLiteral("Снят ключ/пользователь %1").arg(user)});
+    putRows(*m_armMesGrid, {QStringLiteral("Пользователь №"), QStringLiteral(" Постановка"), QStringLiteral(" Снятие")},
+            rows);
+}

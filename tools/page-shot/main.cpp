@@ -1,0 +1,39 @@
+// Shows the real main window with one of its pages in front, filled with the
+// factory texts and zones, so the pages whose tabs are hidden can be looked at.
+// Usage: zq22-page-shot <page objectName>, for example SheetZones or SheetMes.
+#include "Application.h"
+#include "MainWindow.h"
+#include "QtDialogs.h"
+#include "QtTickClock.h"
+#include "TextsPage.h"
+#include "ZonesPage.h"
+
+#include <QTabWidget>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    Application app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: zq22-page-shot <page objectName>\n";
+        return 2;
+    }
+    QtDialogs dialogs;
+    QtTickClock clock;
+    MainWindow window(Platform{dialogs, clock});
+    dialogs.setParent(&window);
+    app.setDialogs(&dialogs);
+
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageConfig"));
+    auto* page = pages ? pages->findChild<QWidget*>(args.at(1)) : nullptr;
+    if (!page || pages->indexOf(page) < 0) {
+        QTextStream(stderr) << "no page named " << args.at(1) << "\n";
+        return 2;
+    }
+    window.zonesPage().putFactoryDefaults();
+    window.textsPage().putFactoryTexts();
+    pages->setCurrentWidget(page);
+    window.show();
+    return app.exec();
+}
