@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class ClockLabel;
+class GeneralPage;
 class QAction;
 class QLabel;
 class QMenu;
@@ -35,6 +36,7 @@ public:
     void setStatus(const QString& text);
 
     ConfigImage& image() { return m_image; }
+    GeneralPage& generalPage() { return *m_generalPage; }
 
 public Q_SLOTS:
     void ItemExitClick();
@@ -71,6 +73,7 @@ private:
     QWidget* m_sheetZones = nullptr;
     QWidget* m_sheetMes = nullptr;
     QWidget* m_sheetKS = nullptr;
+    GeneralPage* m_generalPage = nullptr;
     QPushButton* m_wrBtn = nullptr;
     QProgressBar* m_gauge = nullptr;
 
