@@ -179,7 +179,7 @@ void ChannelPagesTest::pblApnGoesWithThePblAddress()
 void ChannelPagesTest::dhcp()
 {
     GeneralPageHarness harness;
-    harness.window.show();
+    harness.show();
     auto* dhcp = harness.find<RadioGroup>("DHCP_OnOff");
     auto* settings = harness.find<QWidget>("SetDHCP");
     QCOMPARE(dhcp->itemIndex(), 1);

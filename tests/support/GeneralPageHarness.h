@@ -24,8 +24,19 @@ struct GeneralPageHarness {
             qFatal("no control named %s", name);
         return found;
     }
+    void show()
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
     QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
 };
+
+// Clicks a check box on its indicator, where a user aims.
+inline void clickBox(QWidget* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
+}
 
 // Types text key by key as a user would; any character, Cyrillic included.
 inline void typeText(QWidget* field, const QString& text)
