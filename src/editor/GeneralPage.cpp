@@ -35,12 +35,19 @@ constexpr int ShortestTestPeriod = 30;
 constexpr int LongestTestPeriod = 86400;
 constexpr int InitialTestPeriod = 3600;
 
+// The window is small and fixed: the settings column stays narrow so that the
+// channel pages beside it get the room their addresses need.
+constexpr int SpinWidth = 64;
+constexpr int TightMargin = 4;
+
 CheckGroup* eventGroup(const char* name, const QString& caption)
 {
     auto* group = new CheckGroup(caption, {QStringLiteral("Нарушение"), QStringLiteral("Восстановление")});
     group->setObjectName(QLatin1String(name));
     for (int item = 0; item < group->count(); ++item)
         group->setChecked(item, true);
+    group->layout()->setContentsMargins(TightMargin, TightMargin, TightMargin, TightMargin);
+    group->layout()->setSpacing(2);
     return group;
 }
 
@@ -63,7 +70,10 @@ GeneralPage::GeneralPage(ConfigImage& image, Dialogs& dialogs, ChannelsSheet& ch
     QWidget* times = buildTimes();
     m_pageCh = new ChannelPages(dialogs, *m_confPortEdit, *m_etherBox);
 
-    auto* left = new QVBoxLayout;
+    auto* settings = new QWidget;
+    settings->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    auto* left = new QVBoxLayout(settings);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(events);
     left->addWidget(m_chkAA);
     left->addWidget(m_armBox);
@@ -74,7 +84,8 @@ GeneralPage::GeneralPage(ConfigImage& image, Dialogs& dialogs, ChannelsSheet& ch
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(left);
+    settings->setMaximumWidth(settings->minimumSizeHint().width());
+    layout->addWidget(settings);
     layout->addWidget(m_pageCh, 1);
 
     m_channelChoice = new ChannelChoice(*this, channelsSheet, image, dialogs);
@@ -124,6 +135,7 @@ QWidget* GeneralPage::buildSystemEvents()
     m_boxLnkKbd->hide();
 
     auto* grid = new QGridLayout(m_grpSys);
+    grid->setContentsMargins(TightMargin, TightMargin, TightMargin, TightMargin);
     grid->addWidget(m_boxAC, 0, 0);
     grid->addWidget(m_boxDC, 0, 1);
     grid->addWidget(m_boxTmpKbd, 1, 0);
@@ -164,6 +176,8 @@ QWidget* GeneralPage::buildTimes()
     m_editTestTL = Controls::spinEdit("EditTestTL", ShortestTestPeriod, LongestTestPeriod, ShortestTestPeriod,
                                       InitialTestPeriod);
     m_editTestTL->hide();
+    for (QSpinBox* spin : {m_delaySiren, m_dlExt})
+        spin->setMaximumWidth(SpinWidth);
 
     auto* grid = new QGridLayout(group);
     Controls::addRow(grid, "Label19", QStringLiteral("Вкл. сирены, с"), m_delaySiren);
