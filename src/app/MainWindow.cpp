@@ -1,7 +1,10 @@
 #include "MainWindow.h"
 
+#include "ChannelChoice.h"
+#include "ChannelsSheet.h"
 #include "ClockLabel.h"
 #include "Dialogs.h"
+#include "GeneralPage.h"
 #include "StatusLight.h"
 #include "TextsPage.h"
 #include "TickClock.h"
@@ -134,8 +137,20 @@ void MainWindow::createPages()
     transferRow->addWidget(m_gauge);
     transferRow->addStretch();
     transferRow->addWidget(m_wrBtn);
+    auto* channels = new ChannelsSheet;
+    (new QVBoxLayout(m_sheetKS))->addWidget(channels);
+    m_generalPage = new GeneralPage(m_image, m_platform.dialogs, *channels);
+    connect(&m_generalPage->channelChoice(), &ChannelChoice::messagesTabHidden, this,
+            [this] { m_pageConfig->setTabVisible(m_pageConfig->indexOf(m_sheetMes), false); });
+    connect(&m_generalPage->channelChoice(), &ChannelChoice::messagesFirstPageWanted, this,
+            [this] { m_textsPage->mesPageControl().setCurrentIndex(0); });
+    // The exit delay and the keyboard choice sit on the general page but belong
+    // to the zones and groups.
+    m_zonesPage->connectGeneralPage(*m_generalPage->dlExt(), *m_generalPage->armBox(), *m_generalPage->boxTmpKbd(),
+                                    *m_generalPage->boxLnkKbd());
+
     auto* generalLayout = new QVBoxLayout(m_sheetPblSet);
-    generalLayout->addStretch();
+    generalLayout->addWidget(m_generalPage, 1);
     generalLayout->addLayout(transferRow);
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class ClockLabel;
+class GeneralPage;
 class QAction;
 class QLabel;
 class QMenu;
@@ -37,6 +38,7 @@ public:
     void setStatus(const QString& text);
 
     ConfigImage& image() { return m_image; }
+    GeneralPage& generalPage() { return *m_generalPage; }
     ZonesPage& zonesPage() { return *m_zonesPage; }
     TextsPage& textsPage() { return *m_textsPage; }
 
@@ -75,6 +77,7 @@ private:
     QWidget* m_sheetZones = nullptr;
     QWidget* m_sheetMes = nullptr;
     QWidget* m_sheetKS = nullptr;
+    GeneralPage* m_generalPage = nullptr;
     ZonesPage* m_zonesPage = nullptr;
     TextsPage* m_textsPage = nullptr;
     QPushButton* m_wrBtn = nullptr;

@@ -1,0 +1,44 @@
+#include "PortCheck.h"
+
+#include "Dialogs.h"
+
+#include <QLineEdit>
+
+namespace {
+
+constexpr qlonglong LargestPort = 65535;
+constexpr std::uint16_t FallbackListenPort = 9990;
+
+} // namespace
+
+void PblPortEditChange(QLineEdit& field, Dialogs& dialogs)
+{
+    const QString text = field.text();
+    if (text.isEmpty())
+        return;
+    bool whole = false;
+    const qlonglong port = text.toLongLong(&whole);
+    if (!whole) {
+        // Reported like any other failed conversion; the text stays for the user to mend.
+        dialogs.message(Dialogs::Message::plain(QStringLiteral("\"%1\" не является целым числом").arg(text),
+                                                QStringLiteral("Exception")));
+        return;
+    }
+    if (port > LargestPort) {
+        dialogs.message(Dialogs::Message::error(QStringLiteral("Номер порта не должен быть больше 65535"),
+                                                QStringLiteral("Номер порта")));
+        field.clear();
+    }
+}
+
+void watchPort(QLineEdit* field, Dialogs& dialogs)
+{
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, &dialogs] { PblPortEditChange(*field, dialogs); });
+}
+
+std::uint16_t remoteListenPort(const QString& portText)
+{
+    bool whole = false;
+    const qlonglong port = portText.toLongLong(&whole);
+    return whole ? static_cast<std::uint16_t>(port & 0xFFFF) : FallbackListenPort;
+}

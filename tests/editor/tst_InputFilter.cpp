@@ -1,0 +1,122 @@
+#include "GeneralPageHarness.h"
+#include "InputFilter.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+
+class InputFilterTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void typedCharacters_data();
+    void typedCharacters();
+    void editingKeysPassAndEnterIsDropped_data();
+    void editingKeysPassAndEnterIsDropped();
+    void pastedTextIsNotFiltered();
+    void everyFieldHasItsFilter_data();
+    void everyFieldHasItsFilter();
+};
+
+using Kind = InputFilter::Kind;
+Q_DECLARE_METATYPE(InputFilter::Kind)
+
+void InputFilterTest::typedCharacters_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("phone") << Kind::Phone << "+380 б-5#.*a" << "+3805#";
+    QTest::newRow("address") << Kind::Address << "192.168 б-1#+*" << "192.1681#";
+    QTest::newRow("port") << Kind::Port << "12 б-a#3.+" << "12#3";
+    QTest::newRow("balance") << Kind::BalanceRequest << "*111 б-#+." << "*111#";
+    QTest::newRow("ascii") << Kind::Ascii << "internet-Б 1.б" << "internet- 1.";
+}
+
+void InputFilterTest::typedCharacters()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QLineEdit field;
+    InputFilter::install(&field, kind);
+    typeText(&field, typed);
+    QCOMPARE(field.text(), kept);
+}
+
+void InputFilterTest::editingKeysPassAndEnterIsDropped_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("phone") << Kind::Phone;
+    QTest::newRow("address") << Kind::Address;
+    QTest::newRow("port") << Kind::Port;
+    QTest::newRow("balance") << Kind::BalanceRequest;
+}
+
+void InputFilterTest::editingKeysPassAndEnterIsDropped()
+{
+    QFETCH(Kind, kind);
+    QLineEdit field;
+    InputFilter::install(&field, kind);
+    QSignalSpy returns(&field, &QLineEdit::returnPressed);
+    QTest::keyClicks(&field, "1234");
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QCOMPARE(field.text(), QStringLiteral("123"));
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(returns.size(), 0);
+
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(field.text(), QString());
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field.text(), QStringLiteral("123"));
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("123"));
+}
+
+void InputFilterTest::pastedTextIsNotFiltered()
+{
+    QLineEdit field;
+    InputFilter::install(&field, Kind::Port);
+    QGuiApplication::clipboard()->setText(QStringLiteral("80 порт"));
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field.text(), QStringLiteral("80 порт"));
+}
+
+void InputFilterTest::everyFieldHasItsFilter_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    // A Cyrillic letter, a space and a minus are dropped everywhere but in the ASCII fields.
+    const QString probe = QStringLiteral("б -");
+    for (const char* phone : {"PhV1", "PGSMT", "PGSM1", "PGSM2", "PhoneUpEdit", "VerSim"})
+        QTest::newRow(phone) << phone << probe + "+#1" << "+#1";
+    for (const char* address : {"EditIP", "EditIP1_PCN", "EditIP2_PCN", "DHCP_IP", "Shl_IP", "ConfIPEdit",
+                                "RemConfIPEdit", "ConfEtherSlEdit"})
+        QTest::newRow(address) << address << probe + "1.#" << "1.#";
+    for (const char* port : {"ConfPortEdit", "PblPortEdit", "vPort1", "vPort2", "EditPort1_PCN",
+                             "EditPort2_PCN", "EditPort_Loc"})
+        QTest::newRow(port) << port << probe + "1#" << "1#";
+    QTest::newRow("edtBl") << "edtBl" << probe + "*1#" << "*1#";
+    for (const char* ascii : {"EditApn1", "EditAPN_PBL1", "UpAPNEdit", "ConfAPNEdit"})
+        QTest::newRow(ascii) << ascii << probe + "a" << " -a";
+}
+
+void InputFilterTest::everyFieldHasItsFilter()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    GeneralPageHarness harness;
+    QLineEdit* field = harness.edit(name.toLatin1().constData());
+    field->setEnabled(true);
+    field->clear();
+    typeText(field, typed);
+    QCOMPARE(field->text(), kept);
+}
+
+QTEST_MAIN(InputFilterTest)
+#include "tst_InputFilter.moc"
