@@ -2,6 +2,7 @@
 #include "FirstCopy.h"
 #include "MainWindow.h"
 #include "QtDialogs.h"
+#include "QtSerialPort.h"
 #include "QtTickClock.h"
 #include "SingleInstance.h"
 
@@ -15,7 +16,8 @@ int main(int argc, char* argv[])
         return 1;
 
     QtTickClock clock;
-    MainWindow window(Platform{dialogs, clock});
+    QtSerialPort serial;
+    MainWindow window(Platform{dialogs, clock, serial});
     dialogs.setParent(&window);
     app.setDialogs(&dialogs);
     window.show();

@@ -1,3 +1,4 @@
+#include "FakeSerialPort.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "StatusLight.h"
@@ -17,7 +18,8 @@ const QStringList SixItems = {"ItemLink", "ItemWr", "ItemRead", "ItemLoad", "Ite
 struct Shell {
     ScriptedDialogs dialogs;
     VirtualClock clock;
-    MainWindow window{Platform{dialogs, clock}};
+    FakeSerialPort serial;
+    MainWindow window{Platform{dialogs, clock, serial}};
 
     QAction* item(const QString& name) const { return window.findChild<QAction*>(name); }
     QPushButton* wrBtn() const { return window.findChild<QPushButton*>("WrBtn"); }
