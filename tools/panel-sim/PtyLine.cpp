@@ -86,13 +86,20 @@ void PtyLine::send(const QByteArray& bytes)
         writeAll(bytes.constData(), bytes.size());
         return;
     }
-    Clock::time_point due = std::max(Clock::now(), m_txFreeAt);
-    for (char byte : bytes) {
-        due += ByteTime;
-        std::this_thread::sleep_until(due);
-        writeAll(&byte, 1);
+    // Each byte leaves once its ten bit times have passed; a late wake-up sends
+    // every byte already due at once, so delays do not add up.
+    const Clock::time_point start = std::max(Clock::now(), m_txFreeAt);
+    qint64 sent = 0;
+    while (sent < bytes.size()) {
+        const qint64 due = std::min<qint64>(bytes.size(), (Clock::now() - start) / ByteTime);
+        if (due > sent) {
+            writeAll(bytes.constData() + sent, due - sent);
+            sent = due;
+        } else {
+            std::this_thread::sleep_until(start + ByteTime * (sent + 1));
+        }
     }
-    m_txFreeAt = due;
+    m_txFreeAt = start + ByteTime * bytes.size();
 }
 
 void PtyLine::writeAll(const char* data, qint64 size)
