@@ -122,6 +122,8 @@ private Q_SLOTS:
     void unansweredBlockIsSentSevenTimesMore();
     void nakResendsTheBlock();
     void nakWithoutAttemptsLeftGivesUp();
+    void writeEndingUnlinkedGivesUpAfterAllFrames();
+    void commandsWithoutALinkedPanelSendNothing();
     void btDuringReadAbandonsIt();
     void portFailureEndsTheTransfer_data();
     void portFailureEndsTheTransfer();
@@ -492,6 +494,39 @@ void SerialLinkTest::nakWithoutAttemptsLeftGivesUp()
     QCOMPARE(rig.dialogs.last().caption, UsbCaption);
     QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
     QVERIFY(rig.standAlone());
+}
+
+void SerialLinkTest::writeEndingUnlinkedGivesUpAfterAllFrames()
+{
+    Rig rig;
+    rig.connect();
+    rig.link.startWrite();
+    // The last block is through and the panel has meanwhile been taken for lost.
+    rig.link.vars().ImagePos = ConfigImage::Size + 1;
+    rig.link.vars().PanelLinked = false;
+    const int before = int(rig.port.writes.size());
+    rig.port.push(one(Frames::Ack));
+
+    QCOMPARE(rig.port.writes.mid(before), QList<QByteArray>(LinkConstants::EndOfWriteFrames - 1, ConnectFrame));
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E:3 ППК не отвечает!")});
+    QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    QVERIFY(!rig.port.isOpen());
+    QCOMPARE(rig.clock.activeTimers(), 0);
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    QVERIFY(!rig.host.gaugeVisible);
+}
+
+void SerialLinkTest::commandsWithoutALinkedPanelSendNothing()
+{
+    Rig rig;
+    rig.open(); // the panel has not answered yet
+    const int before = int(rig.port.writes.size());
+    rig.link.ItemReadClick();
+    rig.link.startWrite();
+    QCOMPARE(rig.port.writes.size(), before);
+    QVERIFY(rig.host.allDisabled());
+    QVERIFY(!rig.host.gaugeVisible);
 }
 
 void SerialLinkTest::btDuringReadAbandonsIt()
