@@ -71,10 +71,8 @@ void PanelSide::receive(const QByteArray& bytes)
 bool PanelSide::takeFrame()
 {
     const QByteArray frame = m_input.left(Frames::CommandFrameSize);
-    const auto& f = frame;
-    const Frames::CommandFrame expected = Frames::commandFrame(
-        static_cast<std::uint8_t>(f[0]), static_cast<std::uint8_t>(f[1]), static_cast<std::uint8_t>(f[2]),
-        static_cast<std::uint8_t>(f[3]));
+    const auto at = [&frame](int offset) { return static_cast<std::uint8_t>(frame.at(offset)); };
+    const Frames::CommandFrame expected = Frames::commandFrame(at(0), at(1), at(2), at(3));
     if (Frames::toBytes(expected) != frame)
         return false;
     m_input.remove(0, Frames::CommandFrameSize);
