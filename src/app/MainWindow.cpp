@@ -2,9 +2,12 @@
 
 #include "ChannelChoice.h"
 #include "ChannelsSheet.h"
+#include "ChannelPages.h"
 #include "ClockLabel.h"
 #include "Dialogs.h"
 #include "GeneralPage.h"
+#include "PanelLink.h"
+#include "RemotePage.h"
 #include "StatusLight.h"
 #include "TextsPage.h"
 #include "TickClock.h"
@@ -12,6 +15,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -50,6 +54,7 @@ QWidget* page(const char* name)
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform)
+    , m_link(std::make_unique<PanelLink>(m_image, *this, platform.dialogs, platform.clock, platform.serial))
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
@@ -84,8 +89,11 @@ void MainWindow::createMenu()
     m_bt->setObjectName(QStringLiteral("BT"));
     m_n2 = m_itemLink->addAction(QStringLiteral("Удаленная"));
     m_n2->setObjectName(QStringLiteral("N2"));
+    connect(m_usb2, &QAction::triggered, this, [this] { m_link->USB2Click(); });
+    connect(m_bt, &QAction::triggered, this, [this] { m_link->BTClick(); });
 
     m_itemRead = commandItem(bar, "ItemRead", QStringLiteral("Прочитать"), false);
+    connect(m_itemRead, &QAction::triggered, this, [this] { m_link->ItemReadClick(); });
     m_itemWr = commandItem(bar, "ItemWr", QStringLiteral("Записать"), false);
     m_itemSave = commandItem(bar, "ItemSave", QStringLiteral("Сохранить"), true);
     m_itemLoad = commandItem(bar, "ItemLoad", QStringLiteral("Загрузить"), true);
@@ -205,6 +213,79 @@ void MainWindow::DisableAll()
     m_wrBtn->setEnabled(false);
     for (QAction* item : {m_itemLink->menuAction(), m_itemWr, m_itemRead, m_itemLoad, m_itemSave, m_itemDefault})
         item->setEnabled(false);
+}
+
+QAction* MainWindow::itemAction(Item item) const
+{
+    switch (item) {
+    case Item::ItemLink: return m_itemLink->menuAction();
+    case Item::ItemRead: return m_itemRead;
+    case Item::ItemWr: return m_itemWr;
+    case Item::ItemSave: return m_itemSave;
+    case Item::ItemLoad: return m_itemLoad;
+    case Item::ItemDefault: return m_itemDefault;
+    }
+    return nullptr;
+}
+
+void MainWindow::setItemEnabled(Item item, bool enabled)
+{
+    itemAction(item)->setEnabled(enabled);
+}
+
+void MainWindow::setWrBtnVisible(bool visible)
+{
+    m_wrBtn->setVisible(visible);
+}
+
+void MainWindow::setWrBtnEnabled(bool enabled)
+{
+    m_wrBtn->setEnabled(enabled);
+}
+
+void MainWindow::setGaugeVisible(bool visible)
+{
+    m_gauge->setVisible(visible);
+}
+
+void MainWindow::setGauge(int percent)
+{
+    m_gauge->setValue(percent);
+}
+
+void MainWindow::setWhoLit(bool lit)
+{
+    m_whoLbl->setLit(lit);
+}
+
+QString MainWindow::accountText() const
+{
+    return m_generalPage->editAccount()->text();
+}
+
+void MainWindow::showFirstPage()
+{
+    m_pageConfig->setCurrentIndex(0);
+}
+
+void MainWindow::makeVerSimReadOnly()
+{
+    m_generalPage->pageCh()->remConfSheet->verSim->setReadOnly(true);
+}
+
+void MainWindow::restorePages()
+{
+    // RestCh, RestDsc and RestTxt arrive with the restorer
+}
+
+void MainWindow::clearSaveRequest()
+{
+    // The save request arrives with the configuration files
+}
+
+void MainWindow::requestClose()
+{
+    close();
 }
 
 void MainWindow::M_Delay(int wt)

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "ConfigImage.h"
+#include "LinkHost.h"
 #include "Platform.h"
 
 #include <QMainWindow>
 
+#include <memory>
+
 class ClockLabel;
 class GeneralPage;
+class PanelLink;
 class QAction;
 class QLabel;
 class QMenu;
@@ -19,28 +23,42 @@ class ZonesPage;
 
 // A_Form: the one main window. It owns the configuration image, the menu, the
 // page control and the status bar, and the arrangements every other room uses.
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, public LinkHost {
     Q_OBJECT
 public:
     explicit MainWindow(const Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows WrBtn and enables it and the six transfer and file commands.
-    void EnableAll();
+    void EnableAll() override;
     // The exact opposite of EnableAll.
-    void DisableAll();
+    void DisableAll() override;
     // Waits wt ticks of 55 ms while events go on; returns at once when closing.
-    void M_Delay(int wt);
+    void M_Delay(int wt) override;
 
-    bool closingFlag() const { return m_closingFlag; }
-    void setClosingFlag() { m_closingFlag = true; }
+    bool closingFlag() const override { return m_closingFlag; }
+    void setClosingFlag() override { m_closingFlag = true; }
 
-    void setStatus(const QString& text);
+    void setStatus(const QString& text) override;
+
+    void setItemEnabled(Item item, bool enabled) override;
+    void setWrBtnVisible(bool visible) override;
+    void setWrBtnEnabled(bool enabled) override;
+    void setGaugeVisible(bool visible) override;
+    void setGauge(int percent) override;
+    void setWhoLit(bool lit) override;
+    QString accountText() const override;
+    void showFirstPage() override;
+    void makeVerSimReadOnly() override;
+    void restorePages() override;
+    void clearSaveRequest() override;
+    void requestClose() override;
 
     ConfigImage& image() { return m_image; }
     GeneralPage& generalPage() { return *m_generalPage; }
     ZonesPage& zonesPage() { return *m_zonesPage; }
     TextsPage& textsPage() { return *m_textsPage; }
+    PanelLink& link() { return *m_link; }
 
 public Q_SLOTS:
     void ItemExitClick();
@@ -50,6 +68,7 @@ protected:
 
 private:
     void FormCreate();
+    QAction* itemAction(Item item) const;
     void createMenu();
     void createPages();
     void createBottomBar();
@@ -59,6 +78,7 @@ private:
     Platform m_platform;
     ConfigImage m_image;
     bool m_closingFlag = false;
+    std::unique_ptr<PanelLink> m_link;
 
     QMenu* m_itemLink = nullptr;
     QMenu* m_n1 = nullptr;

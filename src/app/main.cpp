@@ -1,23 +1,21 @@
 #include "Application.h"
 #include "FirstCopy.h"
 #include "MainWindow.h"
-#include "QtDialogs.h"
-#include "QtTickClock.h"
+#include "QtPlatform.h"
 #include "SingleInstance.h"
 
 int main(int argc, char* argv[])
 {
     Application app(argc, argv);
-    QtDialogs dialogs;
+    QtPlatform qt;
 
     SingleInstance firstCopy;
-    if (!claimFirstCopy(firstCopy, dialogs))
+    if (!claimFirstCopy(firstCopy, qt.dialogs))
         return 1;
 
-    QtTickClock clock;
-    MainWindow window(Platform{dialogs, clock});
-    dialogs.setParent(&window);
-    app.setDialogs(&dialogs);
+    MainWindow window(qt.platform());
+    qt.dialogs.setParent(&window);
+    app.setDialogs(&qt.dialogs);
     window.show();
     return app.exec();
 }

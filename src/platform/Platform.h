@@ -1,10 +1,14 @@
 #pragma once
 
 class Dialogs;
+class SerialPort;
+class SettingsStore;
 class TickClock;
 
 // The platform implementations chosen in main (or by a test) and handed down.
 struct Platform {
     Dialogs& dialogs;
     TickClock& clock;
+    SerialPort& serial;
+    const SettingsStore& settings;
 };

@@ -1,6 +1,7 @@
 #include "ConfigFile.h"
 #include "ConfigFiles.h"
 #include "ConfigImage.h"
+#include "FixedSettingsStore.h"
 #include "QtSettingsStore.h"
 #include "ScriptedDialogs.h"
 
@@ -14,15 +15,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-class FixedSettings final : public SettingsStore {
-public:
-    std::optional<QString> folder;
-    std::optional<QString> readString(const QString& key, const QString& valueName) const override
-    {
-        return key == ConfigFiles::SettingsKey && valueName == ConfigFiles::FolderValue ? folder : std::nullopt;
-    }
-};
 
 ConfigImage sampleImage()
 {
@@ -50,7 +42,7 @@ struct Fixture {
     QTemporaryDir dir;
     ConfigImage image;
     ScriptedDialogs dialogs;
-    FixedSettings settings;
+    FixedSettingsStore settings;
     ConfigFiles files{image, dialogs, settings};
     int restored = 0;
     bool verSimReadOnly = false;
@@ -107,7 +99,7 @@ void ConfigFilesTest::savedFileIsSignatureAndImage()
 void ConfigFilesTest::saveDialogProposesTheIdentifierInThePresetFolder()
 {
     Fixture f;
-    f.settings.folder = f.dir.path();
+    f.settings.set(ConfigFiles::SettingsKey, ConfigFiles::FolderValue, f.dir.path());
     f.files.readPresetFolder();
     f.files.saveImage(QStringLiteral("EC22"));
     QCOMPARE(f.dialogs.saveRequests().size(), 1);

@@ -1,7 +1,6 @@
 #include "GeneralPage.h"
 #include "MainWindow.h"
-#include "ScriptedDialogs.h"
-#include "VirtualClock.h"
+#include "TestPlatform.h"
 
 #include <QCheckBox>
 #include <QTabWidget>
@@ -9,10 +8,8 @@
 
 namespace {
 
-struct Shell {
-    ScriptedDialogs dialogs;
-    VirtualClock clock;
-    MainWindow window{Platform{dialogs, clock}};
+struct Shell : TestPlatform {
+    MainWindow window{platform()};
 
     QWidget* child(const char* name) const { return window.findChild<QWidget*>(QLatin1String(name)); }
 };

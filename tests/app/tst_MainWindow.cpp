@@ -1,7 +1,6 @@
 #include "MainWindow.h"
-#include "ScriptedDialogs.h"
 #include "StatusLight.h"
-#include "VirtualClock.h"
+#include "TestPlatform.h"
 
 #include <QAction>
 #include <QLabel>
@@ -14,10 +13,8 @@ namespace {
 
 const QStringList SixItems = {"ItemLink", "ItemWr", "ItemRead", "ItemLoad", "ItemSave", "ItemDefault"};
 
-struct Shell {
-    ScriptedDialogs dialogs;
-    VirtualClock clock;
-    MainWindow window{Platform{dialogs, clock}};
+struct Shell : TestPlatform {
+    MainWindow window{platform()};
 
     QAction* item(const QString& name) const { return window.findChild<QAction*>(name); }
     QPushButton* wrBtn() const { return window.findChild<QPushButton*>("WrBtn"); }
@@ -35,6 +32,7 @@ private Q_SLOTS:
     void menuItemsInOrder();
     void onlyTheGeneralTabIsOffered();
     void enableAllAndDisableAllTouchExactlyTheirItems();
+    void connectionMenuDrivesTheSerialLink();
     void exitQuestion_data();
     void exitQuestion();
     void noClearsAFlagSetBefore();
@@ -198,6 +196,37 @@ void MainWindowTest::yesDuringADelayEndsTheWait()
     shell.window.M_Delay(20);
     QVERIFY(shell.window.closingFlag());
     QCOMPARE(shell.clock.now(), Ticks::ticks(3));
+}
+
+void MainWindowTest::connectionMenuDrivesTheSerialLink()
+{
+    Shell shell;
+    shell.dialogs.answerPort(QStringLiteral("/dev/ttyUSB0"));
+    shell.item("USB2")->trigger();
+    QCOMPARE(shell.serial.openedNames, QStringList{"/dev/ttyUSB0"});
+    QCOMPARE(shell.status(), QStringLiteral("Подключение..."));
+
+    shell.serial.push(QByteArray(1, '\x01'));
+    QCOMPARE(shell.status(), QStringLiteral("ППК подключен по USB."));
+    for (const QString& name : SixItems)
+        QVERIFY2(shell.item(name)->isEnabled(), qPrintable(name));
+    QVERIFY(!shell.wrBtn()->isHidden() && shell.wrBtn()->isEnabled());
+    QVERIFY(!shell.gauge()->isHidden());
+
+    const int before = int(shell.serial.writes.size());
+    shell.item("ItemRead")->trigger();
+    QCOMPARE(shell.serial.writes.mid(before), QList<QByteArray>{QByteArray::fromHex("52cb24007784")});
+    QCOMPARE(shell.status(), QStringLiteral("Подключение по USB. Чтение..."));
+    QVERIFY(!shell.item("ItemLink")->isEnabled());
+    QVERIFY(shell.wrBtn()->isHidden());
+
+    shell.item("BT")->trigger();
+    QVERIFY(!shell.serial.isOpen());
+    QCOMPARE(shell.status(), QStringLiteral("Автономный режим."));
+    QVERIFY(shell.item("ItemLink")->isEnabled() && shell.item("ItemLoad")->isEnabled());
+    QVERIFY(!shell.item("ItemRead")->isEnabled() && !shell.item("ItemWr")->isEnabled());
+    QVERIFY(shell.gauge()->isHidden() && shell.wrBtn()->isHidden());
+    QVERIFY(shell.dialogs.shown().isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

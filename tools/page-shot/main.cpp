@@ -3,8 +3,7 @@
 // Usage: zq22-page-shot <page objectName>, for example SheetZones or SheetMes.
 #include "Application.h"
 #include "MainWindow.h"
-#include "QtDialogs.h"
-#include "QtTickClock.h"
+#include "QtPlatform.h"
 #include "TextsPage.h"
 #include "ZonesPage.h"
 
@@ -19,11 +18,10 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "usage: zq22-page-shot <page objectName>\n";
         return 2;
     }
-    QtDialogs dialogs;
-    QtTickClock clock;
-    MainWindow window(Platform{dialogs, clock});
-    dialogs.setParent(&window);
-    app.setDialogs(&dialogs);
+    QtPlatform qt;
+    MainWindow window(qt.platform());
+    qt.dialogs.setParent(&window);
+    app.setDialogs(&qt.dialogs);
 
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageConfig"));
     auto* page = pages ? pages->findChild<QWidget*>(args.at(1)) : nullptr;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Platform.h"
+#include "QtDialogs.h"
+#include "QtSerialPort.h"
+#include "QtSettingsStore.h"
+#include "QtTickClock.h"
+
+// The real platform: the Qt implementations of every seam, for the program and
+// for the tools that show its window.
+class QtPlatform {
+public:
+    Platform platform() { return {dialogs, clock, serial, settings}; }
+
+    QtDialogs dialogs;
+    QtTickClock clock;
+    QtSerialPort serial;
+    QtSettingsStore settings;
+};

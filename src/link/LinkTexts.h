@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// The texts the link shows in the status line and in its boxes.
+namespace LinkTexts {
+
+inline const QString StandAlone = QStringLiteral("Автономный режим.");
+inline const QString StandAloneShort = QStringLiteral("Автономный");
+inline const QString Connecting = QStringLiteral("Подключение...");
+inline const QString Linked = QStringLiteral("ППК подключен по USB.");
+inline const QString Reading = QStringLiteral("Подключение по USB. Чтение...");
+inline const QString Writing = QStringLiteral("ППК подключен по USB. Запись...");
+inline const QString NoLink = QStringLiteral("Нет связи");
+inline QString countdown(int seconds)
+{
+    return QStringLiteral("Подключение. Осталось %1 c.").arg(seconds);
+}
+
+inline const QString UsbCaption = QStringLiteral("Конфигурирование по USB");
+inline const QString ConfigCaption = QStringLiteral("Конфигурирование");
+inline const QString NoPort = QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?");
+inline const QString NoPortCaption = QStringLiteral("Оборудование");
+inline const QString UsbMissing = QStringLiteral("USB не подключен!");
+inline const QString NoAnswer = QStringLiteral("E1: ППК не отвечает!");
+inline const QString NoAnswerAfterWrite = QStringLiteral("E:3 ППК не отвечает!");
+inline const QString LinkAbsent = QStringLiteral("Связь отсутствует!");
+inline const QString Fault = QStringLiteral("Неисправность оборудование");
+inline const QString FaultCaption = QStringLiteral("Ошибка записи.");
+inline const QString ReadError = QStringLiteral("Ошибка чтения конфигурации");
+inline const QString SomethingWrong = QStringLiteral("Что-то пошло не так");
+inline QString readDone(const QString& account)
+{
+    return QStringLiteral("Чтение конфигурации ППК ") + account + QStringLiteral(" выполнено.");
+}
+inline QString writeDone(const QString& account)
+{
+    return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" выполнена.");
+}
+
+} // namespace LinkTexts

@@ -1,0 +1,84 @@
+#include "QtSerialPort.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint32 BaudRate = 115200;
+// The output buffer the link reckons with.
+constexpr qint64 OutputBufferSize = 4096;
+
+} // namespace
+
+QtSerialPort::QtSerialPort(QObject* parent)
+    : SerialPort(parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::dataAvailable);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+}
+
+bool QtSerialPort::open(const QString& portName)
+{
+    if (m_port.isOpen())
+        m_port.close();
+    m_port.setPortName(portName);
+    m_port.setBaudRate(BaudRate);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_port.clearError();
+        return false;
+    }
+    return true;
+}
+
+void QtSerialPort::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+    m_port.clearError();
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+qint64 QtSerialPort::bytesAvailable() const
+{
+    return m_port.bytesAvailable();
+}
+
+QByteArray QtSerialPort::read(qint64 maxSize)
+{
+    return m_port.read(maxSize);
+}
+
+qint64 QtSerialPort::outputFree() const
+{
+    return std::max<qint64>(0, OutputBufferSize - m_port.bytesToWrite());
+}
+
+bool QtSerialPort::write(const QByteArray& bytes)
+{
+    return m_port.isOpen() && m_port.write(bytes) == bytes.size();
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError: // the device went away
+    case QSerialPort::ReadError:     // a pseudo-terminal whose far end closed
+    case QSerialPort::WriteError:
+        if (m_port.isOpen()) {
+            // Reported after the caller's current step, never inside it.
+            QMetaObject::invokeMethod(this, &SerialPort::failed, Qt::QueuedConnection);
+        }
+        break;
+    default:
+        // Modem-line requests a pseudo-terminal cannot serve, timeouts: harmless.
+        break;
+    }
+}

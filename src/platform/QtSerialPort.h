@@ -1,0 +1,27 @@
+#pragma once
+
+#include "SerialPort.h"
+
+#include <QSerialPort>
+
+// The serial line over QSerialPort, set up for the panel: 115200 baud, 8N1,
+// no flow control.
+class QtSerialPort final : public SerialPort {
+    Q_OBJECT
+public:
+    explicit QtSerialPort(QObject* parent = nullptr);
+
+    bool open(const QString& portName) override;
+    void close() override;
+    bool isOpen() const override;
+
+    qint64 bytesAvailable() const override;
+    QByteArray read(qint64 maxSize) override;
+    qint64 outputFree() const override;
+    bool write(const QByteArray& bytes) override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+};

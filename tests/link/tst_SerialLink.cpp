@@ -1,0 +1,590 @@
+#include "ConfigImage.h"
+#include "Crc16.h"
+#include "FakeSerialPort.h"
+#include "Frames.h"
+#include "LinkConstants.h"
+#include "PanelLink.h"
+#include "RecordingLinkHost.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedPanel.h"
+#include "VirtualClock.h"
+
+#include <QTest>
+
+using Item = LinkHost::Item;
+
+namespace {
+
+const QString Connecting = QStringLiteral("Подключение...");
+const QString Linked = QStringLiteral("ППК подключен по USB.");
+const QString UsbCaption = QStringLiteral("Конфигурирование по USB");
+const QString ConfigCaption = QStringLiteral("Конфигурирование");
+
+QByteArray one(std::uint8_t byte)
+{
+    return QByteArray(1, static_cast<char>(byte));
+}
+
+const QByteArray ConnectFrame = Frames::toBytes(Frames::connectFrame());
+const QByteArray ReadRequest = Frames::toBytes(Frames::readRequest());
+const QByteArray WriteRequest = Frames::toBytes(Frames::writeRequest());
+
+QByteArray sampleImage()
+{
+    QByteArray bytes(ConfigImage::Size, '\0');
+    quint32 state = 0x2545F491;
+    for (char& byte : bytes) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
+QByteArray panelBlock(int number, const QByteArray& image)
+{
+    const Frames::BlockSpan span = Frames::cutImage().at(number - 1);
+    return Frames::toBytes(Frames::panelBlock(Frames::OpRead, number, image.mid(span.position - 1, span.count)));
+}
+
+// A block with a good CRC whose count byte claims more than it may.
+QByteArray oversizeBlock(int number, std::uint8_t count)
+{
+    Frames::Block block = Frames::panelBlock(Frames::OpRead, number, QByteArray(128, 'x'));
+    block[Frames::BlockCountOffset] = count;
+    const std::uint16_t crc = Crc16(QByteArrayView(reinterpret_cast<const char*>(block.data()), Frames::BlockCrcOffset));
+    block[Frames::BlockCrcOffset] = static_cast<std::uint8_t>(crc >> 8);
+    block[Frames::BlockCrcOffset + 1] = static_cast<std::uint8_t>(crc & 0xFF);
+    return Frames::toBytes(block);
+}
+
+QByteArray corrupted(QByteArray block)
+{
+    block[Frames::BlockCrcOffset] = static_cast<char>(block.at(Frames::BlockCrcOffset) ^ 0x5A);
+    return block;
+}
+
+struct Rig {
+    VirtualClock clock;
+    ScriptedDialogs dialogs;
+    RecordingLinkHost host{clock};
+    FakeSerialPort port;
+    ConfigImage image;
+    PanelLink link{image, host, dialogs, clock, port};
+
+    void open()
+    {
+        dialogs.answerPort(QStringLiteral("/dev/ttyACM0"));
+        link.USB2Click();
+    }
+    void connect()
+    {
+        open();
+        port.push(one(Frames::Ready));
+    }
+    // Linked and reading, the read request already out.
+    void startRead()
+    {
+        connect();
+        link.ItemReadClick();
+    }
+    void advanceSeconds(double seconds) { clock.advance(std::chrono::milliseconds(qRound64(seconds * 1000))); }
+    int writesOf(const QByteArray& bytes) const { return int(port.writes.count(bytes)); }
+    bool standAlone() const
+    {
+        return !port.isOpen() && clock.activeTimers() == 0 && !host.wrBtnVisible && !host.gaugeVisible
+            && host.enabled(Item::ItemLink) && !host.enabled(Item::ItemRead) && !host.enabled(Item::ItemWr)
+            && host.enabled(Item::ItemLoad) && host.enabled(Item::ItemSave) && host.enabled(Item::ItemDefault);
+    }
+};
+
+} // namespace
+
+class SerialLinkTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void noPortAsksWhetherToGoOn_data();
+    void noPortAsksWhetherToGoOn();
+    void readyByteLinksThePanel();
+    void silentPanelIsCountedDownAndGivenUp();
+    void oversizeDataEventIsDroppedWhole_data();
+    void oversizeDataEventIsDroppedWhole();
+    void fullOutputBufferKeepsRetrying();
+    void faultByteClosesThePort();
+    void completeRead();
+    void readWithoutAnswerEndsAfterNineteenSeconds();
+    void junkIsDroppedAndQueuedBytesMakeTheNextBlock();
+    void repeatedBlockIsAcknowledgedNotStored();
+    void seventhRejectedBlockEndsTheRead();
+    void blockThatWouldWriteOutsideTheImageIsRejected();
+    void stalledReadEndsWithNoLink_data();
+    void stalledReadEndsWithNoLink();
+    void completeWrite();
+    void unansweredBlockIsSentSevenTimesMore();
+    void nakResendsTheBlock();
+    void nakWithoutAttemptsLeftGivesUp();
+    void writeEndingUnlinkedGivesUpAfterAllFrames();
+    void commandsWithoutALinkedPanelSendNothing();
+    void btDuringReadAbandonsIt();
+    void portFailureEndsTheTransfer_data();
+    void portFailureEndsTheTransfer();
+};
+
+void SerialLinkTest::noPortAsksWhetherToGoOn_data()
+{
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::addColumn<int>("closeRequests");
+    QTest::newRow("yes") << Dialogs::Answer::Yes << 0;
+    QTest::newRow("no") << Dialogs::Answer::No << 1;
+}
+
+void SerialLinkTest::noPortAsksWhetherToGoOn()
+{
+    QFETCH(Dialogs::Answer, answer);
+    QFETCH(int, closeRequests);
+    Rig rig;
+    rig.dialogs.answerPort(std::nullopt); // the chooser cancelled
+    rig.dialogs.answer(answer);
+    rig.link.USB2Click();
+
+    QCOMPARE(rig.dialogs.shown().size(), 1);
+    const Dialogs::Message& box = rig.dialogs.last();
+    QCOMPARE(box.text, QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?"));
+    QCOMPARE(box.caption, QStringLiteral("Оборудование"));
+    QCOMPARE(box.icon, Dialogs::Icon::Stop);
+    QCOMPARE(box.buttons, Dialogs::Buttons::YesNo);
+    QVERIFY(!box.onTop);
+    QCOMPARE(rig.host.closeRequests, closeRequests);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный"));
+    QVERIFY(rig.link.vars().RxIgnore);
+    QCOMPARE(rig.link.vars().LinkStage, LinkStages::None);
+    QVERIFY(rig.port.writes.isEmpty());
+}
+
+void SerialLinkTest::readyByteLinksThePanel()
+{
+    Rig rig;
+    rig.open();
+    QCOMPARE(rig.host.status(), Connecting);
+    QCOMPARE(rig.port.writes, QList<QByteArray>{ConnectFrame});
+    QVERIFY(!rig.host.enabled(Item::ItemRead));
+    QCOMPARE(rig.link.vars().LinkMode, LinkModes::Usb);
+    QCOMPARE(rig.host.saveRequestCleared, 1);
+
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
+    QVERIFY(rig.host.wrBtnVisible && rig.host.wrBtnEnabled && rig.host.gaugeVisible);
+    QVERIFY(rig.link.vars().PanelLinked);
+
+    // The handshake's timer is still running; the next ready byte stops it.
+    rig.advanceSeconds(2);
+    QCOMPARE(rig.writesOf(ConnectFrame), 2);
+    QCOMPARE(rig.host.status(), Linked);
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.clock.activeTimers(), 0);
+}
+
+void SerialLinkTest::silentPanelIsCountedDownAndGivenUp()
+{
+    Rig rig;
+    rig.open();
+    const int giveUpTick = (LinkConstants::ConnectRetries + 1) * LinkConstants::RetryTicks; // about 60 s
+    rig.clock.advanceTicks(giveUpTick - 1);
+    QVERIFY(rig.dialogs.shown().isEmpty());
+    QStringList countdown;
+    for (int seconds = 58; seconds >= 2; seconds -= 2)
+        countdown.append(QStringLiteral("Подключение. Осталось %1 c.").arg(seconds));
+    QCOMPARE(rig.host.statuses.mid(1), countdown);
+    QCOMPARE(rig.writesOf(ConnectFrame), 30);
+
+    rig.clock.advanceTicks(1);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
+    QCOMPARE(rig.dialogs.last().caption, UsbCaption);
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Stop);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный"));
+    QVERIFY(rig.standAlone());
+    QCOMPARE(rig.port.writes.size(), 30);
+}
+
+void SerialLinkTest::oversizeDataEventIsDroppedWhole_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("134 bytes are read") << 134 << true;
+    QTest::newRow("135 bytes are dropped") << 135 << false;
+}
+
+void SerialLinkTest::oversizeDataEventIsDroppedWhole()
+{
+    QFETCH(int, size);
+    QFETCH(bool, linked);
+    Rig rig;
+    rig.open();
+    rig.port.push(QByteArray(size, char(Frames::Ready)));
+    QCOMPARE(rig.link.vars().PanelLinked, linked);
+    QCOMPARE(rig.port.bytesAvailable(), 0);
+}
+
+void SerialLinkTest::fullOutputBufferKeepsRetrying()
+{
+    Rig rig;
+    rig.port.freeSpace = 0;
+    rig.open();
+    QVERIFY(rig.port.writes.isEmpty());
+    rig.advanceSeconds(2);
+    QVERIFY(rig.port.writes.isEmpty());
+    QCOMPARE(rig.clock.activeTimers(), 1);
+
+    rig.port.freeSpace = 4096;
+    rig.advanceSeconds(2);
+    QCOMPARE(rig.port.writes, QList<QByteArray>{ConnectFrame});
+
+    // A buffer that never drains still ends in the panel being given up.
+    rig.port.freeSpace = 0;
+    rig.advanceSeconds(60);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
+    QVERIFY(rig.standAlone());
+}
+
+void SerialLinkTest::faultByteClosesThePort()
+{
+    Rig rig;
+    rig.connect();
+    rig.port.push(one(Frames::Fault));
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Неисправность оборудование")});
+    QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Ошибка записи."));
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Stop);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+    QVERIFY(rig.standAlone());
+}
+
+void SerialLinkTest::completeRead()
+{
+    Rig rig;
+    ScriptedPanel panel(rig.port, rig.clock, sampleImage());
+    rig.open();
+    rig.clock.fireNext(); // the panel's ready byte
+    rig.image.assign(QByteArray(ConfigImage::Size, '\x7F'));
+    rig.host.account = QStringLiteral("1234");
+    rig.dialogs.onMessage([&](const Dialogs::Message&) { QCOMPARE(rig.host.gauge(), 100); });
+
+    rig.link.ItemReadClick();
+    QVERIFY(rig.host.verSimReadOnly);
+    QCOMPARE(rig.host.firstPageShown, 1);
+    QCOMPARE(rig.host.status(), QStringLiteral("Подключение по USB. Чтение..."));
+    QCOMPARE(rig.port.writes.constLast(), ReadRequest);
+    while (rig.dialogs.shown().isEmpty() && rig.clock.fireNext()) {
+    }
+
+    QCOMPARE(rig.image.bytes(), panel.image);
+    QCOMPARE(panel.acksReceived, Frames::BlockCount);
+    QCOMPARE(panel.naksReceived, 0);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 1234 выполнено.")});
+    QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    QCOMPARE(rig.host.restored, 1);
+    QCOMPARE(rig.host.gauges.mid(rig.host.gauges.size() - 3), (QList<int>{100, 100, 0}));
+    QVERIFY(!rig.host.gaugeVisible);
+    QCOMPARE(rig.port.writes.constLast(), ConnectFrame);
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+
+    rig.clock.fireNext(); // the panel's ready byte
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
+}
+
+void SerialLinkTest::readWithoutAnswerEndsAfterNineteenSeconds()
+{
+    Rig rig;
+    rig.startRead();
+    const int before = int(rig.port.writes.size());
+    // 5 s, then seven retries 2 s apart: about 19 s.
+    const int giveUpTick = LinkConstants::ReadRequestTicks + 7 * LinkConstants::RetryTicks;
+    rig.clock.advanceTicks(giveUpTick - 1);
+    QVERIFY(rig.dialogs.shown().isEmpty());
+    // Retries before the first block send the connect frame, not the request again.
+    QCOMPARE(rig.port.writes.mid(before), QList<QByteArray>(7, ConnectFrame));
+    QCOMPARE(rig.host.status(), QStringLiteral("Подключение по USB. Чтение..."));
+
+    rig.clock.advanceTicks(1);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    QVERIFY(rig.standAlone());
+}
+
+void SerialLinkTest::junkIsDroppedAndQueuedBytesMakeTheNextBlock()
+{
+    Rig rig;
+    const QByteArray image = sampleImage();
+    rig.startRead();
+    const QByteArray stream = panelBlock(1, image) + panelBlock(2, image);
+    rig.port.push(QByteArray("\x01\x06\x25", 3) + stream.left(100));
+    rig.port.push(stream.mid(100, 84)); // the end of block 1 and the start of block 2
+    rig.port.push(stream.mid(184));
+
+    QCOMPARE(rig.writesOf(one(Frames::Ack)), 2);
+    QCOMPARE(rig.link.vars().ImagePos, 257);
+    QCOMPARE(rig.image.bytes().left(256), image.left(256));
+}
+
+void SerialLinkTest::repeatedBlockIsAcknowledgedNotStored()
+{
+    Rig rig;
+    const QByteArray image = sampleImage();
+    rig.startRead();
+    rig.port.push(panelBlock(1, image));
+    rig.port.push(panelBlock(1, image));
+    QCOMPARE(rig.writesOf(one(Frames::Ack)), 2);
+    QCOMPARE(rig.link.vars().ImagePos, 129);
+    QCOMPARE(rig.link.vars().BlockNo, 2);
+    rig.port.push(panelBlock(2, image));
+    QCOMPARE(rig.image.bytes().left(256), image.left(256));
+}
+
+void SerialLinkTest::seventhRejectedBlockEndsTheRead()
+{
+    Rig rig;
+    const QByteArray image = sampleImage();
+    rig.startRead();
+    rig.port.push(panelBlock(1, image));
+    for (int i = 0; i < 6; ++i)
+        rig.port.push(corrupted(panelBlock(2, image)));
+    QCOMPARE(rig.writesOf(one(Frames::Nak)), 6);
+    QVERIFY(rig.dialogs.shown().isEmpty());
+
+    const int before = int(rig.port.writes.size());
+    rig.port.push(corrupted(panelBlock(2, image)));
+    QCOMPARE(rig.port.writes.mid(before), (QList<QByteArray>{one(Frames::Nak), ConnectFrame}));
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Ошибка чтения конфигурации")});
+    QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    QCOMPARE(rig.host.restored, 0);
+    // What arrived stays, the rest is zero.
+    QCOMPARE(rig.image.bytes(), image.left(128) + QByteArray(ConfigImage::Size - 128, '\0'));
+}
+
+void SerialLinkTest::blockThatWouldWriteOutsideTheImageIsRejected()
+{
+    Rig rig;
+    rig.startRead();
+    rig.link.vars().ImagePos = 9400; // as if 73 blocks had been shorter
+    rig.link.vars().BlockNo = 74;
+    rig.port.push(oversizeBlock(74, 128));
+    rig.port.push(oversizeBlock(74, 200));
+    QCOMPARE(rig.writesOf(one(Frames::Nak)), 2);
+    QCOMPARE(rig.link.vars().ImagePos, 9400);
+    QCOMPARE(rig.image.bytes(), QByteArray(ConfigImage::Size, '\0'));
+}
+
+void SerialLinkTest::stalledReadEndsWithNoLink_data()
+{
+    QTest::addColumn<QByteArray>("afterFirstBlock");
+    QTest::addColumn<int>("repeatEverySeconds");
+    const QByteArray image = sampleImage();
+    QTest::newRow("stops mid-block") << panelBlock(2, image).left(60) << 0;
+    QTest::newRow("only out-of-sequence blocks") << panelBlock(5, image) << 5;
+}
+
+void SerialLinkTest::stalledReadEndsWithNoLink()
+{
+    QFETCH(QByteArray, afterFirstBlock);
+    QFETCH(int, repeatEverySeconds);
+    Rig rig;
+    rig.startRead();
+    rig.port.push(panelBlock(1, sampleImage()));
+    rig.port.push(afterFirstBlock);
+    const int before = int(rig.port.writes.size());
+    for (int elapsed = 0; elapsed < 20 && rig.host.status() != QStringLiteral("Нет связи"); ++elapsed) {
+        rig.advanceSeconds(1);
+        if (repeatEverySeconds && elapsed % repeatEverySeconds == 0)
+            rig.port.push(afterFirstBlock);
+    }
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи"));
+    QVERIFY(!rig.link.vars().PanelLinked);
+    QVERIFY(!rig.host.enabled(Item::ItemRead));
+    QVERIFY(rig.host.enabled(Item::ItemLoad));
+    QVERIFY(!rig.host.gaugeVisible);
+    QCOMPARE(rig.port.writes.mid(before), QList<QByteArray>{ConnectFrame});
+    QVERIFY(rig.dialogs.shown().isEmpty());
+}
+
+void SerialLinkTest::completeWrite()
+{
+    Rig rig;
+    ScriptedPanel panel(rig.port, rig.clock, QByteArray());
+    rig.open();
+    rig.clock.fireNext(); // the panel's ready byte
+    rig.image.assign(sampleImage());
+    rig.host.account = QStringLiteral("0042");
+    rig.host.gauges.clear();
+
+    rig.link.startWrite();
+    QVERIFY(!rig.host.wrBtnVisible);
+    QVERIFY(!rig.host.enabled(Item::ItemLink));
+    QVERIFY(rig.host.gaugeVisible);
+    QCOMPARE(rig.host.status(), QStringLiteral("ППК подключен по USB. Запись..."));
+    QCOMPARE(rig.port.writes.constLast(), WriteRequest);
+    const int before = int(rig.port.writes.size());
+    while (rig.dialogs.shown().isEmpty() && rig.clock.fireNext()) {
+    }
+
+    QCOMPARE(panel.received, rig.image.bytes());
+    const QList<QByteArray> sent = rig.port.writes.mid(before);
+    QCOMPARE(sent.size(), Frames::BlockCount + 2);
+    QCOMPARE(int(static_cast<std::uint8_t>(sent.at(Frames::BlockCount - 1).at(Frames::BlockCountOffset))), 75);
+    QCOMPARE(sent.at(Frames::BlockCount), ConnectFrame); // the end of the write
+    QCOMPARE(sent.constLast(), ConnectFrame);             // the new handshake
+    QCOMPARE(rig.host.gauges.at(1), 0);                   // the first block
+    QCOMPARE(rig.host.gauges.at(Frames::BlockCount), 99); // the last block
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК 0042 выполнена.")});
+    QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    QVERIFY(!rig.host.gaugeVisible);
+
+    rig.clock.fireNext();
+    QCOMPARE(rig.host.status(), Linked);
+}
+
+void SerialLinkTest::unansweredBlockIsSentSevenTimesMore()
+{
+    Rig rig;
+    rig.connect();
+    rig.image.assign(sampleImage());
+    rig.link.startWrite();
+    rig.port.push(one(Frames::Ack));
+    const QByteArray first = rig.port.writes.constLast();
+    QCOMPARE(first.size(), Frames::BlockSize);
+    rig.advanceSeconds(14.5);
+    QCOMPARE(rig.writesOf(first), 8);
+    QVERIFY(rig.dialogs.shown().isEmpty());
+    rig.advanceSeconds(2);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
+    QVERIFY(rig.standAlone());
+}
+
+void SerialLinkTest::nakResendsTheBlock()
+{
+    Rig rig;
+    rig.connect();
+    rig.link.startWrite();
+    rig.port.push(one(Frames::Ack));
+    const QByteArray first = rig.port.writes.constLast();
+    rig.advanceSeconds(1);
+    rig.port.push(one(Frames::Nak));
+    rig.advanceSeconds(1.9);
+    QCOMPARE(rig.writesOf(first), 1);
+    rig.advanceSeconds(0.1);
+    QCOMPARE(rig.writesOf(first), 2);
+    rig.port.push(one(Frames::Ack));
+    QCOMPARE(rig.link.vars().BlockNo, 3);
+    QVERIFY(rig.dialogs.shown().isEmpty());
+}
+
+void SerialLinkTest::nakWithoutAttemptsLeftGivesUp()
+{
+    Rig rig;
+    rig.connect();
+    rig.link.startWrite();
+    rig.port.push(one(Frames::Ack));
+    rig.advanceSeconds(14.5); // seven re-sendings use up the attempts
+    QCOMPARE(rig.link.vars().RetryCount, 0);
+    rig.port.push(one(Frames::Nak));
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Связь отсутствует!")});
+    QCOMPARE(rig.dialogs.last().caption, UsbCaption);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+    QVERIFY(rig.standAlone());
+}
+
+void SerialLinkTest::writeEndingUnlinkedGivesUpAfterAllFrames()
+{
+    Rig rig;
+    rig.connect();
+    rig.link.startWrite();
+    // The last block is through and the panel has meanwhile been taken for lost.
+    rig.link.vars().ImagePos = ConfigImage::Size + 1;
+    rig.link.vars().PanelLinked = false;
+    const int before = int(rig.port.writes.size());
+    rig.port.push(one(Frames::Ack));
+
+    QCOMPARE(rig.port.writes.mid(before), QList<QByteArray>(LinkConstants::EndOfWriteFrames - 1, ConnectFrame));
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E:3 ППК не отвечает!")});
+    QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    QVERIFY(!rig.port.isOpen());
+    QCOMPARE(rig.clock.activeTimers(), 0);
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    QVERIFY(!rig.host.gaugeVisible);
+}
+
+void SerialLinkTest::commandsWithoutALinkedPanelSendNothing()
+{
+    Rig rig;
+    rig.open(); // the panel has not answered yet
+    const int before = int(rig.port.writes.size());
+    rig.link.ItemReadClick();
+    rig.link.startWrite();
+    QCOMPARE(rig.port.writes.size(), before);
+    QVERIFY(rig.host.allDisabled());
+    QVERIFY(!rig.host.gaugeVisible);
+}
+
+void SerialLinkTest::btDuringReadAbandonsIt()
+{
+    Rig rig;
+    rig.startRead();
+    rig.port.push(panelBlock(1, sampleImage()));
+    rig.link.BTClick();
+    QVERIFY(rig.dialogs.shown().isEmpty());
+    QVERIFY(!rig.port.isOpen());
+    QCOMPARE(rig.clock.activeTimers(), 0);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+    QVERIFY(rig.host.enabled(Item::ItemLink) && rig.host.enabled(Item::ItemLoad) && rig.host.enabled(Item::ItemSave)
+            && rig.host.enabled(Item::ItemDefault));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
+    QVERIFY(!rig.host.wrBtnVisible && !rig.host.wrBtnEnabled && !rig.host.gaugeVisible);
+
+    // A new connection is not taken for the abandoned read.
+    rig.connect();
+    QCOMPARE(rig.host.status(), Linked);
+}
+
+void SerialLinkTest::portFailureEndsTheTransfer_data()
+{
+    QTest::addColumn<bool>("reading");
+    QTest::addColumn<bool>("refuseWrites");
+    QTest::newRow("line lost while reading") << true << false;
+    QTest::newRow("line lost while writing") << false << false;
+    QTest::newRow("read request refused") << true << true;
+    QTest::newRow("write request refused") << false << true;
+}
+
+void SerialLinkTest::portFailureEndsTheTransfer()
+{
+    QFETCH(bool, reading);
+    QFETCH(bool, refuseWrites);
+    Rig rig;
+    rig.connect();
+    rig.port.refuseWrites = refuseWrites;
+    if (reading)
+        rig.link.ItemReadClick();
+    else
+        rig.link.startWrite();
+    if (!refuseWrites) {
+        if (reading)
+            rig.port.push(panelBlock(1, sampleImage()));
+        else
+            rig.port.push(one(Frames::Ack));
+        rig.port.fail();
+    }
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("USB не подключен!")});
+    QCOMPARE(rig.dialogs.last().caption, UsbCaption);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+    QVERIFY(rig.standAlone());
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    rig.port.fail(); // a second report of the same loss is not shown again
+    QCOMPARE(rig.dialogs.shown().size(), 1);
+}
+
+QTEST_GUILESS_MAIN(SerialLinkTest)
+#include "tst_SerialLink.moc"

@@ -1,0 +1,189 @@
+// The link against the virtual panel over a real pseudo-terminal, in real time.
+#include "ConfigImage.h"
+#include "PanelLink.h"
+#include "QtSerialPort.h"
+#include "QtTickClock.h"
+#include "RecordingLinkHost.h"
+#include "ScriptedDialogs.h"
+#include "VirtualPanel.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Linked = QStringLiteral("ППК подключен по USB.");
+const QString ReadDone = QStringLiteral("Чтение конфигурации ППК EC22 выполнено.");
+const QString WriteDone = QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
+const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
+constexpr int ConnectTimeoutMs = 5000;
+constexpr int TransferTimeoutMs = 30000;
+
+QByteArray imageWithSeed(quint32 state)
+{
+    QByteArray bytes(ConfigImage::Size, '\0');
+    for (char& byte : bytes) {
+        state = state * 22695477u + 1u;
+        byte = static_cast<char>(state >> 16);
+    }
+    return bytes;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+struct Rig {
+    QtTickClock clock;
+    ScriptedDialogs dialogs;
+    RecordingLinkHost host{clock};
+    QtSerialPort port;
+    ConfigImage image;
+    PanelLink link{image, host, dialogs, clock, port};
+    VirtualPanel panel;
+
+    bool connect(const QStringList& arguments)
+    {
+        if (!panel.start(arguments))
+            return false;
+        dialogs.answerPort(panel.devicePath());
+        link.USB2Click();
+        return QTest::qWaitFor([this] { return host.status() == Linked; }, ConnectTimeoutMs);
+    }
+    bool waitForBox(const QString& text, int timeoutMs = TransferTimeoutMs)
+    {
+        return QTest::qWaitFor([&] { return dialogs.texts().contains(text); }, timeoutMs);
+    }
+};
+
+} // namespace
+
+class SerialPanelTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void fullRead();
+    void fullWrite();
+    void injectedFault_data();
+    void injectedFault();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void SerialPanelTest::initTestCase()
+{
+    QVERIFY2(QFile::exists(VirtualPanel::program()), qPrintable(VirtualPanel::program()));
+    QVERIFY(m_dir.isValid());
+}
+
+void SerialPanelTest::fullRead()
+{
+    const QByteArray panelImage = imageWithSeed(7);
+    const QString file = m_dir.filePath(QStringLiteral("panel.q22"));
+    QVERIFY(writeFile(file, Signature + panelImage));
+
+    Rig rig;
+    QVERIFY2(rig.connect({file}), qPrintable(rig.panel.errors()));
+    rig.link.ItemReadClick();
+    QVERIFY2(rig.waitForBox(ReadDone), qPrintable(rig.dialogs.texts().join('\n')));
+    QCOMPARE(rig.image.bytes(), panelImage);
+    QCOMPARE(rig.host.restored, 1);
+    QVERIFY(QTest::qWaitFor([&] { return rig.host.status() == Linked; }, ConnectTimeoutMs));
+    QCOMPARE(rig.dialogs.shown().size(), 1);
+}
+
+void SerialPanelTest::fullWrite()
+{
+    const QString saved = m_dir.filePath(QStringLiteral("written.q22"));
+    Rig rig;
+    QVERIFY2(rig.connect({QStringLiteral("--save"), saved}), qPrintable(rig.panel.errors()));
+    rig.image.assign(imageWithSeed(11));
+    rig.link.startWrite();
+    QVERIFY2(rig.waitForBox(WriteDone), qPrintable(rig.dialogs.texts().join('\n')));
+    QCOMPARE(readFile(saved), Signature + rig.image.bytes());
+    QVERIFY(QTest::qWaitFor([&] { return rig.host.status() == Linked; }, ConnectTimeoutMs));
+    QCOMPARE(rig.dialogs.shown().size(), 1);
+}
+
+void SerialPanelTest::injectedFault_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("box");    // the one box that ends it, or none
+    QTest::addColumn<QString>("status"); // the status it ends with, or any
+    QTest::addColumn<bool>("transferred");
+    QTest::addColumn<bool>("portOpen");
+
+    const QString usbMissing = QStringLiteral("USB не подключен!");
+    const QString standAlone = QStringLiteral("Автономный режим.");
+    const QString noLink = QStringLiteral("Нет связи");
+    QTest::newRow("bad CRC once") << QStringList{"--bad-crc", "5"} << false << ReadDone << QString() << true << true;
+    QTest::newRow("block repeated") << QStringList{"--repeat", "3"} << false << ReadDone << QString() << true << true;
+    QTest::newRow("bad CRC seven times") << QStringList{"--bad-crc", "5", "--bad-crc-times", "7"} << false
+                                         << QStringLiteral("Ошибка чтения конфигурации") << QString() << false << true;
+    QTest::newRow("block skipped") << QStringList{"--skip", "4"} << false << QString() << noLink << false << true;
+    QTest::newRow("silent while read") << QStringList{"--silent-after", "10"} << false << QString() << noLink << false
+                                       << true;
+    QTest::newRow("hung up while read") << QStringList{"--close-after", "10"} << false << usbMissing << standAlone
+                                        << false << false;
+    QTest::newRow("written blocks refused") << QStringList{"--nak", "2"} << true << WriteDone << QString() << true
+                                            << true;
+    QTest::newRow("fault byte") << QStringList{"--fault"} << true << QStringLiteral("Неисправность оборудование")
+                                << standAlone << false << false;
+    QTest::newRow("hung up while written") << QStringList{"--close-after", "5"} << true << usbMissing << standAlone
+                                           << false << false;
+}
+
+void SerialPanelTest::injectedFault()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, write);
+    QFETCH(QString, box);
+    QFETCH(QString, status);
+    QFETCH(bool, transferred);
+    QFETCH(bool, portOpen);
+
+    const QString saved = m_dir.filePath(QStringLiteral("fault.q22"));
+    QFile::remove(saved);
+    // The panel holds one image, the configurator writes the same one: either
+    // way the transfer is judged against it.
+    const QByteArray sample = imageWithSeed(23);
+    const QString held = m_dir.filePath(QStringLiteral("held.q22"));
+    QVERIFY(writeFile(held, Signature + sample));
+    Rig rig;
+    QVERIFY2(rig.connect(arguments + QStringList{held, QStringLiteral("--save"), saved}), qPrintable(rig.panel.errors()));
+    if (write) {
+        rig.image.assign(sample);
+        rig.link.startWrite();
+    } else {
+        rig.link.ItemReadClick();
+    }
+
+    if (box.isEmpty()) {
+        QVERIFY(QTest::qWaitFor([&] { return rig.host.status() == status; }, TransferTimeoutMs));
+        QVERIFY(rig.dialogs.shown().isEmpty());
+    } else {
+        QVERIFY2(rig.waitForBox(box), qPrintable(rig.dialogs.texts().join('\n') + rig.panel.errors()));
+        QCOMPARE(rig.dialogs.texts(), QStringList{box});
+        if (!status.isEmpty())
+            QCOMPARE(rig.host.status(), status);
+    }
+    QCOMPARE(rig.port.isOpen(), portOpen);
+    if (write)
+        QCOMPARE(readFile(saved) == Signature + sample, transferred);
+    else if (transferred)
+        QCOMPARE(rig.image.bytes(), sample);
+}
+
+QTEST_GUILESS_MAIN(SerialPanelTest)
+#include "tst_SerialPanel.moc"

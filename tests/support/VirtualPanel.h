@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// The virtual panel program run beside a test: started with its options, it
+// offers the device path of its pseudo-terminal.
+class VirtualPanel {
+public:
+    ~VirtualPanel();
+
+    // False when the program did not start or named no device.
+    bool start(const QStringList& arguments);
+    QString devicePath() const { return m_path; }
+    QString errors();
+
+    // Where the program is built.
+    static QString program();
+
+private:
+    QProcess m_process;
+    QString m_path;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A configuration file: this signature, then the image.
+inline const QByteArray FileSignature = QByteArrayLiteral("ZQ.32U");
+
+// How the virtual panel behaves: its image, where a written image goes, and
+// the faults it injects. A block number of 0 means "never".
+struct PanelOptions {
+    QByteArray image;      // the 9419 bytes a read sends
+    QString saveFile;      // where a written image is saved as a .q22 file
+    bool pace = false;     // real 115200 baud timing, both directions
+    int badCrcBlock = 0;   // send this block with a broken CRC...
+    int badCrcTimes = 1;   // ...this many times
+    int repeatBlock = 0;   // send this block again after its ACK, as if the ACK were lost
+    int skipBlock = 0;     // send the next block in its place, once
+    int nakBlocks = 0;     // answer the first so many written blocks with NAK
+    bool fault = false;    // answer the write request with the fault byte
+    int silentAfter = 0;   // ignore everything after this block
+    int closeAfter = 0;    // hang up after this block
+
+    // The options of the command line, or the reason they are wrong.
+    static std::optional<PanelOptions> parse(const QStringList& arguments, QString* error);
+    // A non-trivial image for runs without a file.
+    static QByteArray sampleImage();
+};
