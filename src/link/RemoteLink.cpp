@@ -153,7 +153,7 @@ void RemoteLink::TimerUDPTimer()
         return;
     }
     stopAllTimers();
-    endArrangement();
+    endConnection();
     m_host.setWhoLit(false);
     m_host.setStatus(QStringLiteral("Автономный режим"));
     m_dialogs.message(Message::error(QStringLiteral("E9: ППК не отвечает!"), ConfigCaption));
@@ -308,7 +308,7 @@ void RemoteLink::rejectBlock()
     m_vars.TransferOp = TransferOps::None;
     m_vars.PanelLinked = false;
     m_host.setWhoLit(false);
-    endArrangement();
+    endConnection();
     m_host.setStatus(StandAlone);
     m_host.setGaugeVisible(false);
     m_host.setGauge(0);
@@ -393,7 +393,7 @@ void RemoteLink::finishRead()
     m_host.setWhoLit(false);
     m_host.setGauge(100);
     m_dialogs.message(Message::information(QStringLiteral("Чтение конфигурации ППК завершено успешно."), ConfigCaption));
-    endArrangement();
+    endConnection();
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
@@ -444,7 +444,7 @@ void RemoteLink::finishWrite()
     m_vars.RxIgnore = false;
     m_vars.TransferOp = TransferOps::None;
     m_vars.PanelLinked = false;
-    endArrangement();
+    endConnection();
     m_host.setWhoLit(false);
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
@@ -472,7 +472,7 @@ void RemoteLink::giveUpWaitingAck()
     m_vars.TransferOp = TransferOps::None;
     m_host.setGauge(0);
     m_host.setStatus(StandAlone);
-    endArrangement();
+    endConnection();
     m_host.setGaugeVisible(false);
     m_host.setWhoLit(false);
     m_dialogs.message(
@@ -492,7 +492,7 @@ void RemoteLink::TimerWaitBlockTimer()
     m_vars.TransferOp = TransferOps::None;
     m_host.setStatus(StandAlone);
     m_host.setWhoLit(false);
-    endArrangement();
+    endConnection();
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_dialogs.message(Message::error(QStringLiteral("Время ожидания блока от ППК истекло!"), OverdueBlockCaption));
@@ -572,8 +572,11 @@ void RemoteLink::stopAllTimers()
     m_timerWaitBlock->stop();
 }
 
-void RemoteLink::endArrangement()
+void RemoteLink::endConnection()
 {
+    // Whatever the panel still sends belongs to a connection that is over.
+    m_vars.PeerAddress.clear();
+    m_vars.PeerPort = 0;
     m_host.EnableAll();
     m_host.setItemEnabled(Item::ItemWr, false);
     m_host.setItemEnabled(Item::ItemRead, false);

@@ -92,8 +92,9 @@ private:
     // Waits with the window's events going on; false when the program is closing.
     bool pause(int ticks);
     void stopAllTimers();
-    // Stand-alone after a connection ends: the commands back, without read and write.
-    void endArrangement();
+    // Stand-alone after a connection ends: the commands back, without read and
+    // write, and the panel no longer heard.
+    void endConnection();
 
     LinkVars& m_vars;
     LinkHost& m_host;

@@ -17,5 +17,6 @@ bool FakeDatagramSocket::send(const QByteArray& datagram, const QHostAddress& ad
 
 void FakeDatagramSocket::deliver(const QByteArray& datagram, const QHostAddress& sender, quint16 senderPort)
 {
-    Q_EMIT received(datagram, sender, senderPort);
+    if (m_listening)
+        Q_EMIT received(datagram, sender, senderPort);
 }

@@ -22,6 +22,7 @@ public:
     bool isListening() const override { return m_listening; }
     bool send(const QByteArray& datagram, const QHostAddress& address, quint16 port) override;
 
+    // Reaches the listener only while it listens.
     void deliver(const QByteArray& datagram, const QHostAddress& sender, quint16 senderPort);
     // Runs after every datagram sent, so a test can script the far end.
     void onSend(std::function<void(const Sent&)> hook) { m_hook = std::move(hook); }
