@@ -334,13 +334,15 @@ void RemoteLink::readBlock()
         m_vars.ImagePos = Frames::storeBlock(block, m_vars.ImagePos, m_image);
         m_host.setGauge(percent(m_vars.ImagePos, ConfigImage::Size));
         ++m_vars.BlockNo;
+        // The next blocks may arrive, and the read may end, while this one is answered.
+        const bool last = m_vars.ImagePos > ConfigImage::Size;
         if (!pause(Remote::ReplyPauseTicks))
             return;
         sendByte(Frames::Ack);
-        if (m_vars.ImagePos > ConfigImage::Size)
+        if (last)
             finishRead();
         else
-            m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
+            awaitNextBlock();
         return;
     }
     if (number == ((m_vars.BlockNo - 1) & 0xFFFF)) {
@@ -350,7 +352,7 @@ void RemoteLink::readBlock()
         if (!pause(Remote::ReplyPauseTicks))
             return;
         sendByte(Frames::Ack);
-        m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
+        awaitNextBlock();
         return;
     }
     if (m_vars.DupCount > 0 && number == ((m_vars.BlockNo + m_vars.DupCount) & 0xFFFF)) {
@@ -364,6 +366,12 @@ void RemoteLink::readBlock()
         }
     }
     sequenceBroken(number);
+}
+
+void RemoteLink::awaitNextBlock()
+{
+    if (m_vars.TransferOp == TransferOps::Read)
+        m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
 }
 
 void RemoteLink::sequenceBroken(int received)

@@ -79,6 +79,7 @@ private:
     void judgeBlock(const QByteArray& datagram);
     void rejectBlock();
     void readBlock();
+    void awaitNextBlock();
     void sequenceBroken(int received);
     void finishRead();
     void sendNextBlock();

@@ -362,6 +362,7 @@ void RemoteLinkTest::read_data()
     QTest::addColumn<int>("acks");
     QTest::newRow("clean") << "" << 74;
     QTest::newRow("block 5 repeated") << "repeat" << 75;
+    QTest::newRow("block 72 repeated") << "repeat72" << 75;
     QTest::newRow("block 9 damaged once") << "damage" << 74;
     QTest::newRow("block 12 lost after a repeat") << "skip" << 75;
 }
@@ -374,10 +375,11 @@ void RemoteLinkTest::read()
     rig.announceAndLink();
     bool damagedOnce = false;
     bool lostOnce = false;
-    if (fault == QLatin1String("repeat")) {
-        rig.blocksFor = [&](int n) {
+    if (fault.startsWith(QLatin1String("repeat"))) {
+        const int repeated = fault == QLatin1String("repeat") ? 5 : 72;
+        rig.blocksFor = [&, repeated](int n) {
             const QByteArray block = goodBlock(rig.panelImage, n);
-            return n == 5 ? QList<QByteArray>{block, block} : QList<QByteArray>{block};
+            return n == repeated ? QList<QByteArray>{block, block} : QList<QByteArray>{block};
         };
     } else if (fault == QLatin1String("damage")) {
         rig.blocksFor = [&](int n) {
