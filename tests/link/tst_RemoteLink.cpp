@@ -201,6 +201,10 @@ private Q_SLOTS:
     void read_data();
     void read();
     void blockOutOfSequenceEndsTheRead();
+    void missingBlockThatNeverComesEndsTheRead();
+    void closingEndsTheWait();
+    void failedSerialAttemptDoesNotDeafenTheWait();
+    void beforeTheAnnouncementOnlyTheTextsAreHeard();
     void overdueBlocksAreAskedForThenGivenUp_data();
     void overdueBlocksAreAskedForThenGivenUp();
     void unacknowledgedUnitsAreResentThenGivenUp_data();
@@ -455,6 +459,73 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     rig.socket.deliver(damaged(goodBlock(rig.panelImage, 5)), PanelAddress, PanelPort);
     QCOMPARE(rig.socket.sent.size(), sentBefore);
     QCOMPARE(rig.socket.sent.last().data, NakBytes);
+}
+
+void RemoteLinkTest::missingBlockThatNeverComesEndsTheRead()
+{
+    Rig rig;
+    rig.announceAndLink();
+    // Block 11 comes twice, block 12 is lost for good, and the panel answers
+    // every NAK with block 13 again.
+    rig.blocksFor = [&](int n) {
+        const QByteArray block = goodBlock(rig.panelImage, n);
+        if (n == 11)
+            return QList<QByteArray>{block, block};
+        if (n == 12)
+            return QList<QByteArray>{};
+        return QList<QByteArray>{block};
+    };
+    rig.startRead();
+    rig.runFor(60s);
+
+    QCOMPARE(rig.sentCount(NakBytes), 5 + 1);
+    QCOMPARE(rig.dialogs.texts(),
+             QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 12, получили 13")});
+    QVERIFY(rig.host.closing);
+    // Block 13 never took the place of block 12.
+    QCOMPARE(rig.vars.ImagePos, 11 * 128 + 1);
+    QCOMPARE(rig.image.bytes().mid(11 * 128), QByteArray(ConfigImage::Size - 11 * 128, '\0'));
+}
+
+void RemoteLinkTest::closingEndsTheWait()
+{
+    Rig rig;
+    rig.after(5s, [&] { rig.host.setClosingFlag(); });
+    rig.link.N2Click();
+
+    QCOMPARE(rig.clock.now(), 5s);
+    QCOMPARE(rig.host.status(), QStringLiteral("Ожидание запроса... 116"));
+    rig.link.stopListening();
+    QVERIFY(!rig.socket.isListening());
+}
+
+void RemoteLinkTest::failedSerialAttemptDoesNotDeafenTheWait()
+{
+    Rig rig;
+    rig.vars.RxIgnore = true; // left by a serial port that could not be opened
+    rig.fromPanel(Frames::Announcement, 3s);
+    rig.link.N2Click();
+    QCOMPARE(rig.host.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
+    rig.clock.advance(Ticks::ticks(2));
+    QVERIFY(rig.vars.PanelLinked);
+}
+
+void RemoteLinkTest::beforeTheAnnouncementOnlyTheTextsAreHeard()
+{
+    Rig rig;
+    rig.after(2s, [&] {
+        rig.socket.deliver(ReadyBytes, PanelAddress, PanelPort);
+        rig.socket.deliver(QByteArray(134, 'R'), PanelAddress, PanelPort);
+        rig.socket.deliver(AckBytes, PanelAddress, PanelPort);
+    });
+    rig.fromPanel(Frames::Announcement, 5s);
+    rig.answersConnect = false;
+    rig.link.N2Click();
+
+    QVERIFY(!rig.vars.PanelLinked);
+    QCOMPARE(rig.sentData(), QList<QByteArray>{RemoteConnect});
+    QVERIFY(rig.dialogs.shown().isEmpty());
+    QCOMPARE(rig.vars.LinkStage, LinkStages::RemoteAnnounced);
 }
 
 void RemoteLinkTest::overdueBlocksAreAskedForThenGivenUp_data()
