@@ -62,8 +62,7 @@ void RemoteLink::N2Click()
         m_closeSerialPort();
     m_host.setStatus(QString());
     m_host.DisableAll();
-    for (Item item : {Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault})
-        m_host.setItemEnabled(item, true);
+    enableItems({Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
     m_host.setGaugeVisible(false);
 
     const QString portText = m_host.confPortText();
@@ -74,8 +73,7 @@ void RemoteLink::N2Click()
     }
 
     m_host.DisableAll();
-    for (Item item : {Item::ItemLoad, Item::ItemSave, Item::ItemDefault})
-        m_host.setItemEnabled(item, true);
+    enableItems({Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
 
     // A new wait hears whichever panel announces itself first.
     m_vars.PeerAddress.clear();
@@ -117,8 +115,7 @@ void RemoteLink::failWait()
     m_host.setStatus(QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
     m_timerUDP->stop();
     m_host.DisableAll();
-    for (Item item : {Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault})
-        m_host.setItemEnabled(item, true);
+    enableItems({Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
     m_vars.LinkMode = LinkModes::None;
     m_vars.PanelLinked = false;
 }
@@ -571,6 +568,12 @@ bool RemoteLink::pause(int ticks)
 {
     m_host.M_Delay(ticks);
     return !m_host.closingFlag();
+}
+
+void RemoteLink::enableItems(std::initializer_list<LinkHost::Item> items)
+{
+    for (LinkHost::Item item : items)
+        m_host.setItemEnabled(item, true);
 }
 
 void RemoteLink::stopAllTimers()

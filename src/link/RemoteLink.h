@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinkHost.h"
 #include "LinkVars.h"
 
 #include <QByteArray>
@@ -8,12 +9,12 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class ConfigImage;
 class DatagramSocket;
 class Dialogs;
-class LinkHost;
 class TickClock;
 class TickTimer;
 
@@ -92,6 +93,7 @@ private:
     void resendPending();
     // Waits with the window's events going on; false when the program is closing.
     bool pause(int ticks);
+    void enableItems(std::initializer_list<LinkHost::Item> items);
     void stopAllTimers();
     // Stand-alone after a connection ends: the commands back, without read and
     // write, and the panel no longer heard.
