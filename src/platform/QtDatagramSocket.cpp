@@ -11,7 +11,8 @@ QtDatagramSocket::QtDatagramSocket(QObject* parent)
 bool QtDatagramSocket::listen(quint16 port)
 {
     stop();
-    return m_listener.bind(QHostAddress::AnyIPv4, port);
+    // Exclusively: a port another program holds is reported, not shared.
+    return m_listener.bind(QHostAddress::AnyIPv4, port, QAbstractSocket::DontShareAddress);
 }
 
 void QtDatagramSocket::stop()
