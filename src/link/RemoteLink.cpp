@@ -140,7 +140,7 @@ void RemoteLink::SetConnectUDP()
 
 void RemoteLink::TimerUDPTimer()
 {
-    if (m_vars.LinkStage == LinkStages::Serial)
+    if (m_host.closingFlag() || m_vars.LinkStage == LinkStages::Serial)
         return;
     if (m_vars.RetryCount != 0) {
         m_timerUDP->stop();
@@ -462,6 +462,8 @@ void RemoteLink::finishWrite()
 
 void RemoteLink::TimerWaitAckTimer()
 {
+    if (m_host.closingFlag())
+        return;
     if (m_vars.RetryCount > 0) {
         resendPending();
         --m_vars.RetryCount;
@@ -486,6 +488,8 @@ void RemoteLink::giveUpWaitingAck()
 
 void RemoteLink::TimerWaitBlockTimer()
 {
+    if (m_host.closingFlag())
+        return;
     m_timerWaitBlock->stop();
     m_timerWaitAck->stop();
     if (m_vars.RetryCount > 0) {

@@ -203,6 +203,8 @@ private Q_SLOTS:
     void blockOutOfSequenceEndsTheRead();
     void missingBlockThatNeverComesEndsTheRead();
     void closingEndsTheWait();
+    void closingSilencesTheTimers_data();
+    void closingSilencesTheTimers();
     void failedSerialAttemptDoesNotDeafenTheWait();
     void beforeTheAnnouncementOnlyTheTextsAreHeard();
     void overdueBlocksAreAskedForThenGivenUp_data();
@@ -497,6 +499,37 @@ void RemoteLinkTest::closingEndsTheWait()
     QCOMPARE(rig.host.status(), QStringLiteral("Ожидание запроса... 116"));
     rig.link.stopListening();
     QVERIFY(!rig.socket.isListening());
+}
+
+void RemoteLinkTest::closingSilencesTheTimers_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::newRow("connect frame unanswered") << "connect";
+    QTest::newRow("read request unanswered") << "read";
+    QTest::newRow("block overdue") << "block";
+}
+
+void RemoteLinkTest::closingSilencesTheTimers()
+{
+    QFETCH(QString, phase);
+    Rig rig;
+    if (phase == QLatin1String("connect")) {
+        rig.answersConnect = false;
+        rig.fromPanel(Frames::Announcement, 3s);
+        rig.link.N2Click();
+    } else {
+        rig.announceAndLink();
+        rig.answersRequests = phase != QLatin1String("read");
+        rig.blocksFor = [](int) { return QList<QByteArray>{}; };
+        rig.startRead();
+        rig.clock.advance(Ticks::ticks(5));
+    }
+    rig.host.setClosingFlag();
+    const auto sentBefore = rig.socket.sent.size();
+    rig.clock.advance(200s);
+
+    QCOMPARE(rig.socket.sent.size(), sentBefore);
+    QVERIFY(rig.dialogs.shown().isEmpty());
 }
 
 void RemoteLinkTest::failedSerialAttemptDoesNotDeafenTheWait()
