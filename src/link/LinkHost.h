@@ -21,6 +21,8 @@ public:
     virtual void setWhoLit(bool lit) = 0;                            // WhoLbl
 
     virtual QString accountText() const = 0;                         // EditAccount
+    virtual QString confPortText() const = 0;                        // ConfPortEdit
+    virtual void focusConfPortEdit() = 0;
     virtual void showFirstPage() = 0;                                // PageConfig
     virtual void makeVerSimReadOnly() = 0;
     virtual void restorePages() = 0;                                 // RestCh, RestDsc, RestTxt

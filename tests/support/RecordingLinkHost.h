@@ -25,6 +25,8 @@ public:
     void setWhoLit(bool lit) override { whoLit = lit; }
 
     QString accountText() const override { return account; }
+    QString confPortText() const override { return confPort; }
+    void focusConfPortEdit() override { ++confPortFocused; }
     void showFirstPage() override { ++firstPageShown; }
     void makeVerSimReadOnly() override { verSimReadOnly = true; }
     void restorePages() override { ++restored; }
@@ -50,6 +52,8 @@ public:
     QList<int> gauges;
     bool whoLit = false;
     QString account = QStringLiteral("EC22");
+    QString confPort = QStringLiteral("99999");
+    int confPortFocused = 0;
     int firstPageShown = 0;
     bool verSimReadOnly = false;
     int restored = 0;

@@ -1,0 +1,599 @@
+#include "RemoteLink.h"
+
+#include "ConfigImage.h"
+#include "DatagramSocket.h"
+#include "Dialogs.h"
+#include "LinkHost.h"
+#include "ListeningPort.h"
+#include "TickClock.h"
+
+#include <algorithm>
+
+namespace {
+
+using Item = LinkHost::Item;
+using Message = Dialogs::Message;
+
+const QString RemoteCaption = QStringLiteral("Удаленное конфигурирование");
+const QString ConfigCaption = QStringLiteral("Конфигурирование");
+const QString ReadCaption = QStringLiteral("Конфигурирование. Чтение");
+const QString WriteCaption = QStringLiteral("Конфигурирование. Запись");
+// The caption of the overdue-block box is spelt this way on purpose.
+const QString OverdueBlockCaption = QStringLiteral("Конфигурование. Чтение");
+const QString StandAlone = QStringLiteral("Автономный режим.");
+
+bool hasAcceptedLength(qsizetype length)
+{
+    return length == 1 || length == 3 || length == 4 || length == Frames::BlockSize;
+}
+
+int percent(int position, int whole)
+{
+    return (position * 100 + whole / 2) / whole;
+}
+
+QByteArray bytesOf(const Frames::Block& block, int count)
+{
+    return Frames::toBytes(block).left(count);
+}
+
+} // namespace
+
+RemoteLink::RemoteLink(LinkVars& vars, LinkHost& host, Dialogs& dialogs, TickClock& clock, ConfigImage& image,
+                       DatagramSocket& socket, std::function<void()> closeSerialPort)
+    : m_vars(vars)
+    , m_host(host)
+    , m_dialogs(dialogs)
+    , m_image(image)
+    , m_socket(socket)
+    , m_closeSerialPort(std::move(closeSerialPort))
+    , m_timerUDP(clock.createTimer(TickClock::Mode::Repeating, [this] { TimerUDPTimer(); }))
+    , m_timerWaitAck(clock.createTimer(TickClock::Mode::Repeating, [this] { TimerWaitAckTimer(); }))
+    , m_timerWaitBlock(clock.createTimer(TickClock::Mode::Repeating, [this] { TimerWaitBlockTimer(); }))
+{
+    connect(&m_socket, &DatagramSocket::received, this, &RemoteLink::ConfUDPUDPRead);
+}
+
+RemoteLink::~RemoteLink() = default;
+
+void RemoteLink::N2Click()
+{
+    if (m_closeSerialPort)
+        m_closeSerialPort();
+    m_host.setStatus(QString());
+    m_host.DisableAll();
+    enableItems({Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
+    m_host.setGaugeVisible(false);
+
+    const QString portText = m_host.confPortText();
+    if (portText.isEmpty()) {
+        m_dialogs.message(Message::warning(QStringLiteral("Не определен порт РС - конфигуратора!"), RemoteCaption));
+        m_host.focusConfPortEdit();
+        return;
+    }
+
+    m_host.DisableAll();
+    enableItems({Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
+
+    // A new wait hears whichever panel announces itself first.
+    m_vars.PeerAddress.clear();
+    m_vars.PeerPort = 0;
+    m_vars.RxIgnore = false;
+    const quint16 port = listeningPort(portText);
+    if (!m_socket.listen(port)) {
+        failWait();
+        m_dialogs.message(Message::error(
+            QStringLiteral("Порт РС - конфигуратора %1 недоступен!").arg(port), RemoteCaption));
+        return;
+    }
+    m_host.setGaugeVisible(false);
+
+    m_vars.LinkStage = LinkStages::None;
+    m_vars.RequestWait = Remote::RequestWaitSteps;
+    for (;;) {
+        m_host.setStatus(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
+        if (!pause(Remote::RequestWaitStepTicks))
+            return;
+        --m_vars.RequestWait;
+        if (m_vars.RequestWait <= 0) {
+            failWait();
+            return;
+        }
+        if (m_vars.LinkStage == LinkStages::RemoteAnnounced)
+            break;
+    }
+
+    m_vars.LinkMode = LinkModes::Remote;
+    m_vars.RxIgnore = false;
+    m_vars.PanelLinked = false;
+    m_vars.ImagePos = 1;
+    SetConnectUDP();
+}
+
+void RemoteLink::failWait()
+{
+    m_host.setStatus(QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    m_timerUDP->stop();
+    m_host.DisableAll();
+    enableItems({Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
+    m_vars.LinkMode = LinkModes::None;
+    m_vars.PanelLinked = false;
+}
+
+void RemoteLink::JvClock1DblClick()
+{
+    const Dialogs::Answer answer = m_dialogs.message(
+        Message::question(QStringLiteral("Прервать ожидание соединения с удаленным ППК?"), QString()));
+    if (answer == Dialogs::Answer::Yes)
+        m_vars.RequestWait = 1;
+    m_host.setWhoLit(false);
+    stopListening();
+}
+
+void RemoteLink::SetConnectUDP()
+{
+    m_vars.CommandFrame = Frames::remoteConnectFrame();
+    sendToPeer(Frames::toBytes(m_vars.CommandFrame));
+    m_vars.RetryCount = Remote::ConnectRetries;
+    m_timerUDP->start(Remote::TimerUDPInterval);
+}
+
+void RemoteLink::TimerUDPTimer()
+{
+    if (m_host.closingFlag() || m_vars.LinkStage == LinkStages::Serial)
+        return;
+    if (m_vars.RetryCount != 0) {
+        m_timerUDP->stop();
+        sendToPeer(Frames::toBytes(m_vars.CommandFrame));
+        --m_vars.RetryCount;
+        m_timerUDP->start(Remote::TimerUDPInterval);
+        return;
+    }
+    stopAllTimers();
+    endConnection();
+    m_host.setWhoLit(false);
+    m_host.setStatus(QStringLiteral("Автономный режим"));
+    m_dialogs.message(Message::error(QStringLiteral("E9: ППК не отвечает!"), ConfigCaption));
+}
+
+void RemoteLink::ConfUDPUDPRead(const QByteArray& datagram, const QHostAddress& sender, quint16 senderPort)
+{
+    if (m_host.closingFlag())
+        return;
+    if (!hasAcceptedLength(datagram.size()) || m_vars.RxIgnore)
+        return;
+    if (!heard(datagram, sender, senderPort))
+        return;
+    std::copy(datagram.begin(), datagram.end(), m_vars.RxBlock.begin());
+
+    if (datagram == Frames::Announcement)
+        announced(sender, senderPort);
+    else if (datagram == Frames::Armed)
+        armed();
+    else if (datagram.size() == 1)
+        reply(static_cast<std::uint8_t>(datagram[0]));
+    else
+        judgeBlock(datagram);
+}
+
+// Until a panel has announced itself only the two texts are heard; from then on
+// only that panel is, so another host cannot slip blocks, replies or the armed
+// text into its connection.
+bool RemoteLink::heard(const QByteArray& datagram, const QHostAddress& sender, quint16 senderPort) const
+{
+    if (m_vars.PeerAddress.isEmpty())
+        return datagram == Frames::Announcement || datagram == Frames::Armed;
+    return QHostAddress(sender.toIPv4Address()).toString() == m_vars.PeerAddress && senderPort == m_vars.PeerPort;
+}
+
+void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
+{
+    m_timerUDP->stop();
+    m_host.setWhoLit(true);
+    const QString address = QHostAddress(sender.toIPv4Address()).toString();
+    m_host.setStatus(QStringLiteral("Удаленный ППК IP: ") + address + QStringLiteral(" подключен"));
+    m_vars.PeerAddress = address;
+    m_vars.PeerPort = senderPort;
+    m_vars.LinkStage = LinkStages::RemoteAnnounced;
+    m_vars.LinkMode = LinkModes::Remote;
+}
+
+void RemoteLink::armed()
+{
+    m_timerUDP->stop();
+    m_host.EnableAll();
+    m_dialogs.message(Message::warning(QStringLiteral("ППК под охраной. Конфигурирование запрещено"), RemoteCaption));
+}
+
+void RemoteLink::reply(std::uint8_t byte)
+{
+    switch (byte) {
+    case Frames::Ready:
+        ready();
+        break;
+    case Frames::Ack:
+        acknowledged();
+        break;
+    case Frames::Nak:
+        rejected();
+        break;
+    case Frames::Fault:
+        m_dialogs.message(Message::error(QStringLiteral("Ошибка записи в ППК"), WriteCaption));
+        break;
+    default:
+        break;
+    }
+}
+
+void RemoteLink::ready()
+{
+    if (m_vars.PanelLinked)
+        return;
+    m_host.EnableAll();
+    m_host.setWrBtnVisible(true);
+    m_host.setWrBtnEnabled(true);
+    m_host.setGaugeVisible(true);
+    m_vars.PanelLinked = true;
+    m_vars.RxIgnore = false;
+    m_vars.LinkStage = LinkStages::RemoteLinked;
+    stopAllTimers();
+    m_vars.TransferOp = TransferOps::None;
+}
+
+void RemoteLink::acknowledged()
+{
+    switch (m_vars.TransferOp) {
+    case TransferOps::None:
+        return;
+    case TransferOps::Read:
+        // The request is acknowledged: from now on only the blocks are awaited.
+        m_timerWaitAck->stop();
+        m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
+        m_vars.BlockNo = 1;
+        return;
+    default:
+        sendNextBlock();
+        return;
+    }
+}
+
+// The panel asks for the request or block again. A re-sent unit is guarded by
+// TimerWaitAck like the first, and NAKs spend the same attempts as its ticks.
+void RemoteLink::rejected()
+{
+    m_timerWaitAck->stop();
+    if (!m_vars.PanelLinked)
+        return;
+    if (m_vars.RetryCount <= 0) {
+        giveUpWaitingAck();
+        return;
+    }
+    --m_vars.RetryCount;
+    if (!pause(Remote::ReplyPauseTicks) || m_vars.TransferOp == TransferOps::None)
+        return;
+    resendPending();
+    m_timerWaitAck->start(Remote::TimerWaitAckInterval);
+}
+
+void RemoteLink::judgeBlock(const QByteArray& datagram)
+{
+    const Frames::Block& block = m_vars.RxBlock;
+    bool valid = Frames::isValidIncomingBlock(datagram);
+    const bool reading = m_vars.TransferOp == TransferOps::Read && Frames::blockType(block) == Frames::OpRead;
+    // A block that would be stored must fit the image; a damaged count is a damaged block.
+    if (valid && reading && Frames::blockNumber(block) == m_vars.BlockNo
+        && !Frames::blockFitsImage(block, m_vars.ImagePos))
+        valid = false;
+    if (!valid) {
+        rejectBlock();
+        return;
+    }
+    if (reading)
+        readBlock();
+}
+
+void RemoteLink::rejectBlock()
+{
+    sendByte(Frames::Nak);
+    if (m_vars.RetryCount > 0) {
+        m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
+        --m_vars.RetryCount;
+        return;
+    }
+    stopAllTimers();
+    const bool wasReading = m_vars.TransferOp == TransferOps::Read;
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.PanelLinked = false;
+    m_host.setWhoLit(false);
+    endConnection();
+    m_host.setStatus(StandAlone);
+    m_host.setGaugeVisible(false);
+    m_host.setGauge(0);
+    m_vars.LinkMode = LinkModes::None;
+    if (wasReading)
+        m_dialogs.message(Message::error(QStringLiteral("Ошибка чтения конфигурации"), ReadCaption));
+    m_dialogs.message(Message::error(QStringLiteral("Нет ответа на отрицательную квитанцию!"), ConfigCaption));
+}
+
+void RemoteLink::readBlock()
+{
+    m_timerWaitAck->stop();
+    m_timerWaitBlock->stop();
+    // A copy that arrives while the last block is being answered finds the image complete.
+    if (m_vars.ImagePos > ConfigImage::Size)
+        return;
+    const Frames::Block& block = m_vars.RxBlock;
+    const int number = Frames::blockNumber(block);
+
+    if (number == (m_vars.BlockNo & 0xFFFF)) {
+        m_vars.RetryCount = Remote::ReadRetries;
+        m_vars.DupCount = 0;
+        m_vars.ImagePos = Frames::storeBlock(block, m_vars.ImagePos, m_image);
+        m_host.setGauge(percent(m_vars.ImagePos, ConfigImage::Size));
+        ++m_vars.BlockNo;
+        // The next blocks may arrive, and the read may end, while this one is answered.
+        const bool last = m_vars.ImagePos > ConfigImage::Size;
+        if (!pause(Remote::ReplyPauseTicks))
+            return;
+        sendByte(Frames::Ack);
+        if (last)
+            finishRead();
+        else
+            awaitNextBlock();
+        return;
+    }
+    if (number == ((m_vars.BlockNo - 1) & 0xFFFF)) {
+        // The panel missed our ACK and repeated the block: acknowledge it again, store nothing.
+        m_vars.RetryCount = Remote::ReadRetries;
+        ++m_vars.DupCount;
+        if (!pause(Remote::ReplyPauseTicks))
+            return;
+        sendByte(Frames::Ack);
+        awaitNextBlock();
+        return;
+    }
+    if (m_vars.DupCount > 0 && number == ((m_vars.BlockNo + m_vars.DupCount) & 0xFFFF)) {
+        // The repeated ACKs moved the panel past a block we never stored: ask
+        // again instead of storing the later block in its place.
+        if (m_vars.RetryCount > 0) {
+            sendByte(Frames::Nak);
+            --m_vars.RetryCount;
+            m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
+            return;
+        }
+    }
+    sequenceBroken(number);
+}
+
+void RemoteLink::awaitNextBlock()
+{
+    if (m_vars.TransferOp == TransferOps::Read)
+        m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
+}
+
+void RemoteLink::sequenceBroken(int received)
+{
+    sendByte(Frames::Nak);
+    stopAllTimers();
+    // Everything the panel still sends is ignored until the user declines closing.
+    m_host.setClosingFlag();
+    m_host.setWhoLit(false);
+    m_host.EnableAll();
+    m_host.setGaugeVisible(false);
+    m_host.setItemEnabled(Item::ItemWr, false);
+    m_host.setItemEnabled(Item::ItemRead, false);
+    m_host.setWrBtnVisible(false);
+    m_dialogs.message(Message::error(QStringLiteral("Нарушена последовательность блоков. Ждали %1, получили %2")
+                                         .arg(m_vars.BlockNo)
+                                         .arg(received),
+                                     RemoteCaption));
+}
+
+void RemoteLink::finishRead()
+{
+    m_timerUDP->stop();
+    m_timerWaitBlock->stop();
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.PanelLinked = false;
+    m_host.setWhoLit(false);
+    m_host.setGauge(100);
+    m_dialogs.message(Message::information(QStringLiteral("Чтение конфигурации ППК завершено успешно."), ConfigCaption));
+    endConnection();
+    m_host.setGauge(0);
+    m_host.setGaugeVisible(false);
+    m_host.restorePages();
+    m_vars.LinkMode = LinkModes::None;
+    m_host.setStatus(StandAlone);
+}
+
+void RemoteLink::sendNextBlock()
+{
+    if (m_vars.TransferOp == TransferOps::WriteRequest)
+        m_vars.TransferOp = TransferOps::WriteData;
+    m_timerWaitAck->stop();
+    m_vars.BlockLen = Frames::BlockDataSize;
+    m_vars.TxBlock[0] = Frames::OpWrite;
+    m_vars.RetryCount = Remote::WriteRetries;
+    if (!pause(Remote::ReplyPauseTicks) || m_vars.TransferOp == TransferOps::None)
+        return;
+
+    if (m_vars.ImagePos > ConfigImage::Size) {
+        finishWrite();
+        return;
+    }
+    m_vars.BlockLen = Frames::fillOutgoingBlock(m_vars.TxBlock, m_vars.BlockNo, m_vars.ImagePos, m_image);
+    sendToPeer(Frames::toBytes(m_vars.TxBlock));
+    m_vars.ImagePos += m_vars.BlockLen;
+    m_host.setGauge(percent(m_vars.ImagePos, ConfigImage::Size + 1));
+    ++m_vars.BlockNo;
+    m_timerWaitAck->start(Remote::TimerWaitAckInterval);
+}
+
+void RemoteLink::finishWrite()
+{
+    m_timerWaitAck->stop();
+    m_timerUDP->stop();
+    m_vars.PanelLinked = false;
+    // The transfer is over before the pauses: a late ACK or NAK finds nothing to do.
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.RetryCount = 1;
+    do {
+        m_host.setGauge(percent(m_vars.RetryCount, Remote::RelinkGaugeScale));
+        m_vars.CommandFrame = Frames::connectFrame();
+        sendToPeer(Frames::toBytes(m_vars.CommandFrame));
+        if (!pause(Remote::RelinkPauseTicks))
+            return;
+        ++m_vars.RetryCount;
+    } while (!m_vars.PanelLinked && m_vars.RetryCount <= Remote::RelinkFrames);
+
+    m_vars.RxIgnore = false;
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.PanelLinked = false;
+    endConnection();
+    m_host.setWhoLit(false);
+    m_host.setGauge(0);
+    m_host.setGaugeVisible(false);
+    m_vars.LinkMode = LinkModes::None;
+    m_host.setStatus(StandAlone);
+    m_dialogs.message(Message::information(
+        QStringLiteral("Запись конфигурации ППК ") + m_host.accountText() + QStringLiteral(" завершена успешно."),
+        ConfigCaption));
+}
+
+void RemoteLink::TimerWaitAckTimer()
+{
+    if (m_host.closingFlag())
+        return;
+    if (m_vars.RetryCount > 0) {
+        resendPending();
+        --m_vars.RetryCount;
+        return;
+    }
+    giveUpWaitingAck();
+}
+
+void RemoteLink::giveUpWaitingAck()
+{
+    m_timerWaitAck->stop();
+    m_vars.RxIgnore = false;
+    m_vars.TransferOp = TransferOps::None;
+    m_host.setGauge(0);
+    m_host.setStatus(StandAlone);
+    endConnection();
+    m_host.setGaugeVisible(false);
+    m_host.setWhoLit(false);
+    m_dialogs.message(
+        Message::error(QStringLiteral("Время ожидания подтверждения приема блока истекло!"), WriteCaption));
+}
+
+void RemoteLink::TimerWaitBlockTimer()
+{
+    if (m_host.closingFlag())
+        return;
+    m_timerWaitBlock->stop();
+    m_timerWaitAck->stop();
+    if (m_vars.RetryCount > 0) {
+        sendByte(Frames::Ack);
+        --m_vars.RetryCount;
+        m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
+        return;
+    }
+    m_vars.TransferOp = TransferOps::None;
+    m_host.setStatus(StandAlone);
+    m_host.setWhoLit(false);
+    endConnection();
+    m_host.setGauge(0);
+    m_host.setGaugeVisible(false);
+    m_dialogs.message(Message::error(QStringLiteral("Время ожидания блока от ППК истекло!"), OverdueBlockCaption));
+}
+
+bool RemoteLink::readBranch()
+{
+    const bool remote = m_vars.LinkMode == LinkModes::Remote || m_vars.LinkMode == LinkModes::RemoteAlias;
+    if (!remote || !m_vars.PanelLinked)
+        return false;
+    m_vars.DupCount = 0;
+    m_vars.BlockLen = NoBlockInFlight;
+    const Frames::CommandFrame request = Frames::readRequest();
+    std::copy(request.begin(), request.end(), m_vars.TxBlock.begin());
+    sendToPeer(bytesOf(m_vars.TxBlock, Frames::CommandFrameSize));
+    m_timerWaitAck->start(Remote::TimerWaitAckInterval);
+    m_vars.TransferOp = TransferOps::Read;
+    return true;
+}
+
+bool RemoteLink::writeBranch()
+{
+    if (m_vars.LinkStage != LinkStages::RemoteLinked || !m_vars.PanelLinked)
+        return false;
+    sendToPeer(Frames::toBytes(m_vars.CommandFrame));
+    m_timerWaitAck->start(Remote::TimerWaitAckInterval);
+    m_vars.BlockLen = NoBlockInFlight;
+    return true;
+}
+
+void RemoteLink::stopListening()
+{
+    m_socket.stop();
+}
+
+bool RemoteLink::isListening() const
+{
+    return m_socket.isListening();
+}
+
+bool RemoteLink::isTimerUDPActive() const { return m_timerUDP->isActive(); }
+bool RemoteLink::isTimerWaitAckActive() const { return m_timerWaitAck->isActive(); }
+bool RemoteLink::isTimerWaitBlockActive() const { return m_timerWaitBlock->isActive(); }
+
+void RemoteLink::sendToPeer(const QByteArray& bytes)
+{
+    m_socket.send(bytes, QHostAddress(m_vars.PeerAddress), m_vars.PeerPort);
+}
+
+void RemoteLink::sendByte(std::uint8_t byte)
+{
+    sendToPeer(QByteArray(1, static_cast<char>(byte)));
+}
+
+// What a NAK or a TimerWaitAck tick asks for again: the data block in flight,
+// or else the request that opened the transfer, exactly as it was first sent.
+void RemoteLink::resendPending()
+{
+    if (m_vars.BlockLen != NoBlockInFlight)
+        sendToPeer(Frames::toBytes(m_vars.TxBlock));
+    else if (m_vars.TransferOp == TransferOps::Read)
+        sendToPeer(bytesOf(m_vars.TxBlock, Frames::CommandFrameSize));
+    else
+        sendToPeer(Frames::toBytes(m_vars.CommandFrame));
+}
+
+bool RemoteLink::pause(int ticks)
+{
+    m_host.M_Delay(ticks);
+    return !m_host.closingFlag();
+}
+
+void RemoteLink::enableItems(std::initializer_list<LinkHost::Item> items)
+{
+    for (LinkHost::Item item : items)
+        m_host.setItemEnabled(item, true);
+}
+
+void RemoteLink::stopAllTimers()
+{
+    m_timerUDP->stop();
+    m_timerWaitAck->stop();
+    m_timerWaitBlock->stop();
+}
+
+void RemoteLink::endConnection()
+{
+    // Whatever the panel still sends belongs to a connection that is over.
+    m_vars.PeerAddress.clear();
+    m_vars.PeerPort = 0;
+    m_host.EnableAll();
+    m_host.setItemEnabled(Item::ItemWr, false);
+    m_host.setItemEnabled(Item::ItemRead, false);
+    m_host.setWrBtnVisible(false);
+}

@@ -1,0 +1,110 @@
+#include "LoopbackRig.h"
+
+#include "EventWait.h"
+#include "TransferCommonPart.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int PanelStartMs = 5000;
+constexpr int LinkMs = 5000;
+// The panel resends an unacknowledged block well before the link's own timer.
+constexpr int PanelRetransmitMs = 2000;
+
+quint16 freePort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::AnyIPv4, 0);
+    return probe.localPort();
+}
+
+QByteArray randomImage()
+{
+    QByteArray bytes(ConfigImage::Size, '\0');
+    for (char& b : bytes)
+        b = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+LoopbackRig::LoopbackRig(int divisor)
+    : panelImage(randomImage())
+    , compressedClock(realClock, divisor)
+    , clock(divisor == 1 ? static_cast<TickClock&>(realClock) : compressedClock)
+    , host(clock)
+    , link(vars, host, dialogs, clock, image, socket)
+{
+    host.confPort = QString::number(freePort());
+    QFile file(m_dir.filePath(QStringLiteral("panel.img")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(panelImage);
+    m_panel.setProcessChannelMode(QProcess::MergedChannels);
+    // Every program of the build lands in one folder.
+    m_panel.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/zq22-panel-sim-udp"));
+    const int retransmitMs = std::max(1, PanelRetransmitMs / divisor);
+    m_panel.setArguments({QStringLiteral("--port"), host.confPort, QStringLiteral("--image"), file.fileName(),
+                          QStringLiteral("--save"), m_dir.filePath(QStringLiteral("written.img")),
+                          QStringLiteral("--retransmit-ms"), QString::number(retransmitMs)});
+}
+
+LoopbackRig::~LoopbackRig()
+{
+    link.stopListening();
+    m_panel.kill();
+    m_panel.waitForFinished();
+}
+
+void LoopbackRig::announce(const QStringList& panelOptions)
+{
+    m_panel.setArguments(m_panel.arguments() + panelOptions);
+    // Started from inside the wait, so the configurator already listens.
+    QTimer::singleShot(0, [this] {
+        m_panel.start();
+        m_panel.waitForStarted(PanelStartMs);
+    });
+    link.N2Click();
+}
+
+bool LoopbackRig::connectPanel(const QStringList& panelOptions)
+{
+    announce(panelOptions);
+    return waitUntil([this] { return vars.PanelLinked; }, LinkMs);
+}
+
+void LoopbackRig::startRead()
+{
+    readCommonPart(vars, host, image);
+    link.readBranch();
+}
+
+void LoopbackRig::startWrite(const QByteArray& bytes)
+{
+    image.assign(bytes);
+    writeCommonPart(vars, host);
+    link.writeBranch();
+}
+
+bool LoopbackRig::waitForEnd(int timeoutMs)
+{
+    // Every ending puts the connection light out.
+    return waitUntil([this] { return !host.whoLit; }, timeoutMs);
+}
+
+QByteArray LoopbackRig::panelReceived() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("written.img")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString LoopbackRig::panelOutput()
+{
+    return QString::fromLocal8Bit(m_panel.readAll());
+}

@@ -1,0 +1,36 @@
+#include "TransferCommonPart.h"
+
+#include "ConfigImage.h"
+#include "LinkHost.h"
+#include "LinkVars.h"
+
+namespace {
+constexpr int TransferRetries = 7;
+}
+
+void readCommonPart(LinkVars& vars, LinkHost& host, ConfigImage& image)
+{
+    host.makeVerSimReadOnly();
+    host.DisableAll();
+    vars.RetryCount = TransferRetries;
+    host.showFirstPage();
+    image.clear();
+    vars.BlockNo = 1;
+    host.setGaugeVisible(vars.PanelLinked);
+    vars.ImagePos = 1;
+    vars.RxStarted = false;
+    vars.RxIndex = 1;
+}
+
+void writeCommonPart(LinkVars& vars, LinkHost& host)
+{
+    host.DisableAll();
+    host.setGauge(0);
+    vars.BlockNo = 1;
+    vars.RxIgnore = false;
+    vars.RetryCount = TransferRetries;
+    vars.CommandFrame = Frames::writeRequest();
+    vars.TransferOp = TransferOps::WriteRequest;
+    host.setGaugeVisible(vars.PanelLinked);
+    vars.ImagePos = 1;
+}
