@@ -2,6 +2,7 @@
 // 115200 baud, and prints the time taken over the time the bytes need on the
 // wire (8N1: ten bits a byte).
 #include "ConfigImage.h"
+#include "FakeDatagramSocket.h"
 #include "Frames.h"
 #include "PanelLink.h"
 #include "QtSerialPort.h"
@@ -61,7 +62,8 @@ int main(int argc, char* argv[])
     RecordingLinkHost host(clock);
     QtSerialPort port;
     ConfigImage image;
-    PanelLink link(image, host, dialogs, clock, port);
+    FakeDatagramSocket udp;
+    PanelLink link(image, host, dialogs, clock, port, udp);
     VirtualPanel panel;
 
     QElapsedTimer elapsed;

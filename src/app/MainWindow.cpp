@@ -54,7 +54,8 @@ QWidget* page(const char* name)
 MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform)
-    , m_link(std::make_unique<PanelLink>(m_image, *this, platform.dialogs, platform.clock, platform.serial))
+    , m_link(std::make_unique<PanelLink>(m_image, *this, platform.dialogs, platform.clock, platform.serial,
+                                         platform.udp))
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
@@ -91,6 +92,7 @@ void MainWindow::createMenu()
     m_n2->setObjectName(QStringLiteral("N2"));
     connect(m_usb2, &QAction::triggered, this, [this] { m_link->USB2Click(); });
     connect(m_bt, &QAction::triggered, this, [this] { m_link->BTClick(); });
+    connect(m_n2, &QAction::triggered, this, [this] { m_link->N2Click(); });
 
     m_itemRead = commandItem(bar, "ItemRead", QStringLiteral("Прочитать"), false);
     connect(m_itemRead, &QAction::triggered, this, [this] { m_link->ItemReadClick(); });
@@ -173,6 +175,7 @@ void MainWindow::createBottomBar()
 
     m_clock = new ClockLabel;
     m_clock->setObjectName(QStringLiteral("JvClock1"));
+    connect(m_clock, &ClockLabel::doubleClicked, this, [this] { m_link->JvClock1DblClick(); });
 
     m_whoLbl = new StatusLight;
     m_whoLbl->setObjectName(QStringLiteral("WhoLbl"));
@@ -253,6 +256,16 @@ void MainWindow::setGauge(int percent)
     m_gauge->setValue(percent);
 }
 
+QString MainWindow::confPortText() const
+{
+    return m_generalPage->confPortEdit()->text();
+}
+
+void MainWindow::focusConfPortEdit()
+{
+    m_generalPage->confPortEdit()->setFocus();
+}
+
 void MainWindow::setWhoLit(bool lit)
 {
     m_whoLbl->setLit(lit);
@@ -311,6 +324,8 @@ bool MainWindow::FormCloseQuery()
     const auto answer = m_platform.dialogs.message(Dialogs::Message::question(
         QStringLiteral("Вы действительно хотите завершить программу?"), QStringLiteral("Завершение работы"),
         Dialogs::Icon::Question, Dialogs::Answer::No));
+    if (answer == Dialogs::Answer::Yes)
+        m_link->stopListening();
     m_closingFlag = answer == Dialogs::Answer::Yes;
     return m_closingFlag;
 }

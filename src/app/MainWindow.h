@@ -48,6 +48,8 @@ public:
     void setGauge(int percent) override;
     void setWhoLit(bool lit) override;
     QString accountText() const override;
+    QString confPortText() const override;
+    void focusConfPortEdit() override;
     void showFirstPage() override;
     void makeVerSimReadOnly() override;
     void restorePages() override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "QtDatagramSocket.h"
 #include "QtDialogs.h"
 #include "QtSerialPort.h"
 #include "QtSettingsStore.h"
@@ -10,10 +11,11 @@
 // for the tools that show its window.
 class QtPlatform {
 public:
-    Platform platform() { return {dialogs, clock, serial, settings}; }
+    Platform platform() { return {dialogs, clock, serial, udp, settings}; }
 
     QtDialogs dialogs;
     QtTickClock clock;
     QtSerialPort serial;
+    QtDatagramSocket udp;
     QtSettingsStore settings;
 };

@@ -10,14 +10,14 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-ChannelPages::ChannelPages(Dialogs& dialogs, const QLineEdit& confPortEdit, const QCheckBox& etherBox,
+ChannelPages::ChannelPages(Dialogs& dialogs, const QCheckBox& etherBox,
                            QWidget* parent)
     : QTabWidget(parent)
     , sheetVoice(new SmsPage(dialogs))
     , sheetGSM(new GsmPage)
     , sheetGPRS(new GprsPage(dialogs))
     , sheetEthernet(new EthernetPage(dialogs))
-    , remConfSheet(new RemotePage(confPortEdit))
+    , remConfSheet(new RemotePage)
     , m_etherBox(etherBox)
 {
     setObjectName(QStringLiteral("PageCh"));

@@ -17,7 +17,7 @@ class ChannelPages final : public QTabWidget {
     Q_OBJECT
 public:
     // etherBox: the Ethernet channel box whose state decides what a page switch refreshes.
-    ChannelPages(Dialogs& dialogs, const QLineEdit& confPortEdit, const QCheckBox& etherBox,
+    ChannelPages(Dialogs& dialogs, const QCheckBox& etherBox,
                  QWidget* parent = nullptr);
 
     SmsPage* const sheetVoice;        // SheetVoice

@@ -68,7 +68,7 @@ GeneralPage::GeneralPage(ConfigImage& image, Dialogs& dialogs, ChannelsSheet& ch
 
     QWidget* channels = buildChannelChoice();
     QWidget* times = buildTimes();
-    m_pageCh = new ChannelPages(dialogs, *m_confPortEdit, *m_etherBox);
+    m_pageCh = new ChannelPages(dialogs, *m_etherBox);
 
     auto* settings = new QWidget;
     settings->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);

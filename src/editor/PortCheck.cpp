@@ -7,7 +7,6 @@
 namespace {
 
 constexpr qlonglong LargestPort = 65535;
-constexpr std::uint16_t FallbackListenPort = 9990;
 
 } // namespace
 
@@ -34,11 +33,4 @@ void PblPortEditChange(QLineEdit& field, Dialogs& dialogs)
 void watchPort(QLineEdit* field, Dialogs& dialogs)
 {
     QObject::connect(field, &QLineEdit::textChanged, field, [field, &dialogs] { PblPortEditChange(*field, dialogs); });
-}
-
-std::uint16_t remoteListenPort(const QString& portText)
-{
-    bool whole = false;
-    const qlonglong port = portText.toLongLong(&whole);
-    return whole ? static_cast<std::uint16_t>(port & 0xFFFF) : FallbackListenPort;
 }

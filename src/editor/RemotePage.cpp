@@ -21,7 +21,7 @@ constexpr int BluetoothPasswordLength = 10;
 
 } // namespace
 
-RemotePage::RemotePage(const QLineEdit& confPortEdit, QWidget* parent)
+RemotePage::RemotePage(QWidget* parent)
     : QWidget(parent)
     , groupBox4(Controls::group("GroupBox4", QStringLiteral(" Обновление ПО ")))
     , verSim(Controls::lineEdit("VerSim", VersionLength))
@@ -40,7 +40,6 @@ RemotePage::RemotePage(const QLineEdit& confPortEdit, QWidget* parent)
     , confIPEdit(Controls::lineEdit("ConfIPEdit"))
     , confEtherBox(Controls::group("ConfEtherBox", QStringLiteral(" Ethernet ")))
     , remConfIPEdit(Controls::lineEdit("RemConfIPEdit"))
-    , m_confPortEdit(confPortEdit)
 {
     setObjectName(QStringLiteral("RemConfSheet"));
     verSim->setFrame(false);
@@ -98,16 +97,9 @@ RemotePage::RemotePage(const QLineEdit& confPortEdit, QWidget* parent)
 void RemotePage::ConfGPRSCheckClick()
 {
     confGPRSBox->setVisible(confGPRSCheck->isChecked());
-    announceListenPort();
 }
 
 void RemotePage::ConfEtherCheckClick()
 {
     confEtherBox->setVisible(confEtherCheck->isChecked());
-    announceListenPort();
-}
-
-void RemotePage::announceListenPort()
-{
-    Q_EMIT listenPortChanged(remoteListenPort(m_confPortEdit.text()));
 }

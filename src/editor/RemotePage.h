@@ -13,8 +13,7 @@ class QLineEdit;
 class RemotePage final : public QWidget {
     Q_OBJECT
 public:
-    // confPortEdit: the configurator port field whose text sets the listening port.
-    explicit RemotePage(const QLineEdit& confPortEdit, QWidget* parent = nullptr);
+    explicit RemotePage(QWidget* parent = nullptr);
 
     QGroupBox* const groupBox4;       // GroupBox4
     QLineEdit* const verSim;          // VerSim
@@ -38,12 +37,4 @@ public Q_SLOTS:
     void ConfGPRSCheckClick();
     void ConfEtherCheckClick();
 
-Q_SIGNALS:
-    // The remote-configuration endpoint is to listen on this port.
-    void listenPortChanged(std::uint16_t port);
-
-private:
-    void announceListenPort();
-
-    const QLineEdit& m_confPortEdit;
 };

@@ -6,19 +6,21 @@
 #include "LinkConstants.h"
 #include "LinkHost.h"
 #include "LinkTexts.h"
+#include "TransferStart.h"
 
-PanelLink::PanelLink(ConfigImage& image, LinkHost& host, Dialogs& dialogs, TickClock& clock, SerialPort& port)
+PanelLink::PanelLink(ConfigImage& image, LinkHost& host, Dialogs& dialogs, TickClock& clock, SerialPort& port,
+                     DatagramSocket& socket)
     : m_image(image)
     , m_host(host)
     , m_dialogs(dialogs)
     , m_serial({m_vars, image, host, dialogs, clock, port})
+    , m_remote(m_vars, host, dialogs, clock, image, socket, [this] { m_serial.closePort(); })
 {
 }
 
 void PanelLink::USB2Click()
 {
-    // The remote link stops its datagram listener here, before the port opens.
-
+    m_remote.stopListening();
     // A second "USB" starts afresh on a port of the user's choice.
     if (m_serial.isOpen())
         m_serial.closePort();
@@ -61,47 +63,33 @@ void PanelLink::BTClick()
 
 void PanelLink::ItemReadClick()
 {
-    prepareRead();
+    readCommonPart(m_vars, m_host, m_image);
     if (m_vars.LinkStage == LinkStages::Serial && m_vars.PanelLinked)
         m_serial.sendReadRequest();
-    // The remote branch goes here: when LinkMode is RemoteAlias or Remote and
-    // the panel is linked.
-}
-
-void PanelLink::prepareRead()
-{
-    m_host.makeVerSimReadOnly();
-    m_host.DisableAll();
-    m_vars.RetryCount = LinkConstants::TransferRetries;
-    m_host.showFirstPage();
-    m_image.clear();
-    m_vars.BlockNo = 1;
-    m_host.setGaugeVisible(m_vars.PanelLinked);
-    m_vars.RetryCount = LinkConstants::TransferRetries;
-    m_vars.ImagePos = 1;
-    m_vars.RxStarted = false;
-    m_vars.RxIndex = 1;
+    else
+        m_remote.readBranch();
 }
 
 void PanelLink::startWrite()
 {
-    prepareWrite();
+    writeCommonPart(m_vars, m_host);
     if (m_vars.LinkStage == LinkStages::Serial && m_vars.PanelLinked)
         m_serial.sendWriteRequest();
-    // The remote branch goes here: when LinkStage is RemoteLinked and the
-    // panel is linked.
+    else
+        m_remote.writeBranch();
 }
 
-void PanelLink::prepareWrite()
+void PanelLink::N2Click()
 {
-    m_host.DisableAll();
-    m_host.setGauge(0);
-    m_vars.BlockNo = 1;
-    m_vars.RxIgnore = false;
-    m_vars.RetryCount = LinkConstants::TransferRetries;
-    m_vars.CommandFrame = Frames::writeRequest();
-    m_vars.TransferOp = TransferOps::WriteRequest;
-    m_host.setGaugeVisible(m_vars.PanelLinked);
-    m_vars.RetryCount = LinkConstants::TransferRetries;
-    m_vars.ImagePos = 1;
+    m_remote.N2Click();
+}
+
+void PanelLink::JvClock1DblClick()
+{
+    m_remote.JvClock1DblClick();
+}
+
+void PanelLink::stopListening()
+{
+    m_remote.stopListening();
 }

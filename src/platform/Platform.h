@@ -1,5 +1,6 @@
 #pragma once
 
+class DatagramSocket;
 class Dialogs;
 class SerialPort;
 class SettingsStore;
@@ -10,5 +11,6 @@ struct Platform {
     Dialogs& dialogs;
     TickClock& clock;
     SerialPort& serial;
+    DatagramSocket& udp;
     const SettingsStore& settings;
 };

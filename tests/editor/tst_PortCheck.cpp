@@ -19,10 +19,8 @@ private Q_SLOTS:
     void typedPort();
     void notAWholeNumberKeepsItsText_data();
     void notAWholeNumberKeepsItsText();
-    void listenPort_data();
-    void listenPort();
-    void remoteChannelBoxesSetTheListenPort_data();
-    void remoteChannelBoxesSetTheListenPort();
+    void remoteChannelBoxesShowTheirGroups_data();
+    void remoteChannelBoxesShowTheirGroups();
 };
 
 void PortCheckTest::typedPort_data()
@@ -78,59 +76,26 @@ void PortCheckTest::notAWholeNumberKeepsItsText()
     QVERIFY(harness.dialogs.last().text.contains(QStringLiteral("12#")));
 }
 
-void PortCheckTest::listenPort_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("port");
-    QTest::newRow("initial text") << "99999" << 34463;
-    QTest::newRow("plain") << "1234" << 1234;
-    QTest::newRow("largest") << "65535" << 65535;
-    QTest::newRow("wraps to zero") << "65536" << 0;
-    QTest::newRow("not a number") << "12#" << 9990;
-    QTest::newRow("empty") << "" << 9990;
-}
-
-void PortCheckTest::listenPort()
-{
-    QFETCH(QString, text);
-    QFETCH(int, port);
-    QCOMPARE(int(remoteListenPort(text)), port);
-}
-
-void PortCheckTest::remoteChannelBoxesSetTheListenPort_data()
+void PortCheckTest::remoteChannelBoxesShowTheirGroups_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("portText");
-    QTest::addColumn<int>("port");
-    QTest::newRow("GPRS, initial port") << "ConfGPRSCheck" << "ConfGPRSBox" << "" << 34463;
-    QTest::newRow("GPRS, not a number") << "ConfGPRSCheck" << "ConfGPRSBox" << "#" << 9990;
-    QTest::newRow("Ethernet, typed port") << "ConfEtherCheck" << "ConfEtherBox" << "4000" << 4000;
+    QTest::newRow("GPRS") << "ConfGPRSCheck" << "ConfGPRSBox";
+    QTest::newRow("Ethernet") << "ConfEtherCheck" << "ConfEtherBox";
 }
 
-void PortCheckTest::remoteChannelBoxesSetTheListenPort()
+void PortCheckTest::remoteChannelBoxesShowTheirGroups()
 {
     QFETCH(QString, box);
     QFETCH(QString, group);
-    QFETCH(QString, portText);
-    QFETCH(int, port);
     GeneralPageHarness harness;
-    if (!portText.isEmpty()) {
-        harness.edit("ConfPortEdit")->clear();
-        QTest::keyClicks(harness.edit("ConfPortEdit"), portText);
-    }
-    auto* remote = harness.find<RemotePage>("RemConfSheet");
-    QSignalSpy ports(remote, &RemotePage::listenPortChanged);
     auto* check = harness.find<QCheckBox>(box.toLatin1().constData());
     auto* shown = harness.find<QWidget>(group.toLatin1().constData());
 
     check->setChecked(true);
     QVERIFY(!shown->isHidden());
-    QCOMPARE(ports.size(), 1);
-    QCOMPARE(ports.at(0).at(0).value<std::uint16_t>(), std::uint16_t(port));
     check->setChecked(false);
     QVERIFY(shown->isHidden());
-    QCOMPARE(ports.size(), 2);
 }
 
 QTEST_MAIN(PortCheckTest)

@@ -6,7 +6,7 @@
 #include "RecordingLinkHost.h"
 #include "RemoteLink.h"
 #include "ScriptedDialogs.h"
-#include "TransferCommonPart.h"
+#include "TransferStart.h"
 #include "VirtualClock.h"
 
 #include <QRandomGenerator>

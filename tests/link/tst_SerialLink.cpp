@@ -1,5 +1,6 @@
 #include "ConfigImage.h"
 #include "Crc16.h"
+#include "FakeDatagramSocket.h"
 #include "FakeSerialPort.h"
 #include "Frames.h"
 #include "LinkConstants.h"
@@ -68,8 +69,9 @@ struct Rig {
     ScriptedDialogs dialogs;
     RecordingLinkHost host{clock};
     FakeSerialPort port;
+    FakeDatagramSocket udp;
     ConfigImage image;
-    PanelLink link{image, host, dialogs, clock, port};
+    PanelLink link{image, host, dialogs, clock, port, udp};
 
     void open()
     {

@@ -1,5 +1,6 @@
 // The link against the virtual panel over a real pseudo-terminal, in real time.
 #include "ConfigImage.h"
+#include "FakeDatagramSocket.h"
 #include "PanelLink.h"
 #include "QtSerialPort.h"
 #include "QtTickClock.h"
@@ -47,8 +48,9 @@ struct Rig {
     ScriptedDialogs dialogs;
     RecordingLinkHost host{clock};
     QtSerialPort port;
+    FakeDatagramSocket udp;
     ConfigImage image;
-    PanelLink link{image, host, dialogs, clock, port};
+    PanelLink link{image, host, dialogs, clock, port, udp};
     VirtualPanel panel;
 
     bool connect(const QStringList& arguments)

@@ -1,7 +1,7 @@
 #include "LoopbackRig.h"
 
 #include "EventWait.h"
-#include "TransferCommonPart.h"
+#include "TransferStart.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeDatagramSocket.h"
 #include "FakeSerialPort.h"
 #include "FixedSettingsStore.h"
 #include "Platform.h"
@@ -12,7 +13,8 @@ struct TestPlatform {
     ScriptedDialogs dialogs;
     VirtualClock clock;
     FakeSerialPort serial;
+    FakeDatagramSocket udp;
     FixedSettingsStore settings;
 
-    Platform platform() { return {dialogs, clock, serial, settings}; }
+    Platform platform() { return {dialogs, clock, serial, udp, settings}; }
 };

@@ -1,22 +1,19 @@
-#include "TransferCommonPart.h"
+#include "TransferStart.h"
 
 #include "ConfigImage.h"
+#include "LinkConstants.h"
 #include "LinkHost.h"
 #include "LinkVars.h"
-
-namespace {
-constexpr int TransferRetries = 7;
-}
 
 void readCommonPart(LinkVars& vars, LinkHost& host, ConfigImage& image)
 {
     host.makeVerSimReadOnly();
     host.DisableAll();
-    vars.RetryCount = TransferRetries;
     host.showFirstPage();
     image.clear();
     vars.BlockNo = 1;
     host.setGaugeVisible(vars.PanelLinked);
+    vars.RetryCount = LinkConstants::TransferRetries;
     vars.ImagePos = 1;
     vars.RxStarted = false;
     vars.RxIndex = 1;
@@ -28,9 +25,9 @@ void writeCommonPart(LinkVars& vars, LinkHost& host)
     host.setGauge(0);
     vars.BlockNo = 1;
     vars.RxIgnore = false;
-    vars.RetryCount = TransferRetries;
     vars.CommandFrame = Frames::writeRequest();
     vars.TransferOp = TransferOps::WriteRequest;
     host.setGaugeVisible(vars.PanelLinked);
+    vars.RetryCount = LinkConstants::TransferRetries;
     vars.ImagePos = 1;
 }
