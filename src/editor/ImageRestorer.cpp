@@ -318,6 +318,7 @@ void ImageRestorer::RestDsc()
 
     for (int zone = 1; zone <= L::UsedZoneCount; ++zone)
         restoreZone(zone);
+    const QString firstZoneEntry = gridZone.cell(ZoneGrid::ArmingZone, ZoneGrid::RowEntry);
 
     for (int entry = 1; entry <= L::GroupEntryCount; ++entry) {
         const int number = static_cast<int>(m_image.value(L::groupField(entry, L::Group::GrNmb)));
@@ -350,6 +351,10 @@ void ImageRestorer::RestDsc()
     m_zones.userCount().setValue(users);
 
     m_zones.firstGroup();
+    // The exit delay follows the groups as they come in and the first one as
+    // it comes forward, and its reaction copies it into Z1's entry delay; Z1
+    // keeps the delay it was written with, whatever the exit delay showed before.
+    gridZone.setCell(ZoneGrid::ArmingZone, ZoneGrid::RowEntry, firstZoneEntry);
 }
 
 void ImageRestorer::restoreZone(int zone)
