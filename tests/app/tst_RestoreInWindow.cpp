@@ -5,6 +5,8 @@
 #include "FixedSettingsStore.h"
 #include "GeneralPage.h"
 #include "GroupsModel.h"
+#include "ImageBuilder.h"
+#include "PanelLink.h"
 #include "MainWindow.h"
 #include "QtSerialPort.h"
 #include "QtTickClock.h"
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +39,7 @@ namespace {
 const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QString Linked = QStringLiteral("ППК подключен по USB.");
 const QString ReadDonePrefix = QStringLiteral("Чтение конфигурации ППК ");
+const QString WriteDone = QStringLiteral("Запись конфигурации ППК 5A17 выполнена.");
 constexpr int ConnectTimeoutMs = 5000;
 constexpr int TransferTimeoutMs = 30000;
 
@@ -115,6 +119,12 @@ void verifySampleOnPages(MainWindow& window)
     QVERIFY(window.zonesPage().gridUsers().isMarked(2, 4));
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -140,6 +150,22 @@ struct SerialShell {
     VirtualPanel panel;
 
     QString status() const { return window.findChild<QLabel*>(QStringLiteral("SB"))->text(); }
+    bool boxShown(const QString& text, int timeoutMs)
+    {
+        return QTest::qWaitFor([&] { return dialogs.texts().contains(text); }, timeoutMs);
+    }
+    // The write command up to the write start, on the pages as they stand.
+    bool writeBack()
+    {
+        ImageBuilder builder(window.image(), dialogs, window.generalPage(), window.zonesPage(), window.textsPage(),
+                             {*window.findChild<QTabWidget*>(QStringLiteral("PageConfig")),
+                              *window.findChild<QWidget*>(QStringLiteral("SheetPblSet")),
+                              *window.findChild<QWidget*>(QStringLiteral("SheetZones"))});
+        if (builder.build() != ImageBuilder::Result::Complete)
+            return false;
+        window.link().startWrite();
+        return true;
+    }
 };
 
 } // namespace
@@ -190,10 +216,11 @@ void RestoreInWindowTest::panelReadShowsTheImageOnThePages()
 {
     QVERIFY2(QFile::exists(VirtualPanel::program()), qPrintable(VirtualPanel::program()));
     const QString sent = m_dir.filePath(QStringLiteral("panel.q22"));
+    const QString written = m_dir.filePath(QStringLiteral("written.q22"));
     QVERIFY(writeFile(sent, Signature + sampleImage().bytes()));
 
     SerialShell shell;
-    QVERIFY2(shell.panel.start({sent}), qPrintable(shell.panel.errors()));
+    QVERIFY2(shell.panel.start({sent, QStringLiteral("--save"), written}), qPrintable(shell.panel.errors()));
     shell.dialogs.answerPort(shell.panel.devicePath());
     menuItem(shell.window, "USB2")->trigger();
     QVERIFY(QTest::qWaitFor([&] { return shell.status() == Linked; }, ConnectTimeoutMs));
@@ -207,6 +234,11 @@ void RestoreInWindowTest::panelReadShowsTheImageOnThePages()
     QVERIFY(shell.window.generalPage().pageCh()->remConfSheet->verSim->isReadOnly());
     QVERIFY(QTest::qWaitFor([&] { return shell.status() == Linked; }, ConnectTimeoutMs));
     QCOMPARE(shell.dialogs.shown().size(), 1);
+
+    // Written back untouched, the panel gets exactly what it sent.
+    QVERIFY(shell.writeBack());
+    QVERIFY2(shell.boxShown(WriteDone, TransferTimeoutMs), qPrintable(shell.dialogs.texts().join('\n')));
+    QCOMPARE(readFile(written), Signature + sampleImage().bytes());
 }
 
 QTEST_MAIN(RestoreInWindowTest)
