@@ -196,6 +196,10 @@ void ImageRestorer::RestCh()
     const bool noChannel = std::none_of(channelBoxes.begin(), channelBoxes.end(),
                                         [](const QCheckBox* box) { return box->isChecked(); });
     page.avtBox()->setChecked(noChannel);
+    // Leaving "Автономный" brings the system events back; the box was unticked
+    // while its click was detached, so a restore after stand-alone does it here.
+    if (!noChannel)
+        page.grpSys()->show();
     gprs.lan1->setVisible(page.gprsBox()->isChecked());
 }
 

@@ -63,6 +63,7 @@ class ImageRestorerTest : public QObject {
 private Q_SLOTS:
     void allZeroImageLeavesStandAlone();
     void smsNeedsExactly0x40();
+    void channelsAfterStandAloneShowTheSystemEvents();
     void gsmRecordWithUnknownSlot();
     void gprsRecordsFillTheirFieldsAndList();
     void ethernetRecordsFillTheirFieldsAndList();
@@ -71,6 +72,7 @@ private Q_SLOTS:
     void zoneTypes();
     void groupsLinksAndUsers();
     void groupTableEndsAtTheFirstEmptyEntry();
+    void firstZoneKeepsItsEntryDelay();
     void phones_data();
     void phones();
     void fullSsidAndPasswordAfterIt();
@@ -121,6 +123,22 @@ void ImageRestorerTest::smsNeedsExactly0x40()
     QCOMPARE(shell.pages.currentWidget(), shell.pages.sheetVoice);
     QCOMPARE(shell.sms.phV[0]->text(), QStringLiteral("+380501111111"));
     QVERIFY(shell.window.textsPage().alarmMesGrid().cell(1, 1) != QStringLiteral("Пожар"));
+}
+
+void ImageRestorerTest::channelsAfterStandAloneShowTheSystemEvents()
+{
+    Shell shell;
+    shell.general.avtBox()->setChecked(true);
+    QVERIFY(shell.general.grpSys()->isHidden());
+    shell.kind(1, 0x40);
+    shell.kind(2, 0x60);
+    shell.restore();
+
+    QVERIFY(!shell.general.avtBox()->isChecked());
+    QVERIFY(shell.general.voiceBox()->isChecked());
+    QVERIFY(!shell.general.grpSys()->isHidden());
+    QVERIFY(!shell.pages.isHidden());
+    QCOMPARE(shell.sheet.simCount->itemIndex(), 0);
 }
 
 void ImageRestorerTest::gsmRecordWithUnknownSlot()
@@ -332,6 +350,22 @@ void ImageRestorerTest::groupTableEndsAtTheFirstEmptyEntry()
     shell.image.setValue(L::groupField(2, L::Group::DelayOut), 10);
     shell.restore();
     QCOMPARE(shell.zones.groups().count(), 0);
+}
+
+void ImageRestorerTest::firstZoneKeepsItsEntryDelay()
+{
+    Shell shell;
+    shell.general.dlExt()->setValue(10);
+    shell.image.setValue(L::groupField(1, L::Group::GrNmb), 1);
+    shell.image.setValue(L::groupField(1, L::Group::DelayOut), 45);
+    shell.image.setValue(L::zoneField(1, L::Zone::ZoneType), 0x12);
+    shell.image.setValue(L::zoneField(1, L::Zone::EntryDelay), 15);
+    shell.image.setValue(L::zoneField(1, L::Zone::GroupMask), 0x01);
+    shell.restore();
+
+    QCOMPARE(shell.general.dlExt()->value(), 45);
+    QCOMPARE(shell.zones.groups().group(0).DelayOut, 45);
+    QCOMPARE(shell.zones.gridZone().cell(1, ZoneGrid::RowEntry), QStringLiteral("15"));
 }
 
 void ImageRestorerTest::phones_data()
