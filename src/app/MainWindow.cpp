@@ -6,6 +6,7 @@
 #include "ClockLabel.h"
 #include "Dialogs.h"
 #include "GeneralPage.h"
+#include "ImageRestorer.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
 #include "StatusLight.h"
@@ -56,11 +57,13 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     , m_platform(platform)
     , m_link(std::make_unique<PanelLink>(m_image, *this, platform.dialogs, platform.clock, platform.serial,
                                          platform.udp))
+    , m_files(m_image, platform.dialogs, platform.settings)
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
     createPages();
     createBottomBar();
+    m_restorer = std::make_unique<ImageRestorer>(m_image, *m_generalPage, *m_zonesPage, *m_textsPage);
     FormCreate();
     setFixedSize(ClientSize);
 }
@@ -99,6 +102,9 @@ void MainWindow::createMenu()
     m_itemWr = commandItem(bar, "ItemWr", QStringLiteral("Записать"), false);
     m_itemSave = commandItem(bar, "ItemSave", QStringLiteral("Сохранить"), true);
     m_itemLoad = commandItem(bar, "ItemLoad", QStringLiteral("Загрузить"), true);
+    connect(m_itemLoad, &QAction::triggered, this, [this] {
+        m_files.ItemLoadClick({[this] { makeVerSimReadOnly(); }, [this] { restorePages(); }});
+    });
     m_itemDefault = commandItem(bar, "ItemDefault", QStringLiteral("Заводские установки"), true);
     m_itemExit = commandItem(bar, "ItemExit", QStringLiteral("Выход"), true);
     m_itemExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
@@ -288,7 +294,9 @@ void MainWindow::makeVerSimReadOnly()
 
 void MainWindow::restorePages()
 {
-    // RestCh, RestDsc and RestTxt arrive with the restorer
+    m_restorer->RestCh();
+    m_restorer->RestDsc();
+    m_restorer->RestTxt();
 }
 
 void MainWindow::clearSaveRequest()

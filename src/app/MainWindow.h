@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigFiles.h"
 #include "ConfigImage.h"
 #include "LinkHost.h"
 #include "Platform.h"
@@ -10,6 +11,7 @@
 
 class ClockLabel;
 class GeneralPage;
+class ImageRestorer;
 class PanelLink;
 class QAction;
 class QLabel;
@@ -81,6 +83,8 @@ private:
     ConfigImage m_image;
     bool m_closingFlag = false;
     std::unique_ptr<PanelLink> m_link;
+    ConfigFiles m_files;
+    std::unique_ptr<ImageRestorer> m_restorer;
 
     QMenu* m_itemLink = nullptr;
     QMenu* m_n1 = nullptr;
