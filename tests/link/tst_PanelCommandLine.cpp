@@ -35,7 +35,7 @@ Outcome run(const QStringList& arguments)
 class PanelCommandLineTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void refused_data();
     void refused();

@@ -14,8 +14,10 @@ namespace {
 
 bool helpWanted(const QStringList& arguments)
 {
-    return arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))
-        || arguments.contains(QStringLiteral("-?"));
+    for (const char* option : {"--help", "--help-all", "-h", "-?"})
+        if (arguments.contains(QLatin1String(option)))
+            return true;
+    return false;
 }
 
 int runSerial(QCoreApplication& app, QTextStream& err)
