@@ -17,6 +17,7 @@ constexpr int PanelStartMs = 5000;
 constexpr int LinkMs = 5000;
 // The panel resends an unacknowledged block well before the link's own timer.
 constexpr int PanelRetransmitMs = 2000;
+const QByteArray Q22Signature = QByteArrayLiteral("ZQ.32U");
 
 quint16 freePort()
 {
@@ -43,15 +44,15 @@ LoopbackRig::LoopbackRig(int divisor)
     , link(vars, host, dialogs, clock, image, socket)
 {
     host.confPort = QString::number(freePort());
-    QFile file(m_dir.filePath(QStringLiteral("panel.img")));
+    QFile file(m_dir.filePath(QStringLiteral("panel.q22")));
     if (file.open(QIODevice::WriteOnly))
-        file.write(panelImage);
+        file.write(Q22Signature + panelImage);
     m_panel.setProcessChannelMode(QProcess::MergedChannels);
     // Every program of the build lands in one folder.
-    m_panel.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/zq22-panel-sim-udp"));
+    m_panel.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/zq22-panel-sim"));
     const int retransmitMs = std::max(1, PanelRetransmitMs / divisor);
-    m_panel.setArguments({QStringLiteral("--port"), host.confPort, QStringLiteral("--image"), file.fileName(),
-                          QStringLiteral("--save"), m_dir.filePath(QStringLiteral("written.img")),
+    m_panel.setArguments({QStringLiteral("--udp"), QStringLiteral("--port"), host.confPort, file.fileName(),
+                          QStringLiteral("--save"), m_dir.filePath(QStringLiteral("written.q22")),
                           QStringLiteral("--retransmit-ms"), QString::number(retransmitMs)});
 }
 
@@ -100,8 +101,11 @@ bool LoopbackRig::waitForEnd(int timeoutMs)
 
 QByteArray LoopbackRig::panelReceived() const
 {
-    QFile file(m_dir.filePath(QStringLiteral("written.img")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QFile file(m_dir.filePath(QStringLiteral("written.q22")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray content = file.readAll();
+    return content.startsWith(Q22Signature) ? content.mid(Q22Signature.size()) : QByteArray();
 }
 
 QString LoopbackRig::panelOutput()

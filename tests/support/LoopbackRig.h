@@ -29,7 +29,7 @@ public:
     void startWrite(const QByteArray& image);
     // Waits until the remote connection has ended (the transfer is over).
     bool waitForEnd(int timeoutMs);
-    // What the panel saved of a write.
+    // The image of the .q22 file the panel saved of a write.
     QByteArray panelReceived() const;
     QString panelOutput();
 

@@ -1,27 +1,10 @@
 #include "PanelOptions.h"
 
+#include "CommandLineNumber.h"
 #include "ConfigImage.h"
 
 #include <QCommandLineParser>
 #include <QFile>
-
-namespace {
-
-bool readNumber(const QCommandLineParser& parser, const QString& name, int* value, QString* error)
-{
-    if (!parser.isSet(name))
-        return true;
-    bool ok = false;
-    const int number = parser.value(name).toInt(&ok);
-    if (!ok || number < 0) {
-        *error = QStringLiteral("--%1 takes a number, not \"%2\"").arg(name, parser.value(name));
-        return false;
-    }
-    *value = number;
-    return true;
-}
-
-} // namespace
 
 QByteArray PanelOptions::sampleImage()
 {
@@ -34,13 +17,15 @@ QByteArray PanelOptions::sampleImage()
     return image.bytes();
 }
 
-std::optional<PanelOptions> PanelOptions::parse(const QStringList& arguments, QString* error)
+namespace {
+
+void define(QCommandLineParser& parser)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The virtual ZQ3.22L panel on a pseudo-terminal."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Without --udp: the virtual ZQ3.22L panel on a pseudo-terminal; it prints the device to open in the configurator."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("image"), QStringLiteral("A .q22 file the panel holds (default: a sample)."));
-    const QList<QCommandLineOption> options = {
+    parser.addOptions({
         {QStringLiteral("save"), QStringLiteral("Save a written image to <file> (.q22)."), QStringLiteral("file")},
         {QStringLiteral("pace"), QStringLiteral("Keep real 115200 baud timing.")},
         {QStringLiteral("bad-crc"), QStringLiteral("Send block <n> with a broken CRC."), QStringLiteral("n")},
@@ -51,14 +36,24 @@ std::optional<PanelOptions> PanelOptions::parse(const QStringList& arguments, QS
         {QStringLiteral("fault"), QStringLiteral("Answer the write request with the fault byte.")},
         {QStringLiteral("silent-after"), QStringLiteral("Go silent after block <n>."), QStringLiteral("n")},
         {QStringLiteral("close-after"), QStringLiteral("Hang up after block <n>."), QStringLiteral("n")},
-    };
-    parser.addOptions(options);
+    });
+}
+
+} // namespace
+
+QString PanelOptions::helpText()
+{
+    QCommandLineParser parser;
+    define(parser);
+    return parser.helpText();
+}
+
+std::optional<PanelOptions> PanelOptions::parse(const QStringList& arguments, QString* error)
+{
+    QCommandLineParser parser;
+    define(parser);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
-        return std::nullopt;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        *error = parser.helpText();
         return std::nullopt;
     }
 
@@ -75,10 +70,20 @@ std::optional<PanelOptions> PanelOptions::parse(const QStringList& arguments, QS
         || !readNumber(parser, QStringLiteral("close-after"), &result.closeAfter, error))
         return std::nullopt;
 
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
-        result.image = sampleImage();
-        return result;
+    std::optional<QByteArray> image = loadImage(parser.positionalArguments(), error);
+    if (!image)
+        return std::nullopt;
+    result.image = *image;
+    return result;
+}
+
+std::optional<QByteArray> PanelOptions::loadImage(const QStringList& files, QString* error)
+{
+    if (files.isEmpty())
+        return sampleImage();
+    if (files.size() > 1) {
+        *error = QStringLiteral("one image file only, not %1").arg(files.join(QLatin1Char(' ')));
+        return std::nullopt;
     }
     QFile file(files.constFirst());
     if (!file.open(QIODevice::ReadOnly)) {
@@ -90,6 +95,15 @@ std::optional<PanelOptions> PanelOptions::parse(const QStringList& arguments, QS
         *error = QStringLiteral("%1 is not a .q22 file (\"ZQ.32U\" and %2 bytes)").arg(file.fileName()).arg(ConfigImage::Size);
         return std::nullopt;
     }
-    result.image = content.mid(FileSignature.size());
-    return result;
+    return content.mid(FileSignature.size());
+}
+
+bool PanelOptions::saveImage(const QString& path, const QByteArray& image, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(FileSignature + image) < 0) {
+        *error = QStringLiteral("cannot save %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
 }

@@ -26,6 +26,12 @@ struct PanelOptions {
 
     // The options of the command line, or the reason they are wrong.
     static std::optional<PanelOptions> parse(const QStringList& arguments, QString* error);
+    static QString helpText();
     // A non-trivial image for runs without a file.
     static QByteArray sampleImage();
+    // The image of the .q22 file among the positional arguments, or the
+    // sample when there is none; both modes of the panel take it alike.
+    static std::optional<QByteArray> loadImage(const QStringList& files, QString* error);
+    // Saves a written image as a .q22 file.
+    static bool saveImage(const QString& path, const QByteArray& image, QString* error);
 };

@@ -5,7 +5,6 @@
 #include "Frames.h"
 #include "PanelLine.h"
 
-#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -190,7 +189,7 @@ void PanelSide::saveWritten()
     log() << "image received" << Qt::endl;
     if (m_options.saveFile.isEmpty())
         return;
-    QFile file(m_options.saveFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(FileSignature + m_written) < 0)
-        log() << "cannot save " << m_options.saveFile << ": " << file.errorString() << Qt::endl;
+    QString error;
+    if (!PanelOptions::saveImage(m_options.saveFile, m_written, &error))
+        log() << error << Qt::endl;
 }

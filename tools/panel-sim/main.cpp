@@ -1,23 +1,33 @@
-// The virtual panel: prints the device to open in the configurator on a line
-// of its own, then plays the panel until it is ended.
+// The virtual panel. On a pseudo-terminal it prints the device to open in the
+// configurator on a line of its own; over UDP it announces itself to the
+// configurator's port. Either way it plays the panel until it is ended.
 #include "PanelOptions.h"
 #include "PanelSide.h"
 #include "PtyLine.h"
+#include "UdpOptions.h"
+#include "UdpPanel.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[])
+namespace {
+
+bool helpWanted(const QStringList& arguments)
 {
-    QCoreApplication app(argc, argv);
-    QTextStream err(stderr);
+    for (const char* option : {"--help", "--help-all", "-h", "-?"})
+        if (arguments.contains(QLatin1String(option)))
+            return true;
+    return false;
+}
+
+int runSerial(QCoreApplication& app, QTextStream& err)
+{
     QString error;
     const std::optional<PanelOptions> options = PanelOptions::parse(app.arguments(), &error);
     if (!options) {
         err << error << Qt::endl;
         return 2;
     }
-
     PtyLine line(options->pace);
     if (!line.open(&error)) {
         err << error << Qt::endl;
@@ -29,4 +39,35 @@ int main(int argc, char* argv[])
 
     QTextStream(stdout) << line.path() << Qt::endl;
     return app.exec();
+}
+
+int runUdp(QCoreApplication& app, QTextStream& err)
+{
+    QString error;
+    const std::optional<UdpOptions> options = UdpOptions::parse(app.arguments(), &error);
+    if (!options) {
+        err << error << Qt::endl;
+        return 2;
+    }
+    UdpPanel panel(options->host, options->port, options->image, options->saveFile, options->faults,
+                   options->retransmitMs);
+    if (!panel.start()) {
+        err << "cannot open a UDP socket" << Qt::endl;
+        return 1;
+    }
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList arguments = app.arguments();
+    if (helpWanted(arguments)) {
+        QTextStream(stdout) << PanelOptions::helpText() << Qt::endl << UdpOptions::helpText();
+        return 0;
+    }
+    return UdpOptions::chosen(arguments) ? runUdp(app, err) : runSerial(app, err);
 }

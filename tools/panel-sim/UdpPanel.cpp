@@ -2,9 +2,8 @@
 
 #include "Crc16.h"
 #include "Frames.h"
+#include "PanelOptions.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -44,7 +43,13 @@ UdpPanel::UdpPanel(const QHostAddress& configurator, quint16 port, QByteArray im
 
 bool UdpPanel::start()
 {
-    if (!m_socket.bind(QHostAddress::LocalHost, 0) || !m_forger.bind(QHostAddress::LocalHost, 0))
+    // A configurator on this machine is reached over loopback alone; one
+    // elsewhere needs the outward interfaces.
+    const bool ipv6 = m_configurator.protocol() == QAbstractSocket::IPv6Protocol;
+    const QHostAddress local = !m_configurator.isLoopback() ? QHostAddress(QHostAddress::Any)
+                               : ipv6                       ? QHostAddress(QHostAddress::LocalHostIPv6)
+                                                            : QHostAddress(QHostAddress::LocalHost);
+    if (!m_socket.bind(local, 0) || !m_forger.bind(local, 0))
         return false;
     // The configurator may not listen yet: announce until it answers. An armed
     // panel says so once and is done.
@@ -174,11 +179,10 @@ void UdpPanel::takeWrite(const QByteArray& datagram)
         const int count = static_cast<std::uint8_t>(datagram[Frames::BlockCountOffset]);
         m_received.append(datagram.mid(Frames::BlockHeaderSize, count));
         ++m_written;
-        if (m_received.size() >= ImageLayout::ImageSize) {
-            QFile file(m_savePath);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(m_received);
-        }
+        QString error;
+        if (m_received.size() >= ImageLayout::ImageSize && !m_savePath.isEmpty()
+            && !PanelOptions::saveImage(m_savePath, m_received.left(ImageLayout::ImageSize), &error))
+            QTextStream(stderr) << error << Qt::endl;
     }
     if (m_faults.silentAfterWritten > 0 && m_written >= m_faults.silentAfterWritten)
         return;

@@ -1,0 +1,15 @@
+#include "CommandLineNumber.h"
+
+bool readNumber(const QCommandLineParser& parser, const QString& name, int* value, QString* error)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    const int number = parser.value(name).toInt(&ok);
+    if (!ok || number < 0) {
+        *error = QStringLiteral("--%1 takes a number, not \"%2\"").arg(name, parser.value(name));
+        return false;
+    }
+    *value = number;
+    return true;
+}

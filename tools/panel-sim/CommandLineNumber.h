@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+
+// Reads a non-negative number given to option <name>, leaving <value> alone
+// when the option is absent; false, with the reason, when it is not a number.
+bool readNumber(const QCommandLineParser& parser, const QString& name, int* value, QString* error);
