@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigFiles.h"
 #include "ConfigImage.h"
 #include "LinkHost.h"
 #include "Platform.h"
@@ -60,11 +61,19 @@ public:
     TextsPage& textsPage() { return *m_textsPage; }
     PanelLink& link() { return *m_link; }
 
+    bool saveRequest() const { return m_saveRequest; }
+    ConfigFiles& files() { return m_files; }
+
 public Q_SLOTS:
     void ItemExitClick();
+    void WrBtnClick();
+    void ItemWrClick();
+    void ItemSaveClick();
+    void ItemDefaultClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
@@ -74,11 +83,18 @@ private:
     void createBottomBar();
     // The exit question; true when the user confirms.
     bool FormCloseQuery();
+    // The start-up configuration, on the first showing of the window.
+    void FormShow();
+    // The save step of WrBtnClick; true when the command is to go on to the panel.
+    bool saveStep();
 
     Platform m_platform;
     ConfigImage m_image;
     bool m_closingFlag = false;
     std::unique_ptr<PanelLink> m_link;
+    ConfigFiles m_files;
+    bool m_saveRequest = false;
+    bool m_shownOnce = false;
 
     QMenu* m_itemLink = nullptr;
     QMenu* m_n1 = nullptr;
