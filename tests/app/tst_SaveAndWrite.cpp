@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -181,6 +182,8 @@ void SaveAndWriteTest::writeCommandsSendTheImage()
     shell.linkPanel();
     shell.general().pageCh()->sheetVoice->edtBl->setText(QStringLiteral("*111#"));
     shell.dialogs.forget();
+    auto* pageConfig = shell.window.findChild<QTabWidget*>("PageConfig");
+    pageConfig->setCurrentWidget(shell.window.findChild<QWidget*>("SheetZones"));
     if (button)
         QTest::mouseClick(shell.window.findChild<QPushButton*>("WrBtn"), Qt::LeftButton);
     else
@@ -189,6 +192,8 @@ void SaveAndWriteTest::writeCommandsSendTheImage()
     QVERIFY(shell.dialogs.saveRequests().isEmpty());
     QCOMPARE(shell.window.image().chars(ImageLayout::BalanceRequest), QByteArray("*111#"));
     QVERIFY(!shell.item("ItemWr")->isEnabled());
+    // The menu command brings the general page to the front; the button is on it already.
+    QCOMPARE(pageConfig->currentWidget()->objectName(), button ? QStringLiteral("SheetZones") : QStringLiteral("SheetPblSet"));
 }
 
 QTEST_MAIN(SaveAndWriteTest)
