@@ -62,7 +62,6 @@ public:
     PanelLink& link() { return *m_link; }
 
     bool saveRequest() const { return m_saveRequest; }
-    ConfigFiles& files() { return m_files; }
 
 public Q_SLOTS:
     void ItemExitClick();
