@@ -1,27 +1,34 @@
 #include "MainWindow.h"
 
 #include "ChannelChoice.h"
-#include "ChannelsSheet.h"
 #include "ChannelPages.h"
+#include "ChannelsSheet.h"
 #include "ClockLabel.h"
 #include "Dialogs.h"
+#include "FactoryDefaults.h"
 #include "GeneralPage.h"
+#include "GroupsModel.h"
+#include "ImageBuilder.h"
 #include "ImageRestorer.h"
+#include "LinkConstants.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
 #include "StatusLight.h"
 #include "TextsPage.h"
 #include "TickClock.h"
+#include "ZoneLinksModel.h"
 #include "ZonesPage.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QLineEdit>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -34,6 +41,7 @@ constexpr QSize ClientSize{582, 573};
 constexpr int BottomBarHeight = 31;
 constexpr int StatusWidth = 367;
 constexpr int GaugeWidth = 450;
+constexpr int BlockingPhoneLimit = 10;
 
 QAction* commandItem(QMenuBar* bar, const char* name, const QString& caption, bool enabled)
 {
@@ -100,12 +108,15 @@ void MainWindow::createMenu()
     m_itemRead = commandItem(bar, "ItemRead", QStringLiteral("Прочитать"), false);
     connect(m_itemRead, &QAction::triggered, this, [this] { m_link->ItemReadClick(); });
     m_itemWr = commandItem(bar, "ItemWr", QStringLiteral("Записать"), false);
+    connect(m_itemWr, &QAction::triggered, this, &MainWindow::ItemWrClick);
     m_itemSave = commandItem(bar, "ItemSave", QStringLiteral("Сохранить"), true);
+    connect(m_itemSave, &QAction::triggered, this, &MainWindow::ItemSaveClick);
     m_itemLoad = commandItem(bar, "ItemLoad", QStringLiteral("Загрузить"), true);
     connect(m_itemLoad, &QAction::triggered, this, [this] {
         m_files.ItemLoadClick({[this] { makeVerSimReadOnly(); }, [this] { restorePages(); }});
     });
     m_itemDefault = commandItem(bar, "ItemDefault", QStringLiteral("Заводские установки"), true);
+    connect(m_itemDefault, &QAction::triggered, this, &MainWindow::ItemDefaultClick);
     m_itemExit = commandItem(bar, "ItemExit", QStringLiteral("Выход"), true);
     m_itemExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(m_itemExit, &QAction::triggered, this, &MainWindow::ItemExitClick);
@@ -148,6 +159,7 @@ void MainWindow::createPages()
     m_wrBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("Записать"));
     m_wrBtn->setObjectName(QStringLiteral("WrBtn"));
     m_wrBtn->hide();
+    connect(m_wrBtn, &QPushButton::clicked, this, &MainWindow::WrBtnClick);
 
     auto* transferRow = new QHBoxLayout;
     transferRow->addWidget(m_gauge);
@@ -301,7 +313,7 @@ void MainWindow::restorePages()
 
 void MainWindow::clearSaveRequest()
 {
-    // The save request arrives with the configuration files
+    m_saveRequest = false;
 }
 
 void MainWindow::requestClose()
@@ -336,4 +348,65 @@ bool MainWindow::FormCloseQuery()
         m_link->stopListening();
     m_closingFlag = answer == Dialogs::Answer::Yes;
     return m_closingFlag;
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    FormShow();
+}
+
+void MainWindow::FormShow()
+{
+    m_files.readPresetFolder();
+    m_generalPage->phBlkEdit()->setMaxLength(BlockingPhoneLimit);
+    m_generalPage->phUnBlkEdit()->setMaxLength(BlockingPhoneLimit);
+    setStatus(StandAlone);
+    m_generalPage->pageCh()->remConfSheet->verSim->clear();
+    m_zonesPage->groups().clear();
+    m_zonesPage->zoneLinks().clear();
+    ItemDefaultClick();
+    m_generalPage->pageCh()->setCurrentIndex(0);
+}
+
+void MainWindow::ItemDefaultClick()
+{
+    FactoryDefaults(m_image, *m_generalPage, *m_zonesPage, *m_textsPage, *m_pageConfig, *m_sheetPblSet).apply();
+}
+
+void MainWindow::ItemWrClick()
+{
+    clearSaveRequest();
+    m_pageConfig->setCurrentWidget(m_sheetPblSet);
+    m_link->vars().RetryCount = LinkConstants::TransferRetries;
+    WrBtnClick();
+}
+
+void MainWindow::ItemSaveClick()
+{
+    m_saveRequest = true;
+    WrBtnClick();
+}
+
+void MainWindow::WrBtnClick()
+{
+    ImageBuilder builder(m_image, m_platform.dialogs, *m_generalPage, *m_zonesPage, *m_textsPage,
+                         {*m_pageConfig, *m_sheetPblSet, *m_sheetZones});
+    const bool complete = builder.build() == ImageBuilder::Result::Complete;
+    const bool toPanel = complete && (!m_saveRequest || saveStep());
+    clearSaveRequest();
+    if (toPanel)
+        m_link->startWrite();
+}
+
+bool MainWindow::saveStep()
+{
+    m_files.saveImage(accountText());
+    // A stand-alone configuration goes nowhere else; nor does any when no
+    // panel is linked, since nothing would answer and enable the menu again.
+    return !m_generalPage->voiceBox()->isChecked() && !m_generalPage->avtBox()->isChecked()
+           && m_link->vars().PanelLinked;
 }

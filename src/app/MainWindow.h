@@ -64,11 +64,18 @@ public:
     TextsPage& textsPage() { return *m_textsPage; }
     PanelLink& link() { return *m_link; }
 
+    bool saveRequest() const { return m_saveRequest; }
+
 public Q_SLOTS:
     void ItemExitClick();
+    void WrBtnClick();
+    void ItemWrClick();
+    void ItemSaveClick();
+    void ItemDefaultClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
@@ -78,6 +85,10 @@ private:
     void createBottomBar();
     // The exit question; true when the user confirms.
     bool FormCloseQuery();
+    // The start-up configuration, on the first showing of the window.
+    void FormShow();
+    // The save step of WrBtnClick; true when the command is to go on to the panel.
+    bool saveStep();
 
     Platform m_platform;
     ConfigImage m_image;
@@ -85,6 +96,8 @@ private:
     std::unique_ptr<PanelLink> m_link;
     ConfigFiles m_files;
     std::unique_ptr<ImageRestorer> m_restorer;
+    bool m_saveRequest = false;
+    bool m_shownOnce = false;
 
     QMenu* m_itemLink = nullptr;
     QMenu* m_n1 = nullptr;
