@@ -118,7 +118,6 @@ void MainWindow::createMenu()
     m_itemDefault = commandItem(bar, "ItemDefault", QStringLiteral("Заводские установки"), true);
     connect(m_itemDefault, &QAction::triggered, this, &MainWindow::ItemDefaultClick);
     m_itemExit = commandItem(bar, "ItemExit", QStringLiteral("Выход"), true);
-    m_itemExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(m_itemExit, &QAction::triggered, this, &MainWindow::ItemExitClick);
 }
 

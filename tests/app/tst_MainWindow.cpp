@@ -75,7 +75,6 @@ void MainWindowTest::menuItemsInOrder()
     QCOMPARE(shell.item("USB2")->text(), QStringLiteral("USB"));
     QCOMPARE(shell.item("BT")->text(), QStringLiteral("BT"));
     QCOMPARE(shell.item("N2")->text(), QStringLiteral("Удаленная"));
-    QVERIFY(!shell.item("ItemExit")->icon().isNull());
 }
 
 void MainWindowTest::onlyTheGeneralTabIsOffered()
