@@ -1,11 +1,9 @@
-// Shows the real main window with one of its pages in front, filled with the
-// factory texts and zones, so the pages whose tabs are hidden can be looked at.
+// Shows the real main window, in its factory configuration, with one of its
+// pages in front, so the pages whose tabs are hidden can be looked at.
 // Usage: zq22-page-shot <page objectName>, for example SheetZones or SheetMes.
 #include "Application.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
-#include "TextsPage.h"
-#include "ZonesPage.h"
 
 #include <QTabWidget>
 #include <QTextStream>
@@ -29,9 +27,9 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "no page named " << args.at(1) << "\n";
         return 2;
     }
-    window.zonesPage().putFactoryDefaults();
-    window.textsPage().putFactoryTexts();
-    pages->setCurrentWidget(page);
+    // The first showing puts the factory configuration in and brings the
+    // general page forward; the chosen page comes forward after it.
     window.show();
+    pages->setCurrentWidget(page);
     return app.exec();
 }
