@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "ConfigFile.h"
 #include "ConfigFiles.h"
 #include "ConfigImage.h"
@@ -22,19 +23,6 @@ ConfigImage sampleImage()
     for (int p = 1; p <= ConfigImage::Size; ++p)
         image.setByteAt(p, static_cast<std::uint8_t>(p * 31 + 7));
     return image;
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The files commands with a scripted user and a record of what the pages saw.
@@ -89,7 +77,7 @@ void ConfigFilesTest::savedFileIsSignatureAndImage()
     f.image = sampleImage();
     f.dialogs.answerSave(f.path("EC22.q22"));
     QVERIFY(f.files.saveImage(QStringLiteral("EC22")));
-    const QByteArray bytes = readBytes(f.path("EC22.q22"));
+    const QByteArray bytes = readFile(f.path("EC22.q22"));
     QCOMPARE(bytes.size(), 9425);
     QCOMPARE(bytes.left(6), QByteArray::fromHex("5A512E333255"));
     QCOMPARE(bytes.mid(6), f.image.bytes());
@@ -124,7 +112,7 @@ void ConfigFilesTest::failedSaveKeepsThePreviousFile()
 {
     Fixture f;
     const QString target = f.path("EC22.q22");
-    writeBytes(target, "previous configuration");
+    QVERIFY(writeFile(target, "previous configuration"));
     f.image = sampleImage();
     f.dialogs.answerSave(target);
 
@@ -139,7 +127,7 @@ void ConfigFilesTest::failedSaveKeepsThePreviousFile()
     setrlimit(RLIMIT_FSIZE, &saved);
 
     QVERIFY(!written);
-    QCOMPARE(readBytes(target), QByteArray("previous configuration"));
+    QCOMPARE(readFile(target), QByteArray("previous configuration"));
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.last().caption, QStringLiteral("Сохранение конфигурации"));
     QCOMPARE(f.dialogs.last().icon, Dialogs::Icon::Stop);
@@ -203,7 +191,7 @@ void ConfigFilesTest::loadDecisions()
     Fixture f;
     QDir(f.dir.path()).mkpath(QFileInfo(f.path(name)).path());
     const ConfigImage sample = sampleImage();
-    writeBytes(f.path(name), signature + sample.bytes());
+    QVERIFY(writeFile(f.path(name), signature + sample.bytes()));
     for (Dialogs::Answer answer : answers)
         f.dialogs.answer(answer);
     f.image.setByteAt(1, 0xEE);
@@ -227,7 +215,7 @@ void ConfigFilesTest::loadDecisions()
 void ConfigFilesTest::shortFileIsAFatalErrorAndKeepsWhatWasRead()
 {
     Fixture f;
-    writeBytes(f.path("short.q22"), QByteArray("ZQ.32U") + QByteArray(94, '\x07'));
+    QVERIFY(writeFile(f.path("short.q22"), QByteArray("ZQ.32U") + QByteArray(94, '\x07')));
     f.load(f.path("short.q22"));
     QCOMPARE(f.restored, 0);
     QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
@@ -246,7 +234,7 @@ void ConfigFilesTest::unreadableFileIsAFatalError()
 void ConfigFilesTest::errorWhileRestoringIsAFatalError()
 {
     Fixture f;
-    writeBytes(f.path("EC22.q22"), QByteArray("ZQ.32U") + sampleImage().bytes());
+    QVERIFY(writeFile(f.path("EC22.q22"), QByteArray("ZQ.32U") + sampleImage().bytes()));
     f.dialogs.answerOpen(f.path("EC22.q22"));
     f.files.ItemLoadClick({[] {}, [] { throw std::runtime_error("restore failed"); }});
     QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
@@ -271,13 +259,13 @@ void ConfigFilesTest::presetFolderFromTheSystemSettings()
     QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), std::nullopt);
 
     QDir(system.path()).mkpath(QStringLiteral("QUORIX"));
-    writeBytes(system.filePath("QUORIX/Configs.ini"), "[Zorvel]\nOther=1\n");
+    QVERIFY(writeFile(system.filePath("QUORIX/Configs.ini"), "[Zorvel]\nOther=1\n"));
     QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), std::nullopt);
 
-    writeBytes(system.filePath("QUORIX/Configs.ini"), "[Zorvel/Zorvel22]\nDirZorv22=/srv/configs\n");
+    QVERIFY(writeFile(system.filePath("QUORIX/Configs.ini"), "[Zorvel/Zorvel22]\nDirZorv22=/srv/configs\n"));
     QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), QStringLiteral("/srv/configs"));
 
-    writeBytes(system.filePath("QUORIX/Configs.ini"), "[Zorvel/Zorvel22]\nOther=1\n");
+    QVERIFY(writeFile(system.filePath("QUORIX/Configs.ini"), "[Zorvel/Zorvel22]\nOther=1\n"));
     QCOMPARE(store.readString(ConfigFiles::SettingsKey, ConfigFiles::FolderValue), QString());
 }
 

@@ -1,5 +1,6 @@
 // A configuration that arrives in the window, from a file or from a panel,
 // shows up on the pages.
+#include "TestFiles.h"
 #include "ChannelPages.h"
 #include "ConfigFiles.h"
 #include "FixedSettingsStore.h"
@@ -117,18 +118,6 @@ void verifySampleOnPages(MainWindow& window)
     QCOMPARE(general.dlExt()->value(), 45);
     QCOMPARE(window.zonesPage().userCount().value(), 4);
     QVERIFY(window.zonesPage().gridUsers().isMarked(2, 4));
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 QAction* menuItem(const MainWindow& window, const char* name)

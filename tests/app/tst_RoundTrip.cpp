@@ -1,6 +1,7 @@
 // Whatever the configurator writes, it reads back to the same pages: restoring
 // a built image and building again gives the same bytes, and loading a saved
 // file and saving it again gives the same file.
+#include "TestFiles.h"
 #include "ChannelPages.h"
 #include "ChannelsSheet.h"
 #include "CheckGroup.h"
@@ -263,12 +264,6 @@ QString difference(const QByteArray& expected, const QByteArray& actual)
                                .arg(quint8(expected[offset]), 2, 16, QLatin1Char('0'));
     }
     return differences.mid(0, 8).join(QStringLiteral("; "));
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

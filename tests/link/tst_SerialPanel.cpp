@@ -1,4 +1,5 @@
 // The link against the virtual panel over a real pseudo-terminal, in real time.
+#include "TestFiles.h"
 #include "ConfigImage.h"
 #include "FakeDatagramSocket.h"
 #include "PanelLink.h"
@@ -29,18 +30,6 @@ QByteArray imageWithSeed(quint32 state)
         byte = static_cast<char>(state >> 16);
     }
     return bytes;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 struct Rig {
