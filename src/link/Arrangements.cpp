@@ -36,9 +36,14 @@ void linkLost(LinkHost& host)
 
 void offline(LinkHost& host)
 {
+    waitingForRemotePanel(host);
+    host.setItemEnabled(LinkHost::Item::ItemLink, true);
+}
+
+void waitingForRemotePanel(LinkHost& host)
+{
     host.DisableAll();
-    for (LinkHost::Item item : {LinkHost::Item::ItemLink, LinkHost::Item::ItemLoad, LinkHost::Item::ItemSave,
-                                LinkHost::Item::ItemDefault})
+    for (LinkHost::Item item : {LinkHost::Item::ItemLoad, LinkHost::Item::ItemSave, LinkHost::Item::ItemDefault})
         host.setItemEnabled(item, true);
     host.setGaugeVisible(false);
 }

@@ -19,4 +19,7 @@ void linkLost(LinkHost& host);
 // No connection at all, as after "BT": only the connection menu and the files.
 void offline(LinkHost& host);
 
+// Listening for a remote panel: only the files, not even the connection menu.
+void waitingForRemotePanel(LinkHost& host);
+
 } // namespace Arrangements

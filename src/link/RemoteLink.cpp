@@ -1,5 +1,6 @@
 #include "RemoteLink.h"
 
+#include "Arrangements.h"
 #include "ConfigImage.h"
 #include "DatagramSocket.h"
 #include "Dialogs.h"
@@ -61,9 +62,7 @@ void RemoteLink::N2Click()
     if (m_closeSerialPort)
         m_closeSerialPort();
     m_host.setStatus(QString());
-    m_host.DisableAll();
-    enableItems({Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
-    m_host.setGaugeVisible(false);
+    Arrangements::offline(m_host);
 
     const QString portText = m_host.confPortText();
     if (portText.isEmpty()) {
@@ -72,8 +71,7 @@ void RemoteLink::N2Click()
         return;
     }
 
-    m_host.DisableAll();
-    enableItems({Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
+    Arrangements::waitingForRemotePanel(m_host);
 
     // A new wait hears whichever panel announces itself first.
     m_vars.PeerAddress.clear();
@@ -86,7 +84,6 @@ void RemoteLink::N2Click()
             QStringLiteral("Порт РС - конфигуратора %1 недоступен!").arg(port), RemoteCaption));
         return;
     }
-    m_host.setGaugeVisible(false);
 
     m_vars.LinkStage = LinkStages::None;
     m_vars.RequestWait = Remote::RequestWaitSteps;
@@ -114,8 +111,7 @@ void RemoteLink::failWait()
 {
     m_host.setStatus(QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
     m_timerUDP->stop();
-    m_host.DisableAll();
-    enableItems({Item::ItemLink, Item::ItemLoad, Item::ItemSave, Item::ItemDefault});
+    Arrangements::offline(m_host);
     m_vars.LinkMode = LinkModes::None;
     m_vars.PanelLinked = false;
 }
@@ -572,12 +568,6 @@ bool RemoteLink::pause(int ticks)
 {
     m_host.M_Delay(ticks);
     return !m_host.closingFlag();
-}
-
-void RemoteLink::enableItems(std::initializer_list<LinkHost::Item> items)
-{
-    for (LinkHost::Item item : items)
-        m_host.setItemEnabled(item, true);
 }
 
 void RemoteLink::stopAllTimers()

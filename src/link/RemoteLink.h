@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 
 class ConfigImage;
@@ -93,7 +92,6 @@ private:
     void resendPending();
     // Waits with the window's events going on; false when the program is closing.
     bool pause(int ticks);
-    void enableItems(std::initializer_list<LinkHost::Item> items);
     void stopAllTimers();
     // Stand-alone after a connection ends: the commands back, without read and
     // write, and the panel no longer heard.
