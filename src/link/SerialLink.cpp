@@ -156,8 +156,13 @@ void SerialLink::onReplyByte(std::uint8_t reply)
     switch (reply) {
     case Frames::Ready:
         if (m_vars.PanelLinked) {
-            stop(Timer::RetryTimer);
-            stop(Timer::LinkWatchdog);
+            // A late answer to a handshake frame ends the handshake's re-sending;
+            // during a transfer the same timer guards the transfer, which would
+            // otherwise be left waiting for an ACK for ever.
+            if (m_vars.TransferOp == TransferOps::None) {
+                stop(Timer::RetryTimer);
+                stop(Timer::LinkWatchdog);
+            }
             return;
         }
         Arrangements::connected(m_host);

@@ -122,6 +122,7 @@ private Q_SLOTS:
     void stalledReadEndsWithNoLink();
     void completeWrite();
     void unansweredBlockIsSentSevenTimesMore();
+    void lateReadyByteDoesNotStallAWrite();
     void nakResendsTheBlock();
     void nakWithoutAttemptsLeftGivesUp();
     void writeEndingUnlinkedGivesUpAfterAllFrames();
@@ -461,6 +462,21 @@ void SerialLinkTest::unansweredBlockIsSentSevenTimesMore()
     QCOMPARE(rig.writesOf(first), 8);
     QVERIFY(rig.dialogs.shown().isEmpty());
     rig.advanceSeconds(2);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
+    QVERIFY(rig.standAlone());
+}
+
+void SerialLinkTest::lateReadyByteDoesNotStallAWrite()
+{
+    Rig rig;
+    rig.connect();
+    rig.image.assign(sampleImage());
+    rig.link.startWrite();
+    // The answer to a connect frame re-sent before the write arrives after it.
+    rig.port.push(one(Frames::Ready));
+    rig.advanceSeconds(2.5);
+    QCOMPARE(rig.writesOf(WriteRequest), 2);
+    rig.advanceSeconds(14);
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
     QVERIFY(rig.standAlone());
 }
