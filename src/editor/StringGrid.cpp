@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 
 StringGrid::StringGrid(const QString& name, int columns, int rows, QWidget* parent)
-    : QTableWidget(rows - 1, columns, parent)
+    : QTableWidget(parent)
 {
+    // Rows and columns come after the headers are fixed: a header that gets its
+    // sections while it may still size them measures every caption first.
     setObjectName(name);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -25,6 +27,8 @@ StringGrid::StringGrid(const QString& name, int columns, int rows, QWidget* pare
     side->setSectionResizeMode(QHeaderView::Fixed);
     side->setMinimumSectionSize(1);
     side->setDefaultSectionSize(GridSizes::RowHeight);
+    setColumnCount(columns);
+    setRowCount(rows - 1);
 
     for (int column = 0; column < columns; ++column) {
         setHorizontalHeaderItem(column, new QTableWidgetItem);

@@ -49,11 +49,13 @@ QTableView* tableView(const char* name, QAbstractItemModel* model)
     return view;
 }
 
-QToolButton* navButton(const char* name, QStyle::StandardPixmap icon, const QString& hint)
+// A glyph, not a style icon: the style's icons are pictures decoded at start-up,
+// which cost the window a noticeable part of its first showing.
+QToolButton* navButton(const char* name, const QString& glyph, const QString& hint)
 {
     auto* button = new QToolButton;
     button->setObjectName(QLatin1String(name));
-    button->setIcon(button->style()->standardIcon(icon));
+    button->setText(glyph);
     button->setToolTip(hint);
     return button;
 }
@@ -78,8 +80,8 @@ ZonesPage::ZonesPage(Dialogs& dialogs, QWidget* parent)
     , m_znInGrFilter(new ZoneLinksFilter(this))
     , m_grGrid(tableView("GrGrid", m_grps))
     , m_shGrid(nullptr)
-    , m_shNavInsert(navButton("ShNavInsert", QStyle::SP_FileDialogNewFolder, QStringLiteral("Добавить шлейф в группу")))
-    , m_shNavDelete(navButton("ShNavDelete", QStyle::SP_DialogDiscardButton, QStringLiteral("Удалить шлейф из группы")))
+    , m_shNavInsert(navButton("ShNavInsert", QStringLiteral("+"), QStringLiteral("Добавить шлейф в группу")))
+    , m_shNavDelete(navButton("ShNavDelete", QStringLiteral("−"), QStringLiteral("Удалить шлейф из группы")))
     , m_mkZnLstBtn(groupButton("MkZnLstBtn", QStringLiteral(" + "), QStringLiteral("Добавить группу")))
     , m_delGr(groupButton("DelGr", QStringLiteral(" - "), QStringLiteral("Удалить группу")))
     , m_ackArm(new QSpinBox)
