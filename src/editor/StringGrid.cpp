@@ -8,8 +8,6 @@
 StringGrid::StringGrid(const QString& name, int columns, int rows, QWidget* parent)
     : QTableWidget(parent)
 {
-    // Rows and columns come after the headers are fixed: a header that gets its
-    // sections while it may still size them measures every caption first.
     setObjectName(name);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -27,6 +25,8 @@ StringGrid::StringGrid(const QString& name, int columns, int rows, QWidget* pare
     side->setSectionResizeMode(QHeaderView::Fixed);
     side->setMinimumSectionSize(1);
     side->setDefaultSectionSize(GridSizes::RowHeight);
+    // Rows and columns come after the headers are fixed: a header that gets its
+    // sections while it may still size them measures every caption first.
     setColumnCount(columns);
     setRowCount(rows - 1);
 
