@@ -9,8 +9,9 @@
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // No display name: on Linux Qt appends it to the title of every window and
+    // box, and each title must read exactly its caption.
     setApplicationName(QStringLiteral("zq22lite"));
-    setApplicationDisplayName(QStringLiteral("Зорвел-22 Lite"));
     // The window keeps the panel maker's fixed 582 x 573 size: the compact font
     // is what lets every page and the whole menu bar fit in it.
     QFont compact = font();
