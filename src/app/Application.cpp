@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <exception>
 
@@ -17,6 +19,11 @@ Application::Application(int& argc, char** argv)
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
+    // Every text of the program is Russian, so Qt's own are too (the standard
+    // buttons, the file dialogs and their questions), whatever the system's language.
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -45,7 +45,7 @@ class ApplicationTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void titleBarShowsTheCaptionAlone();
-    void boxHasItsCaptionAlone();
+    void boxHasItsCaptionAndRussianButtons();
 };
 
 void ApplicationTest::titleBarShowsTheCaptionAlone()
@@ -55,7 +55,7 @@ void ApplicationTest::titleBarShowsTheCaptionAlone()
     QCOMPARE(TitleBar::of(window.windowTitle()), WindowCaption);
 }
 
-void ApplicationTest::boxHasItsCaptionAlone()
+void ApplicationTest::boxHasItsCaptionAndRussianButtons()
 {
     QtDialogs dialogs;
     ShownBox shown;
@@ -64,10 +64,15 @@ void ApplicationTest::boxHasItsCaptionAlone()
         QStringLiteral("Вы действительно хотите завершить программу?"), QStringLiteral("Завершение работы")));
     QCOMPARE(answer, Dialogs::Answer::No);
     QCOMPARE(TitleBar::of(shown.title), QStringLiteral("Завершение работы"));
+    QCOMPARE(shown.yes, QStringLiteral("Да"));
+    QCOMPARE(shown.no, QStringLiteral("Нет"));
 }
 
 int main(int argc, char* argv[])
 {
+    // An English-speaking system: the program's boxes are Russian all the same.
+    qputenv("LC_ALL", "en_US.UTF-8");
+    qputenv("LANGUAGE", "en_US");
     Application app(argc, argv);
     ApplicationTest test;
     return QTest::qExec(&test, argc, argv);
