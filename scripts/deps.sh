@@ -3,8 +3,8 @@
 # and only those that are missing. Source it or run it; it is quiet when all is there.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-          libgl-dev fonts-dejavu-core "$@")
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-serialport-dev
+          qt6-translations-l10n libgl-dev fonts-dejavu-core "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,19 +3,27 @@
 #include "Dialogs.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <exception>
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // No display name: on Linux Qt appends it to the title of every window and
+    // box, and each title must read exactly its caption.
     setApplicationName(QStringLiteral("zq22lite"));
-    setApplicationDisplayName(QStringLiteral("Зорвел-22 Lite"));
     // The window keeps the panel maker's fixed 582 x 573 size: the compact font
     // is what lets every page and the whole menu bar fit in it.
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
+    // Every text of the program is Russian, so Qt's own are too (the standard
+    // buttons, the file dialogs and their questions), whatever the system's language.
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -3,6 +3,7 @@
 #include "ConfigImage.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace ConfigFile {
@@ -34,6 +35,12 @@ std::optional<QString> write(const QString& path, const ConfigImage& image)
 Contents read(const QString& path)
 {
     Contents contents;
+    // Opening a named pipe waits for a writer that may never come, and a device
+    // may never end: only a regular file is opened at all.
+    if (!QFileInfo(path).isFile()) {
+        contents.error = QStringLiteral("не обычный файл");
+        return contents;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         contents.error = file.errorString();

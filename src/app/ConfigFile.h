@@ -26,7 +26,7 @@ struct Contents {
     std::optional<QString> error;  // why the file could not be opened or was too short
 };
 
-// Reads no further than the image's last byte.
+// Reads no further than the image's last byte, and nothing but a regular file.
 Contents read(const QString& path);
 
 } // namespace ConfigFile

@@ -1,26 +1,25 @@
 #pragma once
 
-#include <QObject>
+#include <QValidator>
 
 class QLineEdit;
 
-// Drops typed characters outside a field's accepted set before the field sees
-// them. Pasted text is not typed, so it passes untouched.
-class InputFilter final : public QObject {
+// The characters a field takes. Every change of the field's text is judged,
+// so a typed character and a pasted or dropped text meet the same rule: a
+// change that would bring in any other character is refused whole.
+class InputFilter final : public QValidator {
     Q_OBJECT
 public:
     enum class Kind { Phone, Address, Port, BalanceRequest, Ascii };
 
     static void install(QLineEdit* field, Kind kind);
 
-    // Whether a typed character with this code reaches the field.
-    static bool accepts(Kind kind, char32_t code);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    State validate(QString& input, int& position) const override;
 
 private:
     InputFilter(Kind kind, QObject* parent);
+
+    bool accepts(QChar c) const;
 
     Kind m_kind;
 };

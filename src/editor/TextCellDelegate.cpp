@@ -14,8 +14,7 @@ QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
-    if (m_mode == Mode::LimitTyping)
-        editor->setMaxLength(GridSizes::TextLength);
+    editor->setMaxLength(GridSizes::TextLength);
     return editor;
 }
 

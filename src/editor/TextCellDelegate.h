@@ -2,12 +2,13 @@
 
 #include <QStyledItemDelegate>
 
-// The in-place editor of a notification text cell. LimitTyping stops typing at
-// the length of a text slot; ShortenStart offers an over-long text cut short.
+// The in-place editor of a notification text cell: typing and pasting stop at
+// the length of a text slot, so a cell never holds more than the image keeps.
+// ShortenStart offers a text put in longer than that cut short.
 class TextCellDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    enum class Mode { LimitTyping, ShortenStart };
+    enum class Mode { OfferWhole, ShortenStart };
 
     TextCellDelegate(Mode mode, QObject* parent);
 

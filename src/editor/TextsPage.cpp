@@ -57,9 +57,9 @@ void putRows(StringGrid& grid, const QStringList& titles, const QList<QStringLis
 TextsPage::TextsPage(QWidget* parent)
     : QWidget(parent)
     , m_mesPageControl(new QTabWidget)
-    , m_sysMesGrid(textGrid("SysMesGrid", 2, 12, {160, 404}, TextCellDelegate::Mode::LimitTyping))
-    , m_alarmMesGrid(textGrid("AlarmMesGrid", 2, 17, {160, 385}, TextCellDelegate::Mode::LimitTyping))
-    , m_armMesGrid(textGrid("ArmMesGrid", 3, 33, {162, 194, 188}, TextCellDelegate::Mode::LimitTyping))
+    , m_sysMesGrid(textGrid("SysMesGrid", 2, 12, {160, 404}, TextCellDelegate::Mode::OfferWhole))
+    , m_alarmMesGrid(textGrid("AlarmMesGrid", 2, 17, {160, 385}, TextCellDelegate::Mode::OfferWhole))
+    , m_armMesGrid(textGrid("ArmMesGrid", 3, 33, {162, 194, 188}, TextCellDelegate::Mode::OfferWhole))
     , m_grNameGrid(textGrid("GrNameGrid", 2, 9, {160, 404}, TextCellDelegate::Mode::ShortenStart))
     , m_statusGrid(textGrid("StatusGrid", 2, 5, {190, 373}, TextCellDelegate::Mode::ShortenStart))
 {

@@ -13,7 +13,11 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +52,36 @@ struct Fixture {
     }
 };
 
+// A writer on the far side of a named pipe: it waits for a reader and then
+// offers a whole, valid configuration. A load that opens the pipe would take it.
+class PipeWriter {
+public:
+    explicit PipeWriter(const QString& path)
+        : m_path(QFile::encodeName(path))
+        , m_thread([this] {
+            const int fd = ::open(m_path.constData(), O_WRONLY);
+            if (fd < 0)
+                return;
+            const QByteArray file = ConfigFile::Signature + sampleImage().bytes();
+            [[maybe_unused]] const auto written = ::write(fd, file.constData(), static_cast<size_t>(file.size()));
+            ::close(fd);
+        })
+    {
+    }
+    // A reader that never blocks lets a writer still waiting for one go.
+    ~PipeWriter()
+    {
+        const int fd = ::open(m_path.constData(), O_RDONLY | O_NONBLOCK);
+        m_thread.join();
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+private:
+    QByteArray m_path;
+    std::thread m_thread;
+};
+
 const QString FatalError = QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена.");
 const QString FormatQuestion = QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
 
@@ -66,6 +100,7 @@ private Q_SLOTS:
     void loadDecisions();
     void shortFileIsAFatalErrorAndKeepsWhatWasRead();
     void unreadableFileIsAFatalError();
+    void namedPipeIsRefusedUnopened();
     void errorWhileRestoringIsAFatalError();
     void cancelledLoadChangesNothing();
     void presetFolderFromTheSystemSettings();
@@ -229,6 +264,20 @@ void ConfigFilesTest::unreadableFileIsAFatalError()
     f.load(f.path("absent.q22"));
     QCOMPARE(f.restored, 0);
     QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+}
+
+void ConfigFilesTest::namedPipeIsRefusedUnopened()
+{
+    Fixture f;
+    const QString pipe = f.path("x.q22");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    {
+        PipeWriter writer(pipe);
+        f.load(pipe);
+    }
+    QCOMPARE(f.restored, 0);
+    QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+    QCOMPARE(f.dialogs.last().caption, QStringLiteral("Загрузка конфигурации"));
 }
 
 void ConfigFilesTest::errorWhileRestoringIsAFatalError()

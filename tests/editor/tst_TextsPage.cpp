@@ -22,7 +22,6 @@ private Q_SLOTS:
     void typingStopsAtThirtyCharacters();
     void overLongTextStartsShortened_data();
     void overLongTextStartsShortened();
-    void namesAndStatesAreNotLimitedWhileTyping();
 
 private:
     StringGrid& grid(const QString& name) { return *m_page->findChild<StringGrid*>(name); }
@@ -114,6 +113,8 @@ void TextsPageTest::typingStopsAtThirtyCharacters_data()
     QTest::newRow("system") << "SysMesGrid" << 1;
     QTest::newRow("alarm") << "AlarmMesGrid" << 1;
     QTest::newRow("disarming") << "ArmMesGrid" << 2;
+    QTest::newRow("group name") << "GrNameGrid" << 1;
+    QTest::newRow("state") << "StatusGrid" << 1;
 }
 
 void TextsPageTest::typingStopsAtThirtyCharacters()
@@ -160,19 +161,6 @@ void TextsPageTest::overLongTextStartsShortened()
     QLineEdit* editor = openEditorAt(g, 1, 1);
     QVERIFY(editor);
     QCOMPARE(editor->text(), text.left(offered));
-}
-
-void TextsPageTest::namesAndStatesAreNotLimitedWhileTyping()
-{
-    StringGrid& g = grid(QStringLiteral("GrNameGrid"));
-    m_page->mesPageControl().setCurrentWidget(g.parentWidget());
-    g.setCell(1, 2, QString(30, u'b'));
-    QLineEdit* editor = openEditorAt(g, 1, 2);
-    QVERIFY(editor);
-    editor->end(false);
-    QTest::keyClicks(editor, "c");
-    QTest::keyClick(editor, Qt::Key_Return);
-    QTRY_COMPARE(g.cell(1, 2), QString(30, u'b') + QLatin1Char('c'));
 }
 
 QTEST_MAIN(TextsPageTest)
