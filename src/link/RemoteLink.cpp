@@ -89,16 +89,20 @@ void RemoteLink::N2Click()
     m_vars.RequestWait = Remote::RequestWaitSteps;
     for (;;) {
         m_host.setStatus(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
-        if (!pause(Remote::RequestWaitStepTicks))
+        if (!pause(Remote::RequestWaitStepTicks)) {
+            m_vars.RequestWait = 0;
             return;
+        }
+        // A panel that announced itself in the last step is taken, not lost.
+        if (m_vars.LinkStage == LinkStages::RemoteAnnounced)
+            break;
         --m_vars.RequestWait;
         if (m_vars.RequestWait <= 0) {
             failWait();
             return;
         }
-        if (m_vars.LinkStage == LinkStages::RemoteAnnounced)
-            break;
     }
+    m_vars.RequestWait = 0;
 
     m_vars.LinkMode = LinkModes::Remote;
     m_vars.RxIgnore = false;
@@ -184,6 +188,10 @@ bool RemoteLink::heard(const QByteArray& datagram, const QHostAddress& sender, q
 
 void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
 {
+    // A copy of the announcement, or the panel announcing itself again while
+    // its connection stands, must not undo the connection.
+    if (!m_vars.awaitingAnnouncement())
+        return;
     m_timerUDP->stop();
     m_host.setWhoLit(true);
     const QString address = QHostAddress(sender.toIPv4Address()).toString();

@@ -206,6 +206,10 @@ private Q_SLOTS:
     void closingSilencesTheTimers_data();
     void closingSilencesTheTimers();
     void failedSerialAttemptDoesNotDeafenTheWait();
+    void announcementInTheLastStepIsTaken();
+    void announcementOutsideTheWaitChangesNothing_data();
+    void announcementOutsideTheWaitChangesNothing();
+    void writeGoesThroughAfterARepeatedAnnouncement();
     void beforeTheAnnouncementOnlyTheTextsAreHeard();
     void overdueBlocksAreAskedForThenGivenUp_data();
     void overdueBlocksAreAskedForThenGivenUp();
@@ -541,6 +545,77 @@ void RemoteLinkTest::failedSerialAttemptDoesNotDeafenTheWait()
     QCOMPARE(rig.host.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
     rig.clock.advance(Ticks::ticks(2));
     QVERIFY(rig.vars.PanelLinked);
+}
+
+void RemoteLinkTest::announcementInTheLastStepIsTaken()
+{
+    Rig rig;
+    rig.fromPanel(Frames::Announcement, Ticks::ticks(119 * 20 + 10));
+    rig.link.N2Click();
+    rig.clock.advance(Ticks::ticks(2));
+
+    QVERIFY(rig.vars.PanelLinked);
+    QCOMPARE(rig.host.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
+    QVERIFY(rig.host.whoLit);
+}
+
+void RemoteLinkTest::announcementOutsideTheWaitChangesNothing_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::newRow("announced, no ready byte yet") << "announced";
+    QTest::newRow("linked") << "linked";
+    QTest::newRow("reading") << "reading";
+    QTest::newRow("after a finished read") << "read";
+}
+
+void RemoteLinkTest::announcementOutsideTheWaitChangesNothing()
+{
+    QFETCH(QString, phase);
+    Rig rig;
+    if (phase == QLatin1String("announced")) {
+        rig.answersConnect = false;
+        rig.fromPanel(Frames::Announcement, 3s);
+        rig.link.N2Click();
+    } else {
+        rig.announceAndLink();
+    }
+    if (phase == QLatin1String("reading")) {
+        rig.startRead();
+        rig.runFor(Ticks::ticks(10));
+    } else if (phase == QLatin1String("read")) {
+        rig.startRead();
+        rig.runFor(60s);
+        QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+    }
+    rig.socket.onSend({});
+    rig.socket.sent.clear();
+    const QStringList statuses = rig.host.statuses;
+    const bool lit = rig.host.whoLit;
+    const int stage = rig.vars.LinkStage;
+    const int mode = rig.vars.LinkMode;
+    const bool connecting = rig.link.isTimerUDPActive();
+
+    // A copy of the first announcement, or the panel announcing itself again.
+    rig.socket.deliver(Frames::Announcement, PanelAddress, PanelPort);
+    QCOMPARE(rig.vars.LinkStage, stage);
+    QCOMPARE(rig.vars.LinkMode, mode);
+    QCOMPARE(rig.host.statuses, statuses);
+    QCOMPARE(rig.host.whoLit, lit);
+    QCOMPARE(rig.link.isTimerUDPActive(), connecting);
+    QVERIFY(rig.socket.sent.isEmpty());
+}
+
+void RemoteLinkTest::writeGoesThroughAfterARepeatedAnnouncement()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.socket.deliver(Frames::Announcement, PanelAddress, PanelPort);
+    const QByteArray image = randomImage();
+    rig.startWrite(image);
+    rig.runFor(60s);
+
+    QCOMPARE(rig.panelReceived, image);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК EC22 завершена успешно.")});
 }
 
 void RemoteLinkTest::beforeTheAnnouncementOnlyTheTextsAreHeard()
