@@ -555,8 +555,16 @@ void SerialLinkTest::commandsWithoutALinkedPanelSendNothing()
     rig.link.ItemReadClick();
     rig.link.startWrite();
     QCOMPARE(rig.port.writes.size(), before);
-    QVERIFY(rig.host.allDisabled());
+    QCOMPARE(rig.host.status(), QStringLiteral("ППК не подключен."));
+    QVERIFY(rig.host.enabled(Item::ItemLink) && rig.host.enabled(Item::ItemLoad));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
     QVERIFY(!rig.host.gaugeVisible);
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+
+    // The handshake goes on, and the panel's answer links it as usual.
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
 }
 
 void SerialLinkTest::btDuringReadAbandonsIt()
