@@ -85,30 +85,38 @@ void RemoteLink::N2Click()
         return;
     }
 
-    m_vars.LinkStage = LinkStages::None;
-    m_vars.RequestWait = Remote::RequestWaitSteps;
-    for (;;) {
-        m_host.setStatus(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
-        if (!pause(Remote::RequestWaitStepTicks)) {
-            m_vars.RequestWait = 0;
-            return;
-        }
-        // A panel that announced itself in the last step is taken, not lost.
-        if (m_vars.LinkStage == LinkStages::RemoteAnnounced)
-            break;
-        --m_vars.RequestWait;
-        if (m_vars.RequestWait <= 0) {
-            failWait();
-            return;
-        }
-    }
+    const bool announced = waitForAnnouncement();
     m_vars.RequestWait = 0;
+    if (!announced) {
+        failWait();
+        return;
+    }
 
     m_vars.LinkMode = LinkModes::Remote;
     m_vars.RxIgnore = false;
     m_vars.PanelLinked = false;
     m_vars.ImagePos = 1;
     SetConnectUDP();
+}
+
+// False when the steps run out, the clock's question cuts them short, or the
+// pause itself is cut short (the program closing, or link traffic ignored
+// after a broken block sequence).
+bool RemoteLink::waitForAnnouncement()
+{
+    m_vars.LinkStage = LinkStages::None;
+    m_vars.RequestWait = Remote::RequestWaitSteps;
+    for (;;) {
+        m_host.setStatus(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
+        if (!pause(Remote::RequestWaitStepTicks))
+            return false;
+        // A panel that announced itself in the last step is taken, not lost.
+        if (m_vars.LinkStage == LinkStages::RemoteAnnounced)
+            return true;
+        --m_vars.RequestWait;
+        if (m_vars.RequestWait <= 0)
+            return false;
+    }
 }
 
 void RemoteLink::failWait()

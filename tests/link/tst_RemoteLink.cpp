@@ -201,6 +201,7 @@ private Q_SLOTS:
     void read_data();
     void read();
     void blockOutOfSequenceEndsTheRead();
+    void newWaitAfterABrokenSequence();
     void missingBlockThatNeverComesEndsTheRead();
     void closingEndsTheWait();
     void closingSilencesTheTimers_data();
@@ -467,6 +468,35 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     QCOMPARE(rig.socket.sent.last().data, NakBytes);
 }
 
+void RemoteLinkTest::newWaitAfterABrokenSequence()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.blocksFor = [&](int n) { return QList<QByteArray>{goodBlock(rig.panelImage, n == 5 ? 7 : n)}; };
+    rig.startRead();
+    rig.runFor(60s);
+    QVERIFY(rig.host.closing);
+
+    // "Удаленная" while link traffic is still ignored: the wait cannot go on.
+    rig.link.N2Click();
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(rig.host.enabled(Item::ItemLink));
+    QVERIFY(rig.host.enabled(Item::ItemLoad));
+    QVERIFY(!rig.host.enabled(Item::ItemRead));
+    QVERIFY(!rig.host.enabled(Item::ItemWr));
+    QCOMPARE(rig.vars.LinkMode, LinkModes::None);
+
+    // "Выход", then "Нет": a new wait hears a new announcement and links.
+    rig.host.closing = false;
+    rig.socket.sent.clear();
+    rig.fromPanel(Frames::Announcement, 3s);
+    rig.link.N2Click();
+    QCOMPARE(rig.sentData().value(0), RemoteConnect);
+    rig.clock.advance(Ticks::ticks(2));
+    QVERIFY(rig.vars.PanelLinked);
+    QVERIFY(rig.host.allEnabled());
+}
+
 void RemoteLinkTest::missingBlockThatNeverComesEndsTheRead()
 {
     Rig rig;
@@ -500,7 +530,8 @@ void RemoteLinkTest::closingEndsTheWait()
     rig.link.N2Click();
 
     QCOMPARE(rig.clock.now(), 5s);
-    QCOMPARE(rig.host.status(), QStringLiteral("Ожидание запроса... 116"));
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(rig.host.enabled(Item::ItemLink));
     rig.link.stopListening();
     QVERIFY(!rig.socket.isListening());
 }
