@@ -6,6 +6,7 @@
 #include "LinkConstants.h"
 #include "LinkHost.h"
 #include "LinkTexts.h"
+#include "PanelIdentifier.h"
 #include "SerialPort.h"
 #include "TickClock.h"
 
@@ -285,8 +286,10 @@ void SerialLink::finishRead()
     m_vars.PanelLinked = false;
     stop(Timer::LinkWatchdog);
     m_host.setGauge(100);
+    // The pages still show what they showed before the read: the panel is
+    // named from the image just read.
     m_dialogs.message(
-        Dialogs::Message::information(LinkTexts::readDone(m_host.accountText()), LinkTexts::ConfigCaption));
+        Dialogs::Message::information(LinkTexts::readDone(panelIdentifier(m_image)), LinkTexts::ConfigCaption));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();

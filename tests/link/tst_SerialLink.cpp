@@ -269,11 +269,14 @@ void SerialLinkTest::faultByteClosesThePort()
 void SerialLinkTest::completeRead()
 {
     Rig rig;
-    ScriptedPanel panel(rig.port, rig.clock, sampleImage());
+    ConfigImage held;
+    held.assign(sampleImage());
+    held.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), 0x0A2B);
+    ScriptedPanel panel(rig.port, rig.clock, held.bytes());
     rig.open();
     rig.clock.fireNext(); // the panel's ready byte
     rig.image.assign(QByteArray(ConfigImage::Size, '\x7F'));
-    rig.host.account = QStringLiteral("1234");
+    rig.host.account = QStringLiteral("1234"); // the panel shown before the read
     rig.dialogs.onMessage([&](const Dialogs::Message&) { QCOMPARE(rig.host.gauge(), 100); });
 
     rig.link.ItemReadClick();
@@ -287,7 +290,8 @@ void SerialLinkTest::completeRead()
     QCOMPARE(rig.image.bytes(), panel.image);
     QCOMPARE(panel.acksReceived, Frames::BlockCount);
     QCOMPARE(panel.naksReceived, 0);
-    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 1234 выполнено.")});
+    // The message names the panel just read, not the one shown before.
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 0A2B выполнено.")});
     QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
     QCOMPARE(rig.host.restored, 1);

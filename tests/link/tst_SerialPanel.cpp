@@ -16,7 +16,8 @@
 namespace {
 
 const QString Linked = QStringLiteral("ППК подключен по USB.");
-const QString ReadDone = QStringLiteral("Чтение конфигурации ППК EC22 выполнено.");
+// Every image of these tests names its panel 1A2B.
+const QString ReadDone = QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
 const QString WriteDone = QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
 const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 constexpr int ConnectTimeoutMs = 5000;
@@ -32,7 +33,10 @@ QByteArray imageWithSeed(quint32 state)
         state = state * 22695477u + 1u;
         byte = static_cast<char>(state >> 16);
     }
-    return bytes;
+    ConfigImage image;
+    image.assign(bytes);
+    image.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), 0x1A2B);
+    return image.bytes();
 }
 
 struct Rig {
