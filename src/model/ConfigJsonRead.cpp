@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QRegularExpression>
 
 namespace {
@@ -16,6 +17,21 @@ struct Leaf {
     const CatalogueField* field;
     bool hex;
 };
+
+// The objects that hold the values, by their paths joined with dots.
+const QSet<QString>& objects()
+{
+    static const QSet<QString> known = [] {
+        QSet<QString> paths;
+        for (const CatalogueField& field : FieldCatalogue::fields()) {
+            const QStringList path = ConfigJson::pathOf(field.key);
+            for (qsizetype length = 1; length < path.size(); ++length)
+                paths.insert(path.first(length).join(Separator));
+        }
+        return paths;
+    }();
+    return known;
+}
 
 // Every name the document may hold at its leaves, by its path joined with dots.
 const QHash<QString, Leaf>& leaves()
@@ -51,6 +67,9 @@ bool collect(const QJsonObject& object, const QString& prefix, Given& given, QSt
         } else if (member.value().isObject()) {
             if (!collect(member.value().toObject(), path, given, error))
                 return false;
+        } else if (objects().contains(path)) {
+            error = QStringLiteral("\"%1\" must be an object").arg(path);
+            return false;
         } else {
             error = QStringLiteral("unknown key \"%1\"").arg(path);
             return false;

@@ -224,7 +224,7 @@ void Table::wifiRecord()
         .valueNames = KindNames;
     add(QStringLiteral("wifi.secured"), place, QStringLiteral("Открытая сеть"), L::WifiSecured, FieldKind::Number)
         .valueNames = {{0, QStringLiteral("да")}, {1, QStringLiteral("нет")}};
-    add(QStringLiteral("general.send_gsm_level"), {ChannelsPage, QString()}, QStringLiteral("Передавать уровень GSM"),
+    add(QStringLiteral("channels.send_gsm_level"), {ChannelsPage, QString()}, QStringLiteral("Передавать уровень GSM"),
         L::SendGsmLevel, FieldKind::Number)
         .valueNames = {{0, QStringLiteral("нет")}, {1, QStringLiteral("да")}};
     add(QStringLiteral("wifi.ssid"), place, QStringLiteral("Имя сети"), L::WifiSsid, FieldKind::Chars);
