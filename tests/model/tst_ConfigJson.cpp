@@ -2,6 +2,7 @@
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,6 +89,7 @@ private Q_SLOTS:
     void handWrittenVariantsAreAccepted();
     void badDocumentsAreRejected_data();
     void badDocumentsAreRejected();
+    void documentedExampleIsTheFactoryConfiguration();
 };
 
 void ConfigJsonTest::everyImageComesBackByteForByte_data()
@@ -258,6 +260,18 @@ void ConfigJsonTest::badDocumentsAreRejected()
     const ConfigJson::ReadResult result = ConfigJson::read(json);
     QCOMPARE(result.error, error);
     QVERIFY(!result.image.has_value());
+}
+
+void ConfigJsonTest::documentedExampleIsTheFactoryConfiguration()
+{
+    QFile page(QStringLiteral(ZQ_SOURCE_DIR "/docs/json-format.md"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray text = page.readAll();
+    const QByteArray opening = "## Complete example";
+    const qsizetype example = text.indexOf("```json\n", text.indexOf(opening));
+    QVERIFY(text.contains(opening) && example >= 0);
+    const qsizetype begin = example + qstrlen("```json\n");
+    QCOMPARE(text.mid(begin, text.indexOf("```", begin) - begin), ConfigJson::write(factoryImage()));
 }
 
 QTEST_MAIN(ConfigJsonTest)
