@@ -154,7 +154,8 @@ ReadResult read(const QByteArray& json)
         return {std::nullopt, QStringLiteral("not a configuration: the document is not a JSON object")};
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
-        return {std::nullopt, QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(FormatName))};
+        return {std::nullopt,
+                QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(FormatName))};
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != FormatVersion) {
         const QString given = version.isDouble() ? QString::number(version.toDouble()) : QStringLiteral("missing");
