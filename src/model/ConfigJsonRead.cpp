@@ -80,7 +80,7 @@ bool collect(const QJsonObject& object, const QString& prefix, Given& given, QSt
 
 std::optional<QByteArray> hexBytes(const CatalogueField& field, const QJsonValue& value)
 {
-    static const QRegularExpression hexDigits(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+    static const QRegularExpression hexDigits(QRegularExpression::anchoredPattern(QStringLiteral("([0-9A-Fa-f]{2})*")));
     const QString text = value.toString();
     if (!value.isString() || text.size() != 2 * field.size || !hexDigits.match(text).hasMatch())
         return std::nullopt;
@@ -95,9 +95,8 @@ bool store(const CatalogueField& field, const Given& given, ConfigImage& image, 
     if (given.hex.contains(&field)) {
         bytes = hexBytes(field, given.hex.value(&field));
         if (!bytes) {
-            error = QStringLiteral("%1: \"%2\" expects the field's %3 bytes as %4 hexadecimal digits")
+            error = QStringLiteral("%1: \"%2\" expects %3 hexadecimal digits, two for each byte of the field")
                         .arg(field.key, hexName)
-                        .arg(field.size)
                         .arg(2 * field.size);
             return false;
         }

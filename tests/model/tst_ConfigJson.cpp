@@ -229,11 +229,13 @@ void ConfigJsonTest::badDocumentsAreRejected_data()
     row("characters too long for their field", factoryWith("sms.balance_request", "*1234567890#"),
         "sms.balance_request: a text of 12 characters is too long for the field's 10");
     row("character outside Windows-1251", factoryWith("texts.status.1", "日"),
-        "texts.status[1]: the character U+65e5 has no place in the panel's code page (Windows-1251)");
+        "texts.status[1]: the character U+65E5 has no place in the panel's code page (Windows-1251)");
     row("zero character", factoryWith("wifi.ssid", QString(QChar(0))),
         "wifi.ssid: the character U+0000 has no place in the panel's code page (Windows-1251)");
     row("address out of range", factoryWith("channels.2.address", "300.1.1.1"),
         "channels[2].address: expects a dotted IPv4 address such as \"192.168.1.1\", not \"300.1.1.1\"");
+    row("address with a line break after it", factoryWith("channels.2.address", "1.2.3.4\n"),
+        "channels[2].address: expects a dotted IPv4 address such as \"192.168.1.1\", not \"1.2.3.4\n\"");
     row("account not hexadecimal", factoryWith("channels.1.account", "EC2G"),
         "channels[1].account: expects up to 4 hexadecimal digits, not \"EC2G\"");
     row("unknown mark", factoryWith("zones.Z1.type", QJsonArray{"Включен", "Громко"}),
@@ -246,9 +248,9 @@ void ConfigJsonTest::badDocumentsAreRejected_data()
     row("bits not a list", factoryWith("general.keyboard", "Подключена"),
         "general.keyboard: expects a list of names, not \"Подключена\"");
     row("hex of the wrong size", factoryWith("general.mains_events_hex", "0303"),
-        "general.mains_events: \"mains_events_hex\" expects the field's 1 bytes as 2 hexadecimal digits");
+        "general.mains_events: \"mains_events_hex\" expects 2 hexadecimal digits, two for each byte of the field");
     row("hex not hexadecimal", factoryWith("zones.reserved_hex", "zz"),
-        "zones.reserved: \"reserved_hex\" expects the field's 896 bytes as 1792 hexadecimal digits");
+        "zones.reserved: \"reserved_hex\" expects 1792 hexadecimal digits, two for each byte of the field");
     row("an edited value beside stale hex", factoryWith("general.mains_events_hex", "81"),
         "general.mains_events: the value does not match \"mains_events_hex\" beside it; "
         "remove \"mains_events_hex\" to take the value");
