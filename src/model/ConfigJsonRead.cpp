@@ -6,8 +6,8 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -64,12 +64,13 @@ bool collect(const QJsonObject& object, const QString& prefix, Given& given, QSt
         const auto leaf = leaves().constFind(path);
         if (leaf != leaves().constEnd()) {
             (leaf->hex ? given.hex : given.values).insert(leaf->field, member.value());
-        } else if (member.value().isObject()) {
+        } else if (objects().contains(path)) {
+            if (!member.value().isObject()) {
+                error = QStringLiteral("\"%1\" must be an object").arg(path);
+                return false;
+            }
             if (!collect(member.value().toObject(), path, given, error))
                 return false;
-        } else if (objects().contains(path)) {
-            error = QStringLiteral("\"%1\" must be an object").arg(path);
-            return false;
         } else {
             error = QStringLiteral("unknown key \"%1\"").arg(path);
             return false;

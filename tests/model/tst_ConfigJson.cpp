@@ -210,7 +210,8 @@ void ConfigJsonTest::badDocumentsAreRejected_data()
     row("no version", factoryWith("version", QJsonValue::Undefined),
         "format version missing is not supported; this program reads version 1");
     row("unknown key", factoryWith("general.volume", 3), "unknown key \"general.volume\"");
-    row("unknown zone", factoryWith("zones.Z9", QJsonObject{{"type", QJsonArray()}}), "unknown key \"zones.Z9.type\"");
+    row("unknown zone", factoryWith("zones.Z9", QJsonObject{{"type", QJsonArray()}}), "unknown key \"zones.Z9\"");
+    row("unknown empty group", factoryWith("extras", QJsonObject()), "unknown key \"extras\"");
     row("reserved range without _hex", factoryWith("zones.reserved", "00"), "unknown key \"zones.reserved\"");
     row("a group that is no object", factoryWith("general", 5), "\"general\" must be an object");
     row("missing field", factoryWith("general.siren_time_s", QJsonValue::Undefined), "general.siren_time_s: missing");
