@@ -88,6 +88,23 @@ std::optional<QByteArray> hexBytes(const CatalogueField& field, const QJsonValue
     return QByteArray::fromHex(text.toLatin1());
 }
 
+void putBytes(const CatalogueField& field, const QByteArray& bytes, ConfigImage& image)
+{
+    for (int i = 0; i < field.size; ++i)
+        image.setByteAt(field.offset + i, static_cast<std::uint8_t>(bytes.at(i)));
+}
+
+// Whether the readable value stored in `image` is the one those bytes read as.
+bool valueMatches(const CatalogueField& field, const ConfigImage& image, const QByteArray& bytes)
+{
+    ConfigImage fromBytes = image;
+    putBytes(field, bytes, fromBytes);
+    ConfigImage readBack = fromBytes;
+    QString unused;
+    FieldValue::write(field, FieldValue::read(field, fromBytes), readBack, unused);
+    return field.bytesOf(readBack) == field.bytesOf(image);
+}
+
 // Stores one field from what the document gives for it.
 bool store(const CatalogueField& field, const Given& given, ConfigImage& image, QString& error)
 {
@@ -104,7 +121,7 @@ bool store(const CatalogueField& field, const Given& given, ConfigImage& image, 
     }
     if (field.kind == FieldKind::Reserved) {
         if (bytes)
-            image.setChars(field.layoutField(), *bytes);
+            putBytes(field, *bytes, image);
         return true;
     }
     if (!given.values.contains(&field)) {
@@ -118,18 +135,13 @@ bool store(const CatalogueField& field, const Given& given, ConfigImage& image, 
     }
     if (!bytes)
         return true;
-    // The readable value beside the bytes must be theirs: an edited value with
-    // a stale "_hex" would otherwise be lost without a word.
-    ConfigImage fromBytes = image;
-    fromBytes.setChars(field.layoutField(), *bytes);
-    ConfigImage readBack = fromBytes;
-    FieldValue::write(field, FieldValue::read(field, fromBytes), readBack, reason);
-    if (field.bytesOf(readBack) != field.bytesOf(image)) {
+    // An edited value beside a stale "_hex" would otherwise be lost without a word.
+    if (!valueMatches(field, image, *bytes)) {
         error = QStringLiteral("%1: the value does not match \"%2\" beside it; remove \"%2\" to take the value")
                     .arg(field.key, hexName);
         return false;
     }
-    image.setChars(field.layoutField(), *bytes);
+    putBytes(field, *bytes, image);
     return true;
 }
 
