@@ -109,20 +109,18 @@ public:
     // named by their offset from `base`.
     void reserveGaps(const QString& prefix, const Place& place, int from, int to, int base)
     {
-        std::vector<bool> taken(static_cast<std::size_t>(to - from), false);
-        for (const CatalogueField& field : m_fields) {
-            for (int offset = field.offset - 1; offset < field.offset - 1 + field.size; ++offset) {
-                if (offset >= from && offset < to)
-                    taken[static_cast<std::size_t>(offset - from)] = true;
-            }
-        }
+        const auto taken = [this](int offset) {
+            return std::any_of(m_fields.cbegin(), m_fields.cend(), [offset](const CatalogueField& field) {
+                return offset >= field.offset - 1 && offset < field.offset - 1 + field.size;
+            });
+        };
         for (int offset = from; offset < to;) {
-            if (taken[static_cast<std::size_t>(offset - from)]) {
+            if (taken(offset)) {
                 ++offset;
                 continue;
             }
-            int end = offset;
-            while (end < to && !taken[static_cast<std::size_t>(end - from)])
+            int end = offset + 1;
+            while (end < to && !taken(end))
                 ++end;
             add(QStringLiteral("%1.reserved_%2").arg(prefix).arg(offset - base), place, QStringLiteral("Резерв"),
                 {offset, end - offset}, FieldKind::Reserved);
