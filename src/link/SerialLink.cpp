@@ -249,6 +249,10 @@ void SerialLink::rejectBlock()
     stop(Timer::LinkWatchdog);
     // The panel answers the NAK while the box is open: its block is no longer read.
     m_vars.TransferOp = TransferOps::None;
+    // Linked afresh, as after a finished read: the panel's ready byte gives the
+    // controls back, which the read took, rather than finding the link still up.
+    m_vars.PanelLinked = false;
+    Arrangements::linkLost(m_host);
     m_dialogs.message(Dialogs::Message::error(LinkTexts::ReadError, LinkTexts::ConfigCaption));
     SetConnect();
 }

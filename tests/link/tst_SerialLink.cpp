@@ -117,6 +117,7 @@ private Q_SLOTS:
     void junkIsDroppedAndQueuedBytesMakeTheNextBlock();
     void repeatedBlockIsAcknowledgedNotStored();
     void seventhRejectedBlockEndsTheRead();
+    void panelAnsweringAfterAFailedReadGetsTheControlsBack();
     void blockThatWouldWriteOutsideTheImageIsRejected();
     void stalledReadEndsWithNoLink_data();
     void stalledReadEndsWithNoLink();
@@ -375,6 +376,24 @@ void SerialLinkTest::seventhRejectedBlockEndsTheRead()
     QCOMPARE(rig.host.restored, 0);
     // What arrived stays, the rest is zero.
     QCOMPARE(rig.image.bytes(), image.left(128) + QByteArray(ConfigImage::Size - 128, '\0'));
+}
+
+void SerialLinkTest::panelAnsweringAfterAFailedReadGetsTheControlsBack()
+{
+    Rig rig;
+    const QByteArray image = sampleImage();
+    rig.startRead();
+    for (int i = 0; i < LinkConstants::TransferRetries; ++i)
+        rig.port.push(corrupted(panelBlock(1, image)));
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Ошибка чтения конфигурации")});
+    // Files stay usable while the connect frame goes out; no transfer is offered.
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(rig.host.enabled(Item::ItemLoad) && rig.host.enabled(Item::ItemSave));
+
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
+    QVERIFY(rig.host.wrBtnVisible && rig.host.wrBtnEnabled);
 }
 
 void SerialLinkTest::blockThatWouldWriteOutsideTheImageIsRejected()
