@@ -210,10 +210,24 @@ void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
     m_vars.LinkMode = LinkModes::Remote;
 }
 
+// The panel refuses to be configured. Whatever the connection was doing ends
+// before the box: a transfer offered or going on would only wait for a panel
+// that does not answer it. A wait for the announcement stays a wait until its
+// next step, which ends it as failed.
 void RemoteLink::armed()
 {
-    m_timerUDP->stop();
-    m_host.EnableAll();
+    if (m_vars.awaitingAnnouncement()) {
+        m_vars.RequestWait = 1;
+    } else {
+        stopAllTimers();
+        m_vars.TransferOp = TransferOps::None;
+        m_vars.PanelLinked = false;
+        m_vars.LinkMode = LinkModes::None;
+        m_host.setWhoLit(false);
+        endConnection();
+        m_host.setGaugeVisible(false);
+        m_host.setStatus(StandAlone);
+    }
     m_dialogs.message(Message::warning(QStringLiteral("ППК под охраной. Конфигурирование запрещено"), RemoteCaption));
 }
 

@@ -230,6 +230,8 @@ private Q_SLOTS:
     void nakWhileNotLinkedIsIgnored();
     void faultByteIsReported();
     void armedPanelRefuses();
+    void armedPanelEndsAReadBeforeItsBox();
+    void armedPanelEndsTheWait();
 };
 
 void RemoteLinkTest::waitCountsDownThenGivesUp()
@@ -1000,7 +1002,46 @@ void RemoteLinkTest::armedPanelRefuses()
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Удаленное конфигурирование"));
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Warning);
     QVERIFY(!rig.link.isTimerUDPActive());
-    QVERIFY(rig.host.allEnabled());
+    // The connection is over: the files and the connection menu, no transfer.
+    QVERIFY(rig.host.enabled(Item::ItemLink) && rig.host.enabled(Item::ItemLoad));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(!rig.host.whoLit);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+}
+
+void RemoteLinkTest::armedPanelEndsAReadBeforeItsBox()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.startRead();
+    rig.runFor(Ticks::ticks(40)); // a few blocks in
+    QVERIFY(rig.vars.ImagePos > 1);
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        QCOMPARE(rig.vars.TransferOp, TransferOps::None);
+        QVERIFY(!rig.link.isTimerUDPActive() && !rig.link.isTimerWaitAckActive() && !rig.link.isTimerWaitBlockActive());
+    });
+    rig.socket.deliver(Frames::Armed, PanelAddress, PanelPort);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("ППК под охраной. Конфигурирование запрещено")});
+    QVERIFY(!rig.vars.PanelLinked);
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(rig.host.enabled(Item::ItemLink));
+
+    // The panel's blocks reach a connection that is over.
+    const int stored = rig.vars.ImagePos;
+    rig.socket.deliver(goodBlock(rig.panelImage, rig.vars.BlockNo), PanelAddress, PanelPort);
+    QCOMPARE(rig.vars.ImagePos, stored);
+}
+
+void RemoteLinkTest::armedPanelEndsTheWait()
+{
+    Rig rig;
+    rig.fromPanel(Frames::Armed, 3s);
+    rig.link.N2Click();
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("ППК под охраной. Конфигурирование запрещено")});
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QCOMPARE(rig.clock.now(), Ticks::ticks(3 * 20)); // the step in which the panel spoke was the last
+    QVERIFY(rig.host.enabled(Item::ItemLink));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
 }
 
 QTEST_GUILESS_MAIN(RemoteLinkTest)
