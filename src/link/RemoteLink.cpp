@@ -61,6 +61,14 @@ void RemoteLink::N2Click()
 {
     if (m_closeSerialPort)
         m_closeSerialPort();
+    // A panel still connected is given up before the new wait, which hears
+    // whichever panel announces itself first: its light goes out with it.
+    stopAllTimers();
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.PanelLinked = false;
+    m_vars.PeerAddress.clear();
+    m_vars.PeerPort = 0;
+    m_host.setWhoLit(false);
     m_host.setStatus(QString());
     Arrangements::offline(m_host);
 
@@ -72,10 +80,6 @@ void RemoteLink::N2Click()
     }
 
     Arrangements::waitingForRemotePanel(m_host);
-
-    // A new wait hears whichever panel announces itself first.
-    m_vars.PeerAddress.clear();
-    m_vars.PeerPort = 0;
     m_vars.RxIgnore = false;
     const quint16 port = listeningPort(portText);
     if (!m_socket.listen(port)) {

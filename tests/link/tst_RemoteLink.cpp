@@ -232,6 +232,7 @@ private Q_SLOTS:
     void armedPanelRefuses();
     void armedPanelEndsAReadBeforeItsBox();
     void armedPanelEndsTheWait();
+    void newWaitGivesUpTheLinkedPanel();
 };
 
 void RemoteLinkTest::waitCountsDownThenGivesUp()
@@ -1042,6 +1043,27 @@ void RemoteLinkTest::armedPanelEndsTheWait()
     QCOMPARE(rig.clock.now(), Ticks::ticks(3 * 20)); // the step in which the panel spoke was the last
     QVERIFY(rig.host.enabled(Item::ItemLink));
     QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
+}
+
+void RemoteLinkTest::newWaitGivesUpTheLinkedPanel()
+{
+    Rig rig;
+    rig.announceAndLink();
+    QVERIFY(rig.host.whoLit);
+    bool lightDuringWait = true;
+    rig.after(3s, [&] {
+        lightDuringWait = rig.host.whoLit;
+        rig.socket.deliver(AckBytes, PanelAddress, PanelPort);
+    });
+    rig.link.N2Click(); // no panel announces itself this time
+    QVERIFY(!lightDuringWait);
+    QVERIFY(!rig.host.whoLit);
+    QVERIFY(!rig.vars.PanelLinked);
+    QVERIFY(rig.vars.PeerAddress.isEmpty());
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(!rig.link.isTimerUDPActive() && !rig.link.isTimerWaitAckActive() && !rig.link.isTimerWaitBlockActive());
+    QVERIFY(rig.socket.sent.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(RemoteLinkTest)
