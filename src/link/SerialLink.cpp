@@ -182,9 +182,11 @@ void SerialLink::onReplyByte(std::uint8_t reply)
         sendNextBlock();
         return;
     case Frames::Nak:
-        stop(Timer::RetryTimer);
+        // Before the panel is linked a NAK answers nothing that was sent: it
+        // must not stop the connect countdown, which alone ends the handshake.
         if (!m_vars.PanelLinked)
             return;
+        stop(Timer::RetryTimer);
         if (m_vars.RetryCount > 0)
             arm(Timer::RetryTimer, RetryTicks);
         else

@@ -108,6 +108,7 @@ private Q_SLOTS:
     void noPortAsksWhetherToGoOn();
     void readyByteLinksThePanel();
     void silentPanelIsCountedDownAndGivenUp();
+    void nakBeforeTheReadyByteKeepsTheCountdown();
     void oversizeDataEventIsDroppedWhole_data();
     void oversizeDataEventIsDroppedWhole();
     void fullOutputBufferKeepsRetrying();
@@ -208,6 +209,17 @@ void SerialLinkTest::silentPanelIsCountedDownAndGivenUp()
     QCOMPARE(rig.host.status(), QStringLiteral("Автономный"));
     QVERIFY(rig.standAlone());
     QCOMPARE(rig.port.writes.size(), 30);
+}
+
+void SerialLinkTest::nakBeforeTheReadyByteKeepsTheCountdown()
+{
+    Rig rig;
+    rig.open();
+    rig.advanceSeconds(3);
+    rig.port.push(one(Frames::Nak));
+    rig.advanceSeconds(60);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
+    QVERIFY(rig.standAlone());
 }
 
 void SerialLinkTest::oversizeDataEventIsDroppedWhole_data()
