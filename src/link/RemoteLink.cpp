@@ -405,14 +405,16 @@ void RemoteLink::sequenceBroken(int received)
 {
     sendByte(Frames::Nak);
     stopAllTimers();
-    // Everything the panel still sends is ignored until the user declines closing.
+    // Everything the panel still sends is ignored until the user declines
+    // closing, and after that too: the read and the connection are over.
     m_host.setClosingFlag();
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.PanelLinked = false;
+    m_vars.LinkMode = LinkModes::None;
     m_host.setWhoLit(false);
-    m_host.EnableAll();
+    endConnection();
     m_host.setGaugeVisible(false);
-    m_host.setItemEnabled(Item::ItemWr, false);
-    m_host.setItemEnabled(Item::ItemRead, false);
-    m_host.setWrBtnVisible(false);
+    m_host.setStatus(StandAlone);
     m_dialogs.message(Message::error(QStringLiteral("Нарушена последовательность блоков. Ждали %1, получили %2")
                                          .arg(m_vars.BlockNo)
                                          .arg(received),

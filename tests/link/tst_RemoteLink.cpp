@@ -469,6 +469,14 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     rig.socket.deliver(damaged(goodBlock(rig.panelImage, 5)), PanelAddress, PanelPort);
     QCOMPARE(rig.socket.sent.size(), sentBefore);
     QCOMPARE(rig.socket.sent.last().data, NakBytes);
+
+    // "Выход", then "Нет": the read stays over, and the panel's next block is not taken.
+    rig.host.closing = false;
+    QCOMPARE(rig.vars.TransferOp, TransferOps::None);
+    rig.socket.deliver(goodBlock(rig.panelImage, 5), PanelAddress, PanelPort);
+    QCOMPARE(rig.socket.sent.size(), sentBefore);
+    QCOMPARE(rig.image.bytes().mid(512), QByteArray(ConfigImage::Size - 512, '\0'));
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
 }
 
 void RemoteLinkTest::newWaitAfterABrokenSequence()
