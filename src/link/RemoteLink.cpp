@@ -136,7 +136,7 @@ void RemoteLink::JvClock1DblClick()
 {
     const Dialogs::Answer answer = m_dialogs.message(
         Message::question(QStringLiteral("Прервать ожидание соединения с удаленным ППК?"), QString()));
-    if (answer == Dialogs::Answer::Yes)
+    if (answer == Dialogs::Answer::Yes && m_vars.waitRuns())
         m_vars.RequestWait = 1;
     m_host.setWhoLit(false);
     stopListening();
@@ -190,12 +190,16 @@ void RemoteLink::ConfUDPUDPRead(const QByteArray& datagram, const QHostAddress& 
 
 // Until a panel has announced itself only the two texts are heard; from then on
 // only that panel is, so another host cannot slip blocks, replies or the armed
-// text into its connection.
+// text into its connection. While the wait's last step runs, the panel has been
+// sent nothing yet, so it is heard only for the texts as well.
 bool RemoteLink::heard(const QByteArray& datagram, const QHostAddress& sender, quint16 senderPort) const
 {
+    const bool text = datagram == Frames::Announcement || datagram == Frames::Armed;
     if (m_vars.PeerAddress.isEmpty())
-        return datagram == Frames::Announcement || datagram == Frames::Armed;
-    return QHostAddress(sender.toIPv4Address()).toString() == m_vars.PeerAddress && senderPort == m_vars.PeerPort;
+        return text;
+    const bool fromPeer =
+        QHostAddress(sender.toIPv4Address()).toString() == m_vars.PeerAddress && senderPort == m_vars.PeerPort;
+    return fromPeer && (text || !m_vars.waitRuns());
 }
 
 void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
@@ -217,11 +221,15 @@ void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
 // The panel refuses to be configured. Whatever the connection was doing ends
 // before the box: a transfer offered or going on would only wait for a panel
 // that does not answer it. A wait for the announcement stays a wait until its
-// next step, which ends it as failed.
+// step is over, which ends it as failed, even when the panel announced itself.
 void RemoteLink::armed()
 {
-    if (m_vars.awaitingAnnouncement()) {
+    if (m_vars.waitRuns()) {
         m_vars.RequestWait = 1;
+        m_vars.LinkStage = LinkStages::None;
+        m_vars.PeerAddress.clear();
+        m_vars.PeerPort = 0;
+        m_host.setWhoLit(false);
     } else {
         stopAllTimers();
         m_vars.TransferOp = TransferOps::None;

@@ -233,6 +233,8 @@ private Q_SLOTS:
     void armedPanelEndsAReadBeforeItsBox();
     void armedPanelEndsTheWait();
     void newWaitGivesUpTheLinkedPanel();
+    void panelHeardOnlyForItsTextsUntilTheWaitIsOver();
+    void armedTextAfterTheAnnouncementEndsTheWait();
 };
 
 void RemoteLinkTest::waitCountsDownThenGivesUp()
@@ -1072,6 +1074,38 @@ void RemoteLinkTest::newWaitGivesUpTheLinkedPanel()
     QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
     QVERIFY(!rig.link.isTimerUDPActive() && !rig.link.isTimerWaitAckActive() && !rig.link.isTimerWaitBlockActive());
     QVERIFY(rig.socket.sent.isEmpty());
+}
+
+// The wait notices the announcement at the end of its step; until then the
+// panel has been sent nothing, and what else it sends answers nothing.
+void RemoteLinkTest::panelHeardOnlyForItsTextsUntilTheWaitIsOver()
+{
+    Rig rig;
+    rig.answersConnect = false;
+    rig.fromPanel(Frames::Announcement, 3s);
+    rig.fromPanel(damaged(goodBlock(rig.panelImage, 1)), 3100ms);
+    rig.fromPanel(ReadyBytes, 3200ms);
+    rig.link.N2Click();
+    QVERIFY(rig.dialogs.shown().isEmpty());
+    QVERIFY(!rig.vars.PanelLinked);
+    QCOMPARE(rig.sentData(), QList<QByteArray>{Frames::toBytes(Frames::remoteConnectFrame())});
+    QVERIFY(rig.link.isTimerUDPActive());
+
+    rig.socket.deliver(ReadyBytes, PanelAddress, PanelPort);
+    QVERIFY(rig.vars.PanelLinked);
+}
+
+void RemoteLinkTest::armedTextAfterTheAnnouncementEndsTheWait()
+{
+    Rig rig;
+    rig.fromPanel(Frames::Announcement, 3s);
+    rig.fromPanel(Frames::Armed, 3100ms);
+    rig.link.N2Click();
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("ППК под охраной. Конфигурирование запрещено")});
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(rig.socket.sent.isEmpty());
+    QVERIFY(!rig.host.whoLit);
+    QVERIFY(!rig.link.isTimerUDPActive());
 }
 
 QTEST_GUILESS_MAIN(RemoteLinkTest)
