@@ -106,6 +106,7 @@ class SerialLinkTest : public QObject {
 private Q_SLOTS:
     void noPortAsksWhetherToGoOn_data();
     void noPortAsksWhetherToGoOn();
+    void secondUsbWithoutAPortEndsTheConnection();
     void readyByteLinksThePanel();
     void silentPanelIsCountedDownAndGivenUp();
     void nakBeforeTheReadyByteKeepsTheCountdown();
@@ -163,6 +164,20 @@ void SerialLinkTest::noPortAsksWhetherToGoOn()
     QVERIFY(rig.link.vars().RxIgnore);
     QCOMPARE(rig.link.vars().LinkStage, LinkStages::None);
     QVERIFY(rig.port.writes.isEmpty());
+}
+
+void SerialLinkTest::secondUsbWithoutAPortEndsTheConnection()
+{
+    Rig rig;
+    rig.connect();
+    QVERIFY(rig.host.allEnabled());
+    rig.dialogs.answerPort(std::nullopt); // the chooser cancelled
+    rig.link.USB2Click();
+    QCOMPARE(rig.dialogs.texts(),
+             QStringList{QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?")});
+    QVERIFY(rig.standAlone());
+    QVERIFY(!rig.link.vars().PanelLinked);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный"));
 }
 
 void SerialLinkTest::readyByteLinksThePanel()
