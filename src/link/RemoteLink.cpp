@@ -161,7 +161,6 @@ void RemoteLink::TimerUDPTimer()
         m_timerUDP->start(Remote::TimerUDPInterval);
         return;
     }
-    stopAllTimers();
     endConnection();
     m_host.setWhoLit(false);
     m_host.setStatus(QStringLiteral("Автономный режим"));
@@ -231,7 +230,6 @@ void RemoteLink::armed()
         m_vars.PeerPort = 0;
         m_host.setWhoLit(false);
     } else {
-        stopAllTimers();
         m_vars.TransferOp = TransferOps::None;
         m_vars.PanelLinked = false;
         m_vars.LinkMode = LinkModes::None;
@@ -338,7 +336,6 @@ void RemoteLink::rejectBlock()
         --m_vars.RetryCount;
         return;
     }
-    stopAllTimers();
     const bool wasReading = m_vars.TransferOp == TransferOps::Read;
     m_vars.TransferOp = TransferOps::None;
     m_vars.PanelLinked = false;
@@ -412,7 +409,6 @@ void RemoteLink::awaitNextBlock()
 void RemoteLink::sequenceBroken(int received)
 {
     sendByte(Frames::Nak);
-    stopAllTimers();
     // Everything the panel still sends is ignored until the user declines
     // closing, and after that too: the read and the connection are over.
     m_host.setClosingFlag();
@@ -429,21 +425,21 @@ void RemoteLink::sequenceBroken(int received)
                                      RemoteCaption));
 }
 
+// The connection is over before the box, in whose own event loop the panel
+// may still send; the pages are restored once the box is answered.
 void RemoteLink::finishRead()
 {
-    m_timerUDP->stop();
-    m_timerWaitBlock->stop();
     m_vars.TransferOp = TransferOps::None;
     m_vars.PanelLinked = false;
+    m_vars.LinkMode = LinkModes::None;
     m_host.setWhoLit(false);
+    endConnection();
+    m_host.setStatus(StandAlone);
     m_host.setGauge(100);
     m_dialogs.message(Message::information(QStringLiteral("Чтение конфигурации ППК завершено успешно."), ConfigCaption));
-    endConnection();
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
-    m_vars.LinkMode = LinkModes::None;
-    m_host.setStatus(StandAlone);
 }
 
 void RemoteLink::sendNextBlock()
@@ -471,8 +467,7 @@ void RemoteLink::sendNextBlock()
 
 void RemoteLink::finishWrite()
 {
-    m_timerWaitAck->stop();
-    m_timerUDP->stop();
+    stopAllTimers();
     m_vars.PanelLinked = false;
     // The transfer is over before the pauses: a late ACK or NAK finds nothing to do.
     m_vars.TransferOp = TransferOps::None;
@@ -514,7 +509,6 @@ void RemoteLink::TimerWaitAckTimer()
 
 void RemoteLink::giveUpWaitingAck()
 {
-    m_timerWaitAck->stop();
     m_vars.RxIgnore = false;
     m_vars.TransferOp = TransferOps::None;
     m_host.setGauge(0);
@@ -623,6 +617,7 @@ void RemoteLink::stopAllTimers()
 
 void RemoteLink::endConnection()
 {
+    stopAllTimers();
     // Whatever the panel still sends belongs to a connection that is over.
     m_vars.PeerAddress.clear();
     m_vars.PeerPort = 0;

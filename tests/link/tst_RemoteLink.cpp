@@ -234,6 +234,8 @@ private Q_SLOTS:
     void armedPanelEndsTheWait();
     void newWaitGivesUpTheLinkedPanel();
     void panelHeardOnlyForItsTextsUntilTheWaitIsOver();
+    void writeGivenUpLeavesNoTimer();
+    void finishedReadEndsTheConnectionBeforeItsBox();
     void armedTextAfterTheAnnouncementEndsTheWait();
 };
 
@@ -1106,6 +1108,44 @@ void RemoteLinkTest::armedTextAfterTheAnnouncementEndsTheWait()
     QVERIFY(rig.socket.sent.isEmpty());
     QVERIFY(!rig.host.whoLit);
     QVERIFY(!rig.link.isTimerUDPActive());
+}
+
+// A damaged datagram during a write starts the wait for a block; when the
+// write is given up before that wait is over, the wait goes with it.
+void RemoteLinkTest::writeGivenUpLeavesNoTimer()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.answersRequests = false;
+    rig.startWrite(rig.panelImage);
+    // The request has been sent again six times: one attempt is left.
+    rig.after(65s, [&] { rig.socket.deliver(damaged(goodBlock(rig.panelImage, 1)), PanelAddress, PanelPort); });
+    rig.runFor(300s);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Время ожидания подтверждения приема блока истекло!")});
+    QVERIFY(!rig.link.isTimerUDPActive() && !rig.link.isTimerWaitAckActive() && !rig.link.isTimerWaitBlockActive());
+}
+
+void RemoteLinkTest::finishedReadEndsTheConnectionBeforeItsBox()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.startRead();
+    int restoredDuringBox = -1;
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        restoredDuringBox = rig.host.restored;
+        QVERIFY(!rig.vars.PanelLinked);
+        QVERIFY(rig.vars.PeerAddress.isEmpty());
+        QVERIFY(!rig.host.whoLit);
+        QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
+        // The panel's ready byte within the box links nothing.
+        rig.socket.deliver(ReadyBytes, PanelAddress, PanelPort);
+    });
+    rig.runFor(60s);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
+    QCOMPARE(restoredDuringBox, 0);
+    QCOMPARE(rig.host.restored, 1);
+    QVERIFY(!rig.vars.PanelLinked);
+    QCOMPARE(rig.image.bytes(), rig.panelImage);
 }
 
 QTEST_GUILESS_MAIN(RemoteLinkTest)
