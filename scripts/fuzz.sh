@@ -3,7 +3,8 @@
 # other and niced, under AddressSanitizer and UndefinedBehaviorSanitizer, in
 # the clang build build/fuzz. Each run starts from the target's corpus in
 # fuzz/corpus and keeps what it finds in build/fuzz/corpus; with --merge the
-# inputs that reach new code are added to fuzz/corpus (to be committed).
+# inputs that reach edges the corpus does not are added to fuzz/corpus (to be
+# committed), edges only, not hit counts, so that it stays small.
 # Reports each target's coverage and every crash with the input that caused it;
 # fails when there was a crash.
 #
@@ -54,7 +55,7 @@ for target in "${targets[@]}"; do
     [ -e "$input" ] && crashes+=("$target: $input")
   done
   if ((merge)); then
-    nice "$build/bin/fuzz_$target" -merge=1 "fuzz/corpus/$target" "$corpus" >>"$log" 2>&1
+    nice "$build/bin/fuzz_$target" -merge=1 -use_counters=0 "fuzz/corpus/$target" "$corpus" >>"$log" 2>&1
     echo "   corpus: $(ls "fuzz/corpus/$target" | wc -l) files in fuzz/corpus/$target"
   fi
 done
