@@ -37,6 +37,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQ_FUZZ=ON -DCMAKE_CX
 nice cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 crashes=()
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
@@ -47,7 +48,7 @@ for target in "${targets[@]}"; do
   status=0
   nice "$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" "$corpus" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
-  grep -E '^#[0-9]+ +DONE' "$log" | tail -1 || true
+  grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1 || true
   if ((status != 0)); then
     tail -40 "$log"
   fi
