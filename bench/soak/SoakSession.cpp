@@ -102,8 +102,7 @@ SoakSession::Outcome SoakSession::transfer(Transport transport, Direction direct
     Outcome outcome{Result::FailedWithMessage, QString()};
     if (linkPanel(transport)) {
         start(direction, image);
-        if (!waitUntil([this] { return !m_dialogs.shown().isEmpty() && m_link.vars().TransferOp == TransferOps::None; },
-                       TransferMs))
+        if (!waitUntil([this] { return transferOver(); }, TransferMs))
             return {Result::Stuck, QStringLiteral("the transfer never ended")};
         outcome = judge(direction, image, saved);
     } else if (m_dialogs.shown().isEmpty()) {
@@ -124,6 +123,13 @@ bool SoakSession::linkPanel(Transport transport)
         m_link.N2Click();   // returns once the panel has announced itself, or the wait is over
     return waitUntil([this] { return m_link.vars().PanelLinked || !m_dialogs.shown().isEmpty(); }, LinkMs)
         && m_link.vars().PanelLinked;
+}
+
+// Its message is shown, and nothing is being sent or awaited any more: a
+// serial connection that ends closes the port and keeps the transfer's code.
+bool SoakSession::transferOver() const
+{
+    return !m_dialogs.shown().isEmpty() && (m_link.vars().TransferOp == TransferOps::None || !m_port.isOpen());
 }
 
 void SoakSession::start(Direction direction, const QByteArray& image)

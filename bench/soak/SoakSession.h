@@ -31,6 +31,7 @@ public:
 private:
     bool linkPanel(Transport transport);
     void start(Direction direction, const QByteArray& image);
+    bool transferOver() const;
     Outcome judge(Direction direction, const QByteArray& image, const QString& saved);
     // The user answers every box, declines closing when a broken sequence asks
     // for it, and waits until the connection menu is offered again.
