@@ -1,0 +1,6 @@
+#include "FactoryImage.h"
+
+ConfigImage factoryImage()
+{
+    return ConfigImage();
+}
