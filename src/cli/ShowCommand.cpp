@@ -1,0 +1,106 @@
+#include "CommandTable.h"
+#include "ConfigInput.h"
+#include "Console.h"
+#include "ExitStatus.h"
+#include "FactoryImage.h"
+#include "FieldCatalogue.h"
+#include "ImageComparison.h"
+#include "PrintableText.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QString Changed = QStringLiteral("changed");
+
+// The fields as the pages group them: pages, and sections within a page, in the
+// order they first appear in the image; fields in image order within a section.
+QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fields)
+{
+    QHash<QString, int> pageRank;
+    QHash<QString, int> sectionRank;
+    for (const CatalogueField* field : fields) {
+        pageRank.insert(field->page, pageRank.value(field->page, int(pageRank.size())));
+        const QString section = field->page + QLatin1Char('\n') + field->section;
+        sectionRank.insert(section, sectionRank.value(section, int(sectionRank.size())));
+    }
+    const auto rank = [&](const CatalogueField* field) {
+        return std::pair(pageRank.value(field->page), sectionRank.value(field->page + QLatin1Char('\n') + field->section));
+    };
+    QList<const CatalogueField*> ordered = fields;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [&](const CatalogueField* a, const CatalogueField* b) { return rank(a) < rank(b); });
+    return ordered;
+}
+
+bool allZero(const CatalogueField& field, const ConfigImage& image)
+{
+    const QByteArray bytes = image.bytes().mid(field.offset - 1, field.size);
+    return bytes.count('\0') == bytes.size();
+}
+
+// Every field a page shows; a reserved range only when the panel put something there.
+QList<const CatalogueField*> shownFields(const ConfigImage& image)
+{
+    QList<const CatalogueField*> shown;
+    for (const CatalogueField& field : FieldCatalogue::fields())
+        if (field.kind != FieldKind::Reserved || !allZero(field, image))
+            shown.append(&field);
+    return shown;
+}
+
+QList<const CatalogueField*> changedFields(const ConfigImage& image)
+{
+    QList<const CatalogueField*> changed;
+    for (const FieldDifference& difference : compareImages(factoryImage(), image))
+        changed.append(difference.field);
+    return changed;
+}
+
+void print(const QList<const CatalogueField*>& fields, const ConfigImage& image, QTextStream& out)
+{
+    const CatalogueField* previous = nullptr;
+    for (const CatalogueField* field : inPageOrder(fields)) {
+        if (!previous || previous->page != field->page)
+            out << field->page << '\n';
+        if (!previous || previous->page != field->page || previous->section != field->section)
+            out << "  " << field->section << '\n';
+        out << "    " << field->caption << ": " << printableText(FieldCatalogue::displayValue(*field, image)) << "  ["
+            << field->key << "]\n";
+        previous = field;
+    }
+}
+
+int run(const QCommandLineParser& parsed, Console& console)
+{
+    const QString path = parsed.positionalArguments().at(0);
+    const ConfigInput::Result input = ConfigInput::read(path);
+    if (!input.image)
+        return console.fail(path, input.error);
+    const ConfigImage& image = *input.image;
+    print(parsed.isSet(Changed) ? changedFields(image) : shownFields(image), image, console.out());
+    return ExitStatus::Success;
+}
+
+} // namespace
+
+Command showCommand()
+{
+    return {
+        QStringLiteral("show"),
+        QStringLiteral("Show a configuration as the configurator's pages show it."),
+        QStringLiteral("Prints the configuration page by page and section by section, one field a line:\n"
+                       "its caption on the page, its value as the page shows it (the siren time in\n"
+                       "seconds, a zone's type as its marks) and, in brackets, its key in the JSON form\n"
+                       "and in \"zq22 diff\". The bytes that no page shows (reserved ranges, users\n"
+                       "33-64, unused slots) appear only when they are not all zero, as hexadecimal."),
+        {{QStringLiteral("FILE"), QStringLiteral("a .q22 file or a .json export")}},
+        {QCommandLineOption(Changed, QStringLiteral("Show only the fields that differ from the\n"
+                                                    "factory configuration (\"Заводские установки\"),\n"
+                                                    "reserved ranges included."))},
+        run,
+    };
+}
