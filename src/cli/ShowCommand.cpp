@@ -16,19 +16,28 @@ namespace {
 
 const QString Changed = QStringLiteral("changed");
 
-// The fields as the pages group them: pages, and sections within a page, in the
-// order they first appear in the image; fields in image order within a section.
+// The window's pages in the order of its tabs.
+const QStringList PageTabs = {QStringLiteral("Общие установки"), QStringLiteral("Шлейфы сигнализации"),
+                              QStringLiteral("Тексты извещений"), QStringLiteral("Каналы связи")};
+
+// The fields as the pages group them: pages in the order of the window's tabs,
+// sections within a page in the order they first appear in the image, fields in
+// image order within a section.
 QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fields)
 {
-    QHash<QString, int> pageRank;
-    QHash<QString, int> sectionRank;
+    QHash<QString, qsizetype> pageRank;
+    QHash<QString, qsizetype> sectionRank;
+    const auto sectionOf = [](const CatalogueField* field) { return field->page + QLatin1Char('\n') + field->section; };
     for (const CatalogueField* field : fields) {
-        pageRank.insert(field->page, pageRank.value(field->page, int(pageRank.size())));
-        const QString section = field->page + QLatin1Char('\n') + field->section;
-        sectionRank.insert(section, sectionRank.value(section, int(sectionRank.size())));
+        if (!pageRank.contains(field->page)) {
+            const qsizetype tab = PageTabs.indexOf(field->page);
+            pageRank.insert(field->page, tab >= 0 ? tab : PageTabs.size() + pageRank.size());
+        }
+        if (!sectionRank.contains(sectionOf(field)))
+            sectionRank.insert(sectionOf(field), sectionRank.size());
     }
     const auto rank = [&](const CatalogueField* field) {
-        return std::pair(pageRank.value(field->page), sectionRank.value(field->page + QLatin1Char('\n') + field->section));
+        return std::pair(pageRank.value(field->page), sectionRank.value(sectionOf(field)));
     };
     QList<const CatalogueField*> ordered = fields;
     std::stable_sort(ordered.begin(), ordered.end(),
@@ -38,7 +47,7 @@ QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fie
 
 bool allZero(const CatalogueField& field, const ConfigImage& image)
 {
-    const QByteArray bytes = image.bytes().mid(field.offset - 1, field.size);
+    const QByteArray bytes = field.bytesOf(image);
     return bytes.count('\0') == bytes.size();
 }
 
@@ -60,16 +69,18 @@ QList<const CatalogueField*> changedFields(const ConfigImage& image)
     return changed;
 }
 
+// A page a line, a section a line below it, and its fields below that.
 void print(const QList<const CatalogueField*>& fields, const ConfigImage& image, QTextStream& out)
 {
     const CatalogueField* previous = nullptr;
     for (const CatalogueField* field : inPageOrder(fields)) {
-        if (!previous || previous->page != field->page)
+        const bool newPage = !previous || previous->page != field->page;
+        if (newPage)
             out << field->page << '\n';
-        if (!previous || previous->page != field->page || previous->section != field->section)
+        if (!field->section.isEmpty() && (newPage || previous->section != field->section))
             out << "  " << field->section << '\n';
-        out << "    " << field->caption << ": " << printableText(FieldCatalogue::displayValue(*field, image)) << "  ["
-            << field->key << "]\n";
+        out << (field->section.isEmpty() ? "  " : "    ") << field->caption << ": "
+            << printableText(FieldCatalogue::displayValue(*field, image)) << "  [" << field->key << "]\n";
         previous = field;
     }
 }
