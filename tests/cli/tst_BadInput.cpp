@@ -5,9 +5,12 @@
 #include "Zq22Run.h"
 
 #include "ConfigFile.h"
+#include "ConfigJson.h"
 #include "FactoryImage.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +24,25 @@ const QByteArray Previous = QByteArrayLiteral("the previous output, to be kept")
 QByteArray validFile()
 {
     return ConfigFile::Signature + factoryImage().bytes();
+}
+
+QJsonObject withValue(QJsonObject object, const QStringList& path, const QJsonValue& value)
+{
+    const QString name = path.constFirst();
+    object.insert(name, path.size() == 1 ? value : withValue(object.value(name).toObject(), path.mid(1), value));
+    return object;
+}
+
+// The factory configuration's JSON form with one value set, by key or by path.
+QByteArray factoryJsonWith(const QStringList& path, const QJsonValue& value)
+{
+    const QJsonObject factory = QJsonDocument::fromJson(ConfigJson::write(factoryImage())).object();
+    return QJsonDocument(withValue(factory, path, value)).toJson();
+}
+
+QByteArray factoryJsonWith(const QString& key, const QJsonValue& value)
+{
+    return factoryJsonWith(ConfigJson::pathOf(key), value);
 }
 
 } // namespace
@@ -55,6 +77,24 @@ void BadInputTest::refused_data()
                                     << "the file has 6 bytes, a configuration file has 9425";
     QTest::newRow("shorter than the signature") << "EC22.q22" << Make::File << QByteArray("ZQ.3")
                                                 << "the file has 4 bytes, a configuration file has 9425";
+
+    const QByteArray json = ConfigJson::write(factoryImage());
+    QTest::newRow("malformed JSON") << "EC22.json" << Make::File << json.left(json.size() / 2) << "malformed JSON";
+    QTest::newRow("empty JSON file") << "EC22.json" << Make::File << QByteArray() << "malformed JSON";
+    QTest::newRow("key the format does not know")
+        << "EC22.json" << Make::File << factoryJsonWith(QStringLiteral("general.siren_time_min"), 1)
+        << "unknown key \"general.siren_time_min\"";
+    QTest::newRow("value outside its field's range")
+        << "EC22.json" << Make::File << factoryJsonWith(QStringLiteral("zones[Z3].sensitivity_ms"), 100000)
+        << "zones[Z3].sensitivity_ms: 100000 is outside 0..2550";
+    QTest::newRow("text too long for its field")
+        << "EC22.json" << Make::File << factoryJsonWith(QStringLiteral("sms.phones[1]"), QStringLiteral("+79123456789012"))
+        << "a text of 15 characters is too long for the field's 13";
+    QTest::newRow("another format version") << "EC22.json" << Make::File
+                                            << factoryJsonWith(QStringList{QStringLiteral("version")}, 2)
+                                            << "format version 2 is not supported";
+    QTest::newRow("JSON of something else") << "EC22.json" << Make::File << QByteArray("[1, 2, 3]")
+                                            << "not a configuration";
 }
 
 void BadInputTest::refused()
