@@ -2,6 +2,7 @@
 
 #include "ConfigFile.h"
 #include "ConfigJson.h"
+#include "RegularFile.h"
 
 #include <QFile>
 
@@ -30,8 +31,8 @@ Result readQ22(const QString& path)
 Result readJson(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
+    if (const auto error = RegularFile::openForReading(file))
+        return {std::nullopt, *error};
     const QByteArray bytes = file.read(LargestJson + 1);
     if (file.error() != QFileDevice::NoError)
         return {std::nullopt, file.errorString()};

@@ -2,9 +2,9 @@
 
 #include "AtomicFile.h"
 #include "ConfigImage.h"
+#include "RegularFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace ConfigFile {
 
@@ -22,17 +22,10 @@ std::optional<QString> write(const QString& path, const ConfigImage& image)
 Contents read(const QString& path)
 {
     Contents contents;
-    // Opening a named pipe waits for a writer that may never come, and a device
-    // may never end: only a regular file is opened at all.
-    if (!QFileInfo(path).isFile()) {
-        contents.error = QStringLiteral("не обычный файл");
-        return contents;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        contents.error = file.errorString();
+    contents.error = RegularFile::openForReading(file);
+    if (contents.error)
         return contents;
-    }
     const QByteArray bytes = file.read(FileSize);
     contents.header = bytes.left(Signature.size());
     contents.image = bytes.mid(Signature.size());

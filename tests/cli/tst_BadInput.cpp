@@ -15,10 +15,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // How the bad input is put on disk.
-enum class Make { File, Nothing, Directory, Oversized };
+enum class Make { File, Nothing, Directory, NamedPipe, Oversized };
 
 const QByteArray Previous = QByteArrayLiteral("the previous output, to be kept");
 
@@ -67,6 +69,8 @@ void BadInputTest::refused_data()
     const QByteArray valid = validFile();
     QTest::newRow("missing file") << "EC22.q22" << Make::Nothing << QByteArray() << "No such file or directory";
     QTest::newRow("directory") << "EC22.q22" << Make::Directory << QByteArray() << "is a directory";
+    QTest::newRow("named pipe") << "EC22.q22" << Make::NamedPipe << QByteArray() << "not a regular file";
+    QTest::newRow("named pipe as JSON") << "EC22.json" << Make::NamedPipe << QByteArray() << "not a regular file";
     QTest::newRow("empty file") << "EC22.q22" << Make::File << QByteArray() << "the file is empty";
     QTest::newRow("wrong signature") << "EC22.q22" << Make::File << QByteArray("ZQ.31U") + valid.mid(6)
                                      << "does not start with \"ZQ.32U\"";
@@ -113,6 +117,8 @@ void BadInputTest::refused()
         QVERIFY(writeFile(input, contents));
     else if (make == Make::Directory)
         QVERIFY(QDir(dir.path()).mkdir(name));
+    else if (make == Make::NamedPipe)
+        QVERIFY(::mkfifo(QFile::encodeName(input).constData(), 0600) == 0);
     else if (make == Make::Oversized)
         QVERIFY(writeFile(input, contents) && QFile::resize(input, 16 * 1024 * 1024 + 1));
     const QString good = dir.filePath(QStringLiteral("good.q22"));
