@@ -52,7 +52,7 @@ void ConfigFiles::ItemLoadClick(const Pages& pages)
     m_image.clear();
 
     const ConfigFile::Contents contents = ConfigFile::read(*path);
-    if (contents.header.size() < ConfigFile::Signature.size() && contents.error) {
+    if (!contents.hasHeader()) {
         fatalLoadError();
         return;
     }

@@ -1,6 +1,6 @@
 #include "TextsPage.h"
 
-#include "GridSizes.h"
+#include "FactoryTexts.h"
 #include "StringGrid.h"
 #include "TextCellDelegate.h"
 
@@ -52,6 +52,14 @@ void putRows(StringGrid& grid, const QStringList& titles, const QList<QStringLis
     }
 }
 
+QList<QStringList> rowsOf(const QList<FactoryTexts::Row>& texts)
+{
+    QList<QStringList> rows;
+    for (const FactoryTexts::Row& row : texts)
+        rows.append({row.label, row.text});
+    return rows;
+}
+
 } // namespace
 
 TextsPage::TextsPage(QWidget* parent)
@@ -89,58 +97,33 @@ void TextsPage::putFactoryTexts()
 
 void TextsPage::putSystemTexts()
 {
-    putRows(*m_sysMesGrid, {QStringLiteral("  Извещение"), TextTitle},
-            {
-                {QStringLiteral("Тревога ШС ТМР"), QStringLiteral("Тревога ШС ТМР")},
-                {QStringLiteral("Разряд аккум."), QStringLiteral("Разряд (отказ) аккумулятора")},
-                {QStringLiteral("Откл. 220 В"), QStringLiteral("Отключение сети 220 В")},
-                {QStringLiteral("Тампер клав."), QStringLiteral("Вскрытие (отрыв) клавиатуры")},
-                {QStringLiteral("Связь с клав."), QStringLiteral("Нарушение связи с клавиатурой")},
-                {QStringLiteral("Подбор пароля"), QStringLiteral("Попытка подбора пароля")},
-                {QString(), QStringLiteral("Восст. ШС ТМР")},
-                {QStringLiteral("Восст. аккум."), QStringLiteral("Восст. аккумулятора")},
-                {QStringLiteral("Восст. 220 В"), QStringLiteral("Сеть 220В в норме")},
-                {QStringLiteral("Восст. тампер клав."), QStringLiteral("Корпус клавиатуры закрыт")},
-                {QStringLiteral("Восст. связь с клав."), QStringLiteral("Связь с клав. восст.")},
-            });
+    putRows(*m_sysMesGrid, {QStringLiteral("  Извещение"), TextTitle}, rowsOf(FactoryTexts::systemTexts()));
 }
 
 void TextsPage::putAlarmTexts()
 {
-    QList<QStringList> rows;
-    for (int zone = 1; zone <= GridSizes::Zones; ++zone)
-        rows.append({QStringLiteral("Тревога шлейф %1").arg(zone), QStringLiteral("Тревога ШС %1").arg(zone)});
-    for (int zone = 1; zone <= GridSizes::Zones; ++zone)
-        rows.append({QStringLiteral("Восст. шлейф %1").arg(zone), QStringLiteral("Восст. ШС %1").arg(zone)});
-    putRows(*m_alarmMesGrid, {QStringLiteral("    Шлейф"), TextTitle}, rows);
+    putRows(*m_alarmMesGrid, {QStringLiteral("    Шлейф"), TextTitle}, rowsOf(FactoryTexts::alarmTexts()));
 }
 
 void TextsPage::putGroupNames()
 {
-    QList<QStringList> rows;
-    for (int group = 1; group <= GridSizes::MaxGroups; ++group)
-        rows.append({QStringLiteral("   № %1").arg(group), QStringLiteral("ППК ")});
     putRows(*m_grNameGrid, {QStringLiteral("       Номер группы"), QStringLiteral("                Наименование")},
-            rows);
+            rowsOf(FactoryTexts::groupNames()));
 }
 
 void TextsPage::putStatusTexts()
 {
     putRows(*m_statusGrid, {QStringLiteral("          Состояние"), QStringLiteral("                Описание")},
-            {
-                {QStringLiteral("Без охраны, без тревог"), QStringLiteral("Снят, без тревог")},
-                {QStringLiteral("Под охраной, тревога "), QStringLiteral("Охр., тревога")},
-                {QStringLiteral("Под охраной, без тревог"), QStringLiteral("Охр., без тревог")},
-                {QStringLiteral("Без охраны, тревога "), QStringLiteral("Снят, тревога")},
-            });
+            rowsOf(FactoryTexts::statusTexts()));
 }
 
 void TextsPage::putArmTexts()
 {
+    const QList<FactoryTexts::Row> arm = FactoryTexts::armTexts();
+    const QList<FactoryTexts::Row> disarm = FactoryTexts::disarmTexts();
     QList<QStringList> rows;
-    for (int user = 1; user <= GridSizes::MaxUsers; ++user)
-        rows.append({QStringLiteral("      №%1").arg(user), QStringLiteral("Пост. ключ/пользователь %1").arg(user),
-                     QStringLiteral("Снят ключ/пользователь %1").arg(user)});
+    for (qsizetype row = 0; row < arm.size(); ++row)
+        rows.append({arm.at(row).label, arm.at(row).text, disarm.at(row).text});
     putRows(*m_armMesGrid, {QStringLiteral("Пользователь №"), QStringLiteral(" Постановка"), QStringLiteral(" Снятие")},
             rows);
 }

@@ -1,0 +1,178 @@
+#include "ConfigJson.h"
+
+#include "FieldCatalogue.h"
+#include "FieldValue.h"
+
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QRegularExpression>
+
+namespace {
+
+const QString Separator = QStringLiteral(".");
+
+struct Leaf {
+    const CatalogueField* field;
+    bool hex;
+};
+
+// The objects that hold the values, by their paths joined with dots.
+const QSet<QString>& objects()
+{
+    static const QSet<QString> known = [] {
+        QSet<QString> paths;
+        for (const CatalogueField& field : FieldCatalogue::fields()) {
+            const QStringList path = ConfigJson::pathOf(field.key);
+            for (qsizetype length = 1; length < path.size(); ++length)
+                paths.insert(path.first(length).join(Separator));
+        }
+        return paths;
+    }();
+    return known;
+}
+
+// Every name the document may hold at its leaves, by its path joined with dots.
+const QHash<QString, Leaf>& leaves()
+{
+    static const QHash<QString, Leaf> known = [] {
+        QHash<QString, Leaf> index;
+        for (const CatalogueField& field : FieldCatalogue::fields()) {
+            const QString path = ConfigJson::pathOf(field.key).join(Separator);
+            if (field.kind != FieldKind::Reserved)
+                index.insert(path, {&field, false});
+            index.insert(path + QLatin1String(ConfigJson::HexSuffix), {&field, true});
+        }
+        return index;
+    }();
+    return known;
+}
+
+struct Given {
+    QHash<const CatalogueField*, QJsonValue> values;
+    QHash<const CatalogueField*, QJsonValue> hex;
+};
+
+// Sorts the document's leaves onto the catalogue; false at the first name it does not know.
+bool collect(const QJsonObject& object, const QString& prefix, Given& given, QString& error)
+{
+    for (auto member = object.begin(); member != object.end(); ++member) {
+        const QString path = prefix.isEmpty() ? member.key() : prefix + Separator + member.key();
+        if (prefix.isEmpty() && (member.key() == QLatin1String("format") || member.key() == QLatin1String("version")))
+            continue;
+        const auto leaf = leaves().constFind(path);
+        if (leaf != leaves().constEnd()) {
+            (leaf->hex ? given.hex : given.values).insert(leaf->field, member.value());
+        } else if (member.value().isObject()) {
+            if (!collect(member.value().toObject(), path, given, error))
+                return false;
+        } else if (objects().contains(path)) {
+            error = QStringLiteral("\"%1\" must be an object").arg(path);
+            return false;
+        } else {
+            error = QStringLiteral("unknown key \"%1\"").arg(path);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QByteArray> hexBytes(const CatalogueField& field, const QJsonValue& value)
+{
+    static const QRegularExpression hexDigits(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+    const QString text = value.toString();
+    if (!value.isString() || text.size() != 2 * field.size || !hexDigits.match(text).hasMatch())
+        return std::nullopt;
+    return QByteArray::fromHex(text.toLatin1());
+}
+
+// Stores one field from what the document gives for it.
+bool store(const CatalogueField& field, const Given& given, ConfigImage& image, QString& error)
+{
+    const QString hexName = ConfigJson::pathOf(field.key).last() + QLatin1String(ConfigJson::HexSuffix);
+    std::optional<QByteArray> bytes;
+    if (given.hex.contains(&field)) {
+        bytes = hexBytes(field, given.hex.value(&field));
+        if (!bytes) {
+            error = QStringLiteral("%1: \"%2\" expects the field's %3 bytes as %4 hexadecimal digits")
+                        .arg(field.key, hexName)
+                        .arg(field.size)
+                        .arg(2 * field.size);
+            return false;
+        }
+    }
+    if (field.kind == FieldKind::Reserved) {
+        if (bytes)
+            image.setChars(field.layoutField(), *bytes);
+        return true;
+    }
+    if (!given.values.contains(&field)) {
+        error = QStringLiteral("%1: missing").arg(field.key);
+        return false;
+    }
+    QString reason;
+    if (!FieldValue::write(field, given.values.value(&field), image, reason)) {
+        error = QStringLiteral("%1: %2").arg(field.key, reason);
+        return false;
+    }
+    if (!bytes)
+        return true;
+    // The readable value beside the bytes must be theirs: an edited value with
+    // a stale "_hex" would otherwise be lost without a word.
+    ConfigImage fromBytes = image;
+    fromBytes.setChars(field.layoutField(), *bytes);
+    ConfigImage readBack = fromBytes;
+    FieldValue::write(field, FieldValue::read(field, fromBytes), readBack, reason);
+    if (field.bytesOf(readBack) != field.bytesOf(image)) {
+        error = QStringLiteral("%1: the value does not match \"%2\" beside it; remove \"%2\" to take the value")
+                    .arg(field.key, hexName);
+        return false;
+    }
+    image.setChars(field.layoutField(), *bytes);
+    return true;
+}
+
+} // namespace
+
+namespace ConfigJson {
+
+ReadResult read(const QByteArray& json)
+{
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        const QByteArray before = json.left(parseError.offset);
+        const qsizetype line = before.count('\n') + 1;
+        const qsizetype column = parseError.offset - (before.lastIndexOf('\n') + 1) + 1;
+        return {std::nullopt, QStringLiteral("malformed JSON at line %1, column %2: %3")
+                                  .arg(line)
+                                  .arg(column)
+                                  .arg(parseError.errorString())};
+    }
+    if (!document.isObject())
+        return {std::nullopt, QStringLiteral("not a configuration: the document is not a JSON object")};
+    const QJsonObject root = document.object();
+    if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
+        return {std::nullopt, QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(FormatName))};
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != FormatVersion) {
+        const QString given = version.isDouble() ? QString::number(version.toDouble()) : QStringLiteral("missing");
+        return {std::nullopt, QStringLiteral("format version %1 is not supported; this program reads version %2")
+                                  .arg(given)
+                                  .arg(FormatVersion)};
+    }
+
+    Given given;
+    QString error;
+    if (!collect(root, QString(), given, error))
+        return {std::nullopt, error};
+    ConfigImage image;
+    for (const CatalogueField& field : FieldCatalogue::fields()) {
+        if (!store(field, given, image, error))
+            return {std::nullopt, error};
+    }
+    return {image, QString()};
+}
+
+} // namespace ConfigJson

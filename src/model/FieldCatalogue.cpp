@@ -1,0 +1,423 @@
+#include "FieldCatalogue.h"
+
+#include "FactoryTexts.h"
+#include "FieldValue.h"
+
+#include <QHash>
+#include <QJsonArray>
+
+#include <algorithm>
+#include <bit>
+
+namespace L = ImageLayout;
+
+namespace {
+
+const QString GeneralPage = QStringLiteral("Общие установки");
+const QString ZonesPage = QStringLiteral("Шлейфы сигнализации");
+const QString TextsPage = QStringLiteral("Тексты извещений");
+const QString ChannelsPage = QStringLiteral("Каналы связи");
+
+// The units in which the image counts what the pages show.
+constexpr int TestPeriodUnit = 5;    // seconds
+constexpr int SirenTimeUnit = 5;     // seconds
+constexpr int SensitivityUnit = 10;  // milliseconds
+constexpr int PanelZones = 6;        // Z1..Z6; the zones after them are the keyboard's K1, K2
+constexpr int GroupMaskBits = 16;
+
+struct Place {
+    QString page;
+    QString section;
+};
+
+using ValueNames = QList<std::pair<quint32, QString>>;
+
+const ValueNames KindNames = {
+    {0x00, QStringLiteral("нет")},
+    {0x11, QStringLiteral("Sim1 Первый номер")},
+    {0x12, QStringLiteral("Sim1 Второй номер")},
+    {0x21, QStringLiteral("Sim1 VPN IP1")},
+    {0x22, QStringLiteral("Sim1 VPN IP2")},
+    {0x23, QStringLiteral("Sim1 PBL IP")},
+    {0x31, QStringLiteral("Ethernet IP1")},
+    {0x32, QStringLiteral("Ethernet IP2")},
+    {L::Kind::SmsValue, QStringLiteral("СМС")},
+    {L::Kind::RemoteConfigValue, QStringLiteral("Удаленное конфигурирование")},
+};
+
+// Bit names from the masks the layout gives them.
+QStringList bitNames(std::initializer_list<std::pair<unsigned, QString>> masks)
+{
+    QStringList names;
+    for (const auto& [mask, name] : masks) {
+        const int bit = std::countr_zero(mask);
+        while (names.size() <= bit)
+            names.append(QString());
+        names[bit] = name;
+    }
+    return names;
+}
+
+// "1", "2", ... "count": the phones of the call mask, the groups of a group mask.
+QStringList numberNames(int count)
+{
+    QStringList names;
+    for (int n = 1; n <= count; ++n)
+        names.append(QString::number(n));
+    return names;
+}
+
+const QStringList EventBits = bitNames({{L::EventViolation, QStringLiteral("Нарушение")},
+                                        {L::EventRestoral, QStringLiteral("Восстановление")}});
+const QStringList KeyboardBits = bitNames({{L::KeyboardConnected, QStringLiteral("Подключена")},
+                                           {L::KeyboardArmBeep, QStringLiteral("Звуковое подтверждение  постановки")}});
+const QStringList ZoneFlagBits = bitNames({{L::Zone::On, QStringLiteral("Включен")},
+                                           {L::Zone::Siren, QStringLiteral("Сирена")}});
+// Indexed by ZoneTypeCode.
+const QStringList ZoneTypeNames = {
+    QString(),
+    QStringLiteral("Круглосуточный"),
+    QStringLiteral("Вход/выход"),
+    QStringLiteral("Интерьер"),
+    QStringLiteral("Периметр"),
+    QStringLiteral("Мгновенный"),
+    QStringLiteral("Постановочный"),
+    QStringLiteral("Интерьер+Периметр"),
+};
+
+QString zoneName(int zone)
+{
+    return zone <= PanelZones ? QStringLiteral("Z%1").arg(zone) : QStringLiteral("K%1").arg(zone - PanelZones);
+}
+
+class Table {
+public:
+    CatalogueField& add(const QString& key, const Place& place, const QString& caption, L::Field at, FieldKind kind)
+    {
+        CatalogueField& field = m_fields.emplace_back();
+        field.key = key;
+        field.page = place.page;
+        field.section = place.section;
+        field.caption = caption;
+        field.offset = at.offset + 1;
+        field.size = at.size;
+        field.kind = kind;
+        return field;
+    }
+
+    // The bytes of [from, to) that no entry has taken become reserved ranges,
+    // named by their offset from `base`.
+    void reserveGaps(const QString& prefix, const Place& place, int from, int to, int base)
+    {
+        std::vector<bool> taken(static_cast<std::size_t>(to - from), false);
+        for (const CatalogueField& field : m_fields) {
+            for (int offset = field.offset - 1; offset < field.offset - 1 + field.size; ++offset) {
+                if (offset >= from && offset < to)
+                    taken[static_cast<std::size_t>(offset - from)] = true;
+            }
+        }
+        for (int offset = from; offset < to;) {
+            if (taken[static_cast<std::size_t>(offset - from)]) {
+                ++offset;
+                continue;
+            }
+            int end = offset;
+            while (end < to && !taken[static_cast<std::size_t>(end - from)])
+                ++end;
+            add(QStringLiteral("%1.reserved_%2").arg(prefix).arg(offset - base), place, QStringLiteral("Резерв"),
+                {offset, end - offset}, FieldKind::Reserved);
+            offset = end;
+        }
+    }
+
+    void channelRecords();
+    void updateRecord();
+    void wifiRecord();
+    void generalBytes();
+    void zones();
+    void groups();
+    void users();
+    void smsPhones();
+    void texts(const QString& name, const L::TextTable& table, const QString& section, const QString& column,
+               const QList<FactoryTexts::Row>& rows);
+
+    QList<CatalogueField> inImageOrder()
+    {
+        std::stable_sort(m_fields.begin(), m_fields.end(),
+                         [](const CatalogueField& a, const CatalogueField& b) { return a.offset < b.offset; });
+        return m_fields;
+    }
+
+private:
+    QList<CatalogueField> m_fields;
+};
+
+// Records 1..13 read alike, by their Kind; records 1 and 2 also carry what the
+// SMS notification and the remote configuration keep there.
+void Table::channelRecords()
+{
+    namespace C = L::Channel;
+    for (int record = 1; record < L::UpdateRecord; ++record) {
+        const QString key = QStringLiteral("channels[%1].").arg(record);
+        const Place place{ChannelsPage, QStringLiteral("Канал %1").arg(record)};
+        const Place remote{GeneralPage, QStringLiteral("Удаленное...")};
+        const bool sms = record == L::SmsRecord;
+        const bool ours = record == L::RemoteConfigRecord;
+        const auto at = [record](L::Field field) { return L::channelField(record, field); };
+
+        add(key + "kind", place, QStringLiteral("Канал"), at(C::Kind), FieldKind::Number).valueNames = KindNames;
+        if (sms) {
+            add(key + "account", {GeneralPage, QString()}, QStringLiteral("Идентификатор ППК"), at(C::Account),
+                FieldKind::HexAccount);
+            add(key + "call_mask", {GeneralPage, QStringLiteral("СМС")}, QStringLiteral("Звонок"), at(C::CallMask),
+                FieldKind::Bits)
+                .bitNames = numberNames(L::SmsPhoneCount);
+            add(key + "test_period_s", {GeneralPage, QStringLiteral("Времена")}, QStringLiteral("Тестирование, с"),
+                at(C::TestPeriod), FieldKind::Number)
+                .scale = TestPeriodUnit;
+        }
+        add(key + "call_count", place, QStringLiteral("Количество \"дозвонов\""), at(C::CallCount), FieldKind::Number);
+        add(key + "gsm_test_period_s", place, QStringLiteral("Тестирование,  сек"), at(C::GsmTestPeriod),
+            FieldKind::Number);
+        add(key + "phone", place, QStringLiteral("Номер"), at(C::Phone), FieldKind::Chars);
+        add(key + "test_phone", place, QStringLiteral("Тестовый канал"), at(C::TestPhone), FieldKind::Chars);
+        add(key + "option", place, QStringLiteral("Протокол VPN"), at(C::Option), FieldKind::Number).valueNames
+            = {{0, QStringLiteral("UDP")}, {1, QStringLiteral("TCP")}};
+        add(key + "option2", place, QStringLiteral("DHCP"), at(C::Option2), FieldKind::Number).valueNames
+            = {{0, QStringLiteral("Выкл.")}, {1, QStringLiteral("Вкл.")}};
+        add(key + "address", ours ? remote : place, ours ? QStringLiteral("IP ПК-конфигуратора") : QStringLiteral("IP-адрес"),
+            at(C::Address), FieldKind::Ipv4);
+        add(key + "own_address", place, QStringLiteral("IP-адрес ППК"), at(C::OwnAddress), FieldKind::Ipv4);
+        add(key + "gateway_address", place, QStringLiteral("IP-адрес шлюза"), at(C::GatewayAddress), FieldKind::Ipv4);
+        add(key + "mac_number", place, QStringLiteral("MAC-номер"), at(C::MacNumber), FieldKind::Number);
+        add(key + "port", ours ? Place{GeneralPage, QString()} : place,
+            ours ? QStringLiteral("Порт PC-конфигуратора") : QStringLiteral("Порт"), at(C::Port), FieldKind::Number);
+        add(key + "local_port", ours ? Place{GeneralPage, QStringLiteral("Ethernet")} : place,
+            QStringLiteral("IP- порт ППК"), at(C::LocalPort), FieldKind::Number);
+        add(key + "apn", ours ? remote : place, ours ? QStringLiteral("APN ОМС") : QStringLiteral("APN"), at(C::Apn),
+            FieldKind::Chars);
+        reserveGaps(key.chopped(1), place, L::channelRecord(record), L::channelRecord(record + 1),
+                    L::channelRecord(record));
+    }
+}
+
+void Table::updateRecord()
+{
+    const Place place{GeneralPage, QStringLiteral("Обновление ПО")};
+    add(QStringLiteral("update.kind"), {ChannelsPage, QStringLiteral("Канал %1").arg(L::UpdateRecord)},
+        QStringLiteral("Канал"), L::channelField(L::UpdateRecord, L::Channel::Kind), FieldKind::Number)
+        .valueNames = KindNames;
+    add(QStringLiteral("update.phone"), place, QStringLiteral("Тел."), L::UpdatePhone, FieldKind::Chars);
+    add(QStringLiteral("update.firmware_version"), place, QStringLiteral("Вер. ПО 22."), L::FirmwareVersion,
+        FieldKind::Number);
+    add(QStringLiteral("update.apn"), place, QStringLiteral("I-net APN ОМС"), L::UpdateApn, FieldKind::Chars);
+    add(QStringLiteral("update.server"), place, QStringLiteral("Сервер обновления"), L::UpdateServer, FieldKind::Chars);
+    reserveGaps(QStringLiteral("update"), place, L::channelRecord(L::UpdateRecord),
+                L::channelRecord(L::UpdateRecord + 1), L::channelRecord(L::UpdateRecord));
+}
+
+void Table::wifiRecord()
+{
+    const Place place{GeneralPage, QStringLiteral("Настройка в сети WiFi")};
+    add(QStringLiteral("wifi.kind"), {ChannelsPage, QStringLiteral("Канал %1").arg(L::WifiRecord)},
+        QStringLiteral("Канал"), L::channelField(L::WifiRecord, L::Channel::Kind), FieldKind::Number)
+        .valueNames = KindNames;
+    add(QStringLiteral("wifi.secured"), place, QStringLiteral("Открытая сеть"), L::WifiSecured, FieldKind::Number)
+        .valueNames = {{0, QStringLiteral("да")}, {1, QStringLiteral("нет")}};
+    add(QStringLiteral("channels.send_gsm_level"), {ChannelsPage, QString()}, QStringLiteral("Передавать уровень GSM"),
+        L::SendGsmLevel, FieldKind::Number)
+        .valueNames = {{0, QStringLiteral("нет")}, {1, QStringLiteral("да")}};
+    add(QStringLiteral("wifi.ssid"), place, QStringLiteral("Имя сети"), L::WifiSsid, FieldKind::Chars);
+    add(QStringLiteral("wifi.password"), place, QStringLiteral("Пароль"), L::WifiPassword, FieldKind::Chars);
+    reserveGaps(QStringLiteral("wifi"), place, L::channelRecord(L::WifiRecord), L::channelRecord(L::WifiRecord + 1),
+                L::channelRecord(L::WifiRecord));
+}
+
+void Table::generalBytes()
+{
+    const Place events{GeneralPage, QStringLiteral("Системные извещения")};
+    const Place hidden{GeneralPage, QString()};
+    const std::pair<const char*, std::pair<QString, L::Field>> eventBytes[] = {
+        {"general.tamper_panel_events", {QStringLiteral("Тампер ППК"), L::TamperPanelEvents}},
+        {"general.tamper_keyboard_events", {QStringLiteral("Тампер клавиатуры"), L::TamperKeyboardEvents}},
+        {"general.battery_events", {QStringLiteral("Аккумулятор"), L::BatteryEvents}},
+        {"general.mains_events", {QStringLiteral("Сеть 220В"), L::MainsEvents}},
+        {"general.keyboard_link_events", {QStringLiteral("Связь с клавиатурой"), L::KeyboardLinkEvents}},
+    };
+    for (const auto& [key, caption] : eventBytes)
+        add(QLatin1String(key), events, caption.first, caption.second, FieldKind::Bits).bitNames = EventBits;
+    add(QStringLiteral("general.keyboard"), {GeneralPage, QStringLiteral("Клавиатура")}, QStringLiteral("Клавиатура"),
+        L::KeyboardMode, FieldKind::Bits)
+        .bitNames = KeyboardBits;
+    add(QStringLiteral("general.siren_time_s"), {GeneralPage, QStringLiteral("Времена")},
+        QStringLiteral("Вкл. сирены, с"), L::SirenTime, FieldKind::Number)
+        .scale = SirenTimeUnit;
+    add(QStringLiteral("general.block_phone"), hidden, QStringLiteral("Блокирование"), L::BlockPhone, FieldKind::Chars);
+    add(QStringLiteral("general.unblock_phone"), hidden, QStringLiteral("Разблокирование"), L::UnblockPhone,
+        FieldKind::Chars);
+    add(QStringLiteral("general.layout_mark"), hidden, QStringLiteral("Метка раскладки"), L::LayoutMark,
+        FieldKind::Number);
+    reserveGaps(QStringLiteral("general"), hidden, L::TamperPanelEvents.offset, L::ReservedTable.offset, 0);
+    add(QStringLiteral("reserved_table"), hidden, QStringLiteral("Резервная таблица"), L::ReservedTable,
+        FieldKind::Reserved);
+}
+
+void Table::zones()
+{
+    namespace Z = L::Zone;
+    for (int zone = 1; zone <= L::UsedZoneCount; ++zone) {
+        const QString key = QStringLiteral("zones[%1].").arg(zoneName(zone));
+        const Place place{ZonesPage, zoneName(zone)};
+        const auto at = [zone](L::Field field) { return L::zoneField(zone, field); };
+        add(key + "marker", place, QStringLiteral("Маркер"), at(Z::Marker), FieldKind::Number);
+        add(key + "number", place, QStringLiteral("Номер"), at(Z::ZoneNo), FieldKind::Number);
+        CatalogueField& type = add(key + "type", place, QStringLiteral("Тип"), at(Z::ZoneType), FieldKind::Bits);
+        type.bitNames = ZoneFlagBits;
+        type.codeMask = Z::TypeMask;
+        type.codeNames = ZoneTypeNames;
+        add(key + "sensitivity_ms", place, QStringLiteral("Чувствит., мс"), at(Z::Sensitivity), FieldKind::Number)
+            .scale = SensitivityUnit;
+        add(key + "entry_delay_s", place, QStringLiteral("Вход, с"), at(Z::EntryDelay), FieldKind::Number);
+        add(key + "class", place, QStringLiteral("Класс"), at(Z::ZoneClass), FieldKind::Number).valueNames
+            = {{0, QStringLiteral("шлейф ППК")}, {Z::KeyboardClass, QStringLiteral("шлейф клавиатуры")}};
+        add(key + "groups", place, QStringLiteral("Группы"), at(Z::GroupMask), FieldKind::Bits).bitNames
+            = numberNames(GroupMaskBits);
+    }
+    const int unused = L::zoneField(L::UsedZoneCount + 1, Z::Marker).offset;
+    add(QStringLiteral("zones.reserved"), {ZonesPage, QString()}, QStringLiteral("Шлейфы %1–%2").arg(L::UsedZoneCount + 1).arg(L::ZoneEntryCount),
+        {unused, L::GroupTableOffset - unused}, FieldKind::Reserved);
+}
+
+void Table::groups()
+{
+    namespace G = L::Group;
+    for (int entry = 1; entry <= L::GroupEntryCount; ++entry) {
+        const QString key = QStringLiteral("groups[%1].").arg(entry);
+        const Place place{ZonesPage, QStringLiteral("Группы, строка %1").arg(entry)};
+        add(key + "number", place, QStringLiteral("№"), L::groupField(entry, G::GrNmb), FieldKind::Number);
+        add(key + "exit_delay_s", place, QStringLiteral("Выход, с"), L::groupField(entry, G::DelayOut),
+            FieldKind::Number);
+        add(key + "led_s", place, QStringLiteral("Вс, с"), L::groupField(entry, G::LedOn), FieldKind::Number);
+    }
+}
+
+void Table::users()
+{
+    namespace U = L::User;
+    for (int user = 1; user <= L::UsedUserCount; ++user) {
+        const QString key = QStringLiteral("users[%1].").arg(user);
+        const Place place{ZonesPage, QStringLiteral("Пользователь %1").arg(user)};
+        add(key + "number", place, QStringLiteral("Номер"), L::userField(user, U::UserNo), FieldKind::Number);
+        add(key + "groups", place, QStringLiteral("Группы"), L::userField(user, U::GroupMask), FieldKind::Bits)
+            .bitNames = numberNames(GroupMaskBits);
+    }
+    const int unused = L::userField(L::UsedUserCount + 1, U::UserNo).offset;
+    add(QStringLiteral("users.reserved"), {ZonesPage, QString()},
+        QStringLiteral("Пользователи %1–%2").arg(L::UsedUserCount + 1).arg(L::UserEntryCount),
+        {unused, L::smsPhone(1).offset - unused}, FieldKind::Reserved);
+}
+
+void Table::smsPhones()
+{
+    const Place place{GeneralPage, QStringLiteral("СМС")};
+    for (int n = 1; n <= L::SmsPhoneCount; ++n)
+        add(QStringLiteral("sms.phones[%1]").arg(n), place, QStringLiteral("Номер %1").arg(n), L::smsPhone(n),
+            FieldKind::Chars)
+            .zeroIsBlank = true;
+    add(QStringLiteral("sms.balance_request"), place, QStringLiteral("Запрос баланса"), L::BalanceRequest,
+        FieldKind::Chars);
+}
+
+void Table::texts(const QString& name, const L::TextTable& table, const QString& section, const QString& column,
+                  const QList<FactoryTexts::Row>& rows)
+{
+    for (int row = 1; row <= table.slots; ++row) {
+        const QString label = rows.at(row - 1).label.trimmed();
+        const QString caption = label.isEmpty() ? QStringLiteral("Строка %1").arg(row) : label;
+        add(QStringLiteral("texts.%1[%2]").arg(name).arg(row), {TextsPage, section},
+            column.isEmpty() ? caption : column + QLatin1Char(' ') + caption, table.slot(row), FieldKind::TextSlot);
+    }
+}
+
+QList<CatalogueField> buildCatalogue()
+{
+    Table table;
+    table.channelRecords();
+    table.updateRecord();
+    table.wifiRecord();
+    table.generalBytes();
+    table.zones();
+    table.groups();
+    table.users();
+    table.smsPhones();
+    const QString zoneTexts = QStringLiteral("Шлейфы сигнализации");
+    const QString userTexts = QStringLiteral("Постановка/Снятие");
+    const QString groupTexts = QStringLiteral("Группы/Состояние");
+    table.texts(QStringLiteral("alarm"), L::AlarmTexts, zoneTexts, {}, FactoryTexts::alarmTexts());
+    table.texts(QStringLiteral("system"), L::SystemTexts, zoneTexts, {}, FactoryTexts::systemTexts());
+    table.texts(QStringLiteral("arm"), L::ArmTexts, userTexts, QStringLiteral("Постановка"), FactoryTexts::armTexts());
+    table.texts(QStringLiteral("disarm"), L::DisarmTexts, userTexts, QStringLiteral("Снятие"),
+                FactoryTexts::disarmTexts());
+    table.texts(QStringLiteral("group_names"), L::GroupNames, groupTexts, QStringLiteral("Наименование"),
+                FactoryTexts::groupNames());
+    table.texts(QStringLiteral("status"), L::StatusTexts, groupTexts, {}, FactoryTexts::statusTexts());
+    return table.inImageOrder();
+}
+
+QString shownNumber(const CatalogueField& field, quint32 stored)
+{
+    for (const auto& [value, name] : field.valueNames) {
+        if (value == stored)
+            return name;
+    }
+    return QString::number(static_cast<qint64>(stored) * field.scale);
+}
+
+QString shownNames(const QJsonArray& names)
+{
+    QStringList texts;
+    for (const QJsonValue& name : names)
+        texts.append(name.isDouble() ? QString::number(name.toInt()) : name.toString());
+    return texts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+namespace FieldCatalogue {
+
+const QList<CatalogueField>& fields()
+{
+    static const QList<CatalogueField> catalogue = buildCatalogue();
+    return catalogue;
+}
+
+const CatalogueField* find(const QString& key)
+{
+    static const QHash<QString, const CatalogueField*> byKey = [] {
+        QHash<QString, const CatalogueField*> index;
+        for (const CatalogueField& field : fields())
+            index.insert(field.key, &field);
+        return index;
+    }();
+    return byKey.value(key, nullptr);
+}
+
+QString displayValue(const CatalogueField& field, const ConfigImage& image)
+{
+    const QString hex = QString::fromLatin1(field.bytesOf(image).toHex(' ').toUpper());
+    QString shown;
+    switch (field.kind) {
+    case FieldKind::Number: shown = shownNumber(field, image.value(field.layoutField())); break;
+    case FieldKind::Bits: shown = shownNames(FieldValue::read(field, image).toArray()); break;
+    case FieldKind::Reserved: return hex;
+    case FieldKind::HexAccount:
+    case FieldKind::Chars:
+    case FieldKind::Ipv4:
+    case FieldKind::TextSlot: shown = FieldValue::read(field, image).toString(); break;
+    }
+    // Bytes the value cannot show are shown as they are, so two different
+    // fields never read the same.
+    return FieldValue::carriesExactly(field, image) ? shown : shown + QStringLiteral(" [") + hex + QLatin1Char(']');
+}
+
+} // namespace FieldCatalogue

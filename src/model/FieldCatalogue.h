@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ConfigImage.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+// How a field's bytes read.
+enum class FieldKind {
+    Number,      // unsigned little-endian, shown times `scale`
+    HexAccount,  // unsigned little-endian, shown as four upper-case hexadecimal digits
+    Chars,       // Windows-1251 characters up to the first zero
+    Ipv4,        // four numbers, dotted, lowest offset first
+    TextSlot,    // 30 units of TextCode
+    Bits,        // a set of named bits, and at most one named code
+    Reserved,    // never written by the editor and never read by it
+};
+
+// One entry of the catalogue: a run of image bytes with the names the pages give it.
+struct CatalogueField {
+    QString key;      // stable English key: "sms.phones[3]", "zones[Z3].sensitivity_ms"
+    QString page;     // the page's caption as its tab shows it
+    QString section;  // the group box, sub-page or grid row of the page; empty when none
+    QString caption;  // the field's caption as the page shows it
+    int offset = 0;   // 1-based position of the first byte, as the transfers count
+    int size = 0;     // bytes
+    FieldKind kind = FieldKind::Reserved;
+
+    // Number: the shown value is the stored one times this (5 s units of the siren time).
+    int scale = 1;
+    // Number: names of particular stored values, for showing only.
+    QList<std::pair<quint32, QString>> valueNames;
+    // Bits: the name of bit i, empty where the bit has none.
+    QStringList bitNames;
+    // Bits: the bits that together hold one code (a zone's type) rather than
+    // flags, and the name of each code value; code 0 and empty names mean none.
+    quint32 codeMask = 0;
+    QStringList codeNames;
+    // Chars: the field holds all its bytes, a zero inside reading as a blank
+    // (the SMS phones, where the builder stores a typed blank as zero).
+    bool zeroIsBlank = false;
+
+    ImageLayout::Field layoutField() const { return {offset - 1, size}; }
+    QByteArray bytesOf(const ConfigImage& image) const { return image.bytes().mid(offset - 1, size); }
+    // The largest value the field's bytes hold, before scaling (Number, HexAccount, Bits).
+    quint32 largestStored() const { return size >= 4 ? 0xFFFFFFFFu : (1u << (8 * size)) - 1; }
+};
+
+namespace FieldCatalogue {
+
+// Every byte of the image in exactly one entry, in image order.
+const QList<CatalogueField>& fields();
+
+// The entry with this key, or nullptr.
+const CatalogueField* find(const QString& key);
+
+// The value as the pages show it: the siren time in seconds, the sensitivity
+// in ms, a zone's type as its named marks; reserved ranges as hexadecimal bytes.
+QString displayValue(const CatalogueField& field, const ConfigImage& image);
+
+} // namespace FieldCatalogue

@@ -1,0 +1,11 @@
+#include "ImageComparison.h"
+
+QList<FieldDifference> compareImages(const ConfigImage& a, const ConfigImage& b)
+{
+    QList<FieldDifference> differences;
+    for (const CatalogueField& field : FieldCatalogue::fields()) {
+        if (field.bytesOf(a) != field.bytesOf(b))
+            differences.append({&field, FieldCatalogue::displayValue(field, a), FieldCatalogue::displayValue(field, b)});
+    }
+    return differences;
+}

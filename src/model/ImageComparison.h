@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ConfigImage.h"
+#include "FieldCatalogue.h"
+
+#include <QList>
+#include <QString>
+
+struct FieldDifference {
+    const CatalogueField* field;
+    QString valueA;
+    QString valueB;
+};
+
+// One difference per catalogue entry whose bytes differ, in image order; the
+// values as FieldCatalogue::displayValue shows them.
+QList<FieldDifference> compareImages(const ConfigImage& a, const ConfigImage& b);
