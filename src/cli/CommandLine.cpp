@@ -54,7 +54,7 @@ int run(const QStringList& arguments, const QList<Command>& commands, Console& c
 {
     const QString first = arguments.value(1);
     if (first.isEmpty()) {
-        console.message(CommandHelp::program(commands));
+        console.message(CommandHelp::program(commands).trimmed());
         return ExitStatus::Failure;
     }
     if (first == QLatin1String("-h") || first == QLatin1String("--help")) {

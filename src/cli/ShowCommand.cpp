@@ -8,7 +8,6 @@
 #include "PrintableText.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 
@@ -27,21 +26,20 @@ QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fie
 {
     QHash<QString, qsizetype> pageRank;
     QHash<QString, qsizetype> sectionRank;
-    const auto sectionOf = [](const CatalogueField* field) { return field->page + QLatin1Char('\n') + field->section; };
+    QHash<const CatalogueField*, std::pair<qsizetype, qsizetype>> rank;
     for (const CatalogueField* field : fields) {
         if (!pageRank.contains(field->page)) {
             const qsizetype tab = PageTabs.indexOf(field->page);
             pageRank.insert(field->page, tab >= 0 ? tab : PageTabs.size() + pageRank.size());
         }
-        if (!sectionRank.contains(sectionOf(field)))
-            sectionRank.insert(sectionOf(field), sectionRank.size());
+        const QString section = field->page + QLatin1Char('\n') + field->section;
+        if (!sectionRank.contains(section))
+            sectionRank.insert(section, sectionRank.size());
+        rank.insert(field, {pageRank.value(field->page), sectionRank.value(section)});
     }
-    const auto rank = [&](const CatalogueField* field) {
-        return std::pair(pageRank.value(field->page), sectionRank.value(sectionOf(field)));
-    };
     QList<const CatalogueField*> ordered = fields;
     std::stable_sort(ordered.begin(), ordered.end(),
-                     [&](const CatalogueField* a, const CatalogueField* b) { return rank(a) < rank(b); });
+                     [&](const CatalogueField* a, const CatalogueField* b) { return rank.value(a) < rank.value(b); });
     return ordered;
 }
 

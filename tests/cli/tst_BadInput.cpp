@@ -9,6 +9,7 @@
 #include "FactoryImage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -17,7 +18,7 @@
 namespace {
 
 // How the bad input is put on disk.
-enum class Make { File, Nothing, Directory };
+enum class Make { File, Nothing, Directory, Oversized };
 
 const QByteArray Previous = QByteArrayLiteral("the previous output, to be kept");
 
@@ -93,6 +94,8 @@ void BadInputTest::refused_data()
     QTest::newRow("another format version") << "EC22.json" << Make::File
                                             << factoryJsonWith(QStringList{QStringLiteral("version")}, 2)
                                             << "format version 2 is not supported";
+    QTest::newRow("JSON too large to be a configuration") << "EC22.json" << Make::Oversized << QByteArray()
+                                                          << "too large for a configuration";
     QTest::newRow("JSON of something else") << "EC22.json" << Make::File << QByteArray("[1, 2, 3]")
                                             << "not a configuration";
 }
@@ -110,6 +113,8 @@ void BadInputTest::refused()
         QVERIFY(writeFile(input, contents));
     else if (make == Make::Directory)
         QVERIFY(QDir(dir.path()).mkdir(name));
+    else if (make == Make::Oversized)
+        QVERIFY(writeFile(input, contents) && QFile::resize(input, 16 * 1024 * 1024 + 1));
     const QString good = dir.filePath(QStringLiteral("good.q22"));
     QVERIFY(writeFile(good, validFile()));
     const QString json = dir.filePath(QStringLiteral("out.json"));

@@ -51,6 +51,8 @@ class ExportImportTest : public QObject {
 private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
+    void readsFilesByTheRulesOfLoad_data();
+    void readsFilesByTheRulesOfLoad();
     void failedWriteKeepsThePreviousFile_data();
     void failedWriteKeepsThePreviousFile();
     void writeIntoAMissingFolderSaysWhy();
@@ -92,6 +94,28 @@ void ExportImportTest::roundTrip()
     const Zq22Run diff = Zq22Run::start({QStringLiteral("diff"), original, json});
     QCOMPARE(diff.exitCode, 0);
     QVERIFY(diff.out.isEmpty());
+}
+
+void ExportImportTest::readsFilesByTheRulesOfLoad_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray image = randomImage(3).bytes();
+    QTest::newRow("the middle letters of the signature are not compared") << QByteArray("ZQxy2U") + image;
+    QTest::newRow("bytes after the image are not read") << ConfigFile::Signature + image + "trailing bytes";
+}
+
+void ExportImportTest::readsFilesByTheRulesOfLoad()
+{
+    QFETCH(QByteArray, contents);
+    QTemporaryDir dir;
+    const QString clean = dir.filePath(QStringLiteral("clean.q22"));
+    const QString given = dir.filePath(QStringLiteral("given.q22"));
+    QVERIFY(!ConfigFile::write(clean, randomImage(3)));
+    QVERIFY(writeFile(given, contents));
+
+    const Zq22Run run = Zq22Run::start({QStringLiteral("export"), given});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, Zq22Run::start({QStringLiteral("export"), clean}).out);
 }
 
 void ExportImportTest::failedWriteKeepsThePreviousFile_data()
