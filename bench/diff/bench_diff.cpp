@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int Runs = 31;
-constexpr int WarmUpRuns = 2;
+constexpr int Runs = 101;
+constexpr int WarmUpRuns = 3;
 constexpr int TimeoutMs = 20000;
 
 // Milliseconds from the start of the process to its exit with the expected status.

@@ -11,6 +11,7 @@
 #include "GprsPage.h"
 #include "GroupsModel.h"
 #include "GsmPage.h"
+#include "PanelIdentifier.h"
 #include "RadioGroup.h"
 #include "RemotePage.h"
 #include "SmsPage.h"
@@ -43,7 +44,6 @@ constexpr int SensitivityUnit = 10;     // milliseconds per unit of Sensitivity
 constexpr int GroupColumns = 8;
 constexpr int FirstKeyboardZoneNo = ZoneGrid::FirstKeyboardZone;
 constexpr int FullPhoneDigits = 13;
-constexpr int AccountDigits = 4;
 
 // A radio group's index beyond its last item selects the last item.
 void setRadioIndex(RadioGroup* group, int index)
@@ -152,8 +152,7 @@ void ImageRestorer::RestCh()
         }
         sheet.simCount->setItemIndex(simChannel ? OneSim : NoSim);
 
-        const unsigned account = m_image.value(L::channelField(L::SmsRecord, L::Channel::Account));
-        putText(page.editAccount(), QStringLiteral("%1").arg(account, AccountDigits, 16, QLatin1Char('0')).toUpper());
+        putText(page.editAccount(), panelIdentifier(m_image));
         // The configurator keeps this number in its own remote-configuration record.
         const int macRecord = remoteRecordIsOurs() ? L::RemoteConfigRecord : L::SmsRecord;
         putText(sheet.editMac, decimalOf(L::channelField(macRecord, L::Channel::MacNumber)));

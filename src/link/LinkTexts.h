@@ -12,6 +12,7 @@ inline const QString Linked = QStringLiteral("ППК подключен по USB
 inline const QString Reading = QStringLiteral("Подключение по USB. Чтение...");
 inline const QString Writing = QStringLiteral("ППК подключен по USB. Запись...");
 inline const QString NoLink = QStringLiteral("Нет связи");
+inline const QString NoPanel = QStringLiteral("ППК не подключен.");
 inline QString countdown(int seconds)
 {
     return QStringLiteral("Подключение. Осталось %1 c.").arg(seconds);

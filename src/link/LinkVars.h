@@ -53,5 +53,9 @@ struct LinkVars {
     QString PeerAddress;
     std::uint16_t PeerPort = 0;
     std::int32_t DupCount = 0;
-    std::int32_t RequestWait = 0;
+    std::int32_t RequestWait = 0;   // steps left while "Удаленная" waits; 0 when it does not
+
+    // Listening: "Удаленная" waits for a panel to announce itself, the only
+    // time an announcement is acted on.
+    bool awaitingAnnouncement() const { return LinkStage == LinkStages::None && RequestWait > 0; }
 };

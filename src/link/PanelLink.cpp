@@ -71,8 +71,8 @@ void PanelLink::ItemReadClick()
     readCommonPart(m_vars, m_host, m_image);
     if (m_vars.LinkStage == LinkStages::Serial && m_vars.PanelLinked)
         m_serial.sendReadRequest();
-    else
-        m_remote.readBranch();
+    else if (!m_remote.readBranch())
+        noPanelToTransfer(m_vars, m_host);
 }
 
 void PanelLink::startWrite()
@@ -80,8 +80,8 @@ void PanelLink::startWrite()
     writeCommonPart(m_vars, m_host);
     if (m_vars.LinkStage == LinkStages::Serial && m_vars.PanelLinked)
         m_serial.sendWriteRequest();
-    else
-        m_remote.writeBranch();
+    else if (!m_remote.writeBranch())
+        noPanelToTransfer(m_vars, m_host);
 }
 
 void PanelLink::N2Click()

@@ -85,19 +85,11 @@ void RemoteLink::N2Click()
         return;
     }
 
-    m_vars.LinkStage = LinkStages::None;
-    m_vars.RequestWait = Remote::RequestWaitSteps;
-    for (;;) {
-        m_host.setStatus(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
-        if (!pause(Remote::RequestWaitStepTicks))
-            return;
-        --m_vars.RequestWait;
-        if (m_vars.RequestWait <= 0) {
-            failWait();
-            return;
-        }
-        if (m_vars.LinkStage == LinkStages::RemoteAnnounced)
-            break;
+    const bool announced = waitForAnnouncement();
+    m_vars.RequestWait = 0;
+    if (!announced) {
+        failWait();
+        return;
     }
 
     m_vars.LinkMode = LinkModes::Remote;
@@ -105,6 +97,26 @@ void RemoteLink::N2Click()
     m_vars.PanelLinked = false;
     m_vars.ImagePos = 1;
     SetConnectUDP();
+}
+
+// False when the steps run out, the clock's question cuts them short, or the
+// pause itself is cut short (the program closing, or link traffic ignored
+// after a broken block sequence).
+bool RemoteLink::waitForAnnouncement()
+{
+    m_vars.LinkStage = LinkStages::None;
+    m_vars.RequestWait = Remote::RequestWaitSteps;
+    for (;;) {
+        m_host.setStatus(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
+        if (!pause(Remote::RequestWaitStepTicks))
+            return false;
+        // A panel that announced itself in the last step is taken, not lost.
+        if (m_vars.LinkStage == LinkStages::RemoteAnnounced)
+            return true;
+        --m_vars.RequestWait;
+        if (m_vars.RequestWait <= 0)
+            return false;
+    }
 }
 
 void RemoteLink::failWait()
@@ -184,6 +196,10 @@ bool RemoteLink::heard(const QByteArray& datagram, const QHostAddress& sender, q
 
 void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
 {
+    // A copy of the announcement, or the panel announcing itself again while
+    // its connection stands, must not undo the connection.
+    if (!m_vars.awaitingAnnouncement())
+        return;
     m_timerUDP->stop();
     m_host.setWhoLit(true);
     const QString address = QHostAddress(sender.toIPv4Address()).toString();

@@ -85,6 +85,8 @@ private:
     void sendNextBlock();
     void finishWrite();
     void giveUpWaitingAck();
+    // The steps of "Удаленная" until a panel announces itself; false when none does.
+    bool waitForAnnouncement();
     void failWait();
 
     void sendToPeer(const QByteArray& bytes);

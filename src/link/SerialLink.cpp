@@ -6,6 +6,7 @@
 #include "LinkConstants.h"
 #include "LinkHost.h"
 #include "LinkTexts.h"
+#include "PanelIdentifier.h"
 #include "SerialPort.h"
 #include "TickClock.h"
 
@@ -43,8 +44,6 @@ SerialLink::SerialLink(const Parts& parts)
     , m_clock(parts.clock)
     , m_port(parts.port)
 {
-    connect(&m_port, &SerialPort::dataAvailable, this, &SerialLink::onDataAvailable);
-    connect(&m_port, &SerialPort::failed, this, &SerialLink::onPortFailed);
 }
 
 SerialLink::~SerialLink() = default;
@@ -55,6 +54,8 @@ bool SerialLink::openPort()
     const std::optional<QString> name = m_dialogs.choosePort();
     if (!name || !m_port.open(*name))
         return false;
+    connect(&m_port, &SerialPort::dataAvailable, this, &SerialLink::onDataAvailable, Qt::UniqueConnection);
+    connect(&m_port, &SerialPort::failed, this, &SerialLink::onPortFailed, Qt::UniqueConnection);
     m_linkWatchdog = m_clock.createTimer(TickClock::Mode::SingleShot,
                                          [this] { ComPortTriggerTimer(Timer::LinkWatchdog); });
     m_retryTimer = m_clock.createTimer(TickClock::Mode::SingleShot, [this] { ComPortTriggerTimer(Timer::RetryTimer); });
@@ -63,6 +64,8 @@ bool SerialLink::openPort()
 
 void SerialLink::closePort()
 {
+    // Whatever the port still reports belongs to a connection that is over.
+    disconnect(&m_port, nullptr, this, nullptr);
     m_port.close();
     // The port may be closed from a timer's own timeout: the stopped timers are
     // kept until the next opening rather than destroyed under their caller.
@@ -185,10 +188,10 @@ void SerialLink::onReplyByte(std::uint8_t reply)
         if (m_vars.RetryCount > 0)
             arm(Timer::RetryTimer, RetryTicks);
         else
-            giveUp(LinkTexts::LinkAbsent, LinkTexts::UsbCaption);
+            endConnection(LinkTexts::StandAlone, LinkTexts::LinkAbsent, LinkTexts::UsbCaption);
         return;
     case Frames::Fault:
-        giveUp(LinkTexts::Fault, LinkTexts::FaultCaption);
+        endConnection(LinkTexts::StandAlone, LinkTexts::Fault, LinkTexts::FaultCaption);
         return;
     default:
         return;
@@ -244,8 +247,9 @@ void SerialLink::rejectBlock()
         return;
     }
     stop(Timer::LinkWatchdog);
-    m_dialogs.message(Dialogs::Message::error(LinkTexts::ReadError, LinkTexts::ConfigCaption));
+    // The panel answers the NAK while the box is open: its block is no longer read.
     m_vars.TransferOp = TransferOps::None;
+    m_dialogs.message(Dialogs::Message::error(LinkTexts::ReadError, LinkTexts::ConfigCaption));
     SetConnect();
 }
 
@@ -282,8 +286,10 @@ void SerialLink::finishRead()
     m_vars.PanelLinked = false;
     stop(Timer::LinkWatchdog);
     m_host.setGauge(100);
+    // The pages still show what they showed before the read: the panel is
+    // named from the image just read.
     m_dialogs.message(
-        Dialogs::Message::information(LinkTexts::readDone(m_host.accountText()), LinkTexts::ConfigCaption));
+        Dialogs::Message::information(LinkTexts::readDone(panelIdentifier(m_image)), LinkTexts::ConfigCaption));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
@@ -334,18 +340,19 @@ void SerialLink::endWrite()
         m_vars.TransferOp = TransferOps::None;
         m_host.setGauge(0);
         m_host.setGaugeVisible(false);
-        m_dialogs.message(Dialogs::Message::information(LinkTexts::NoAnswerAfterWrite, LinkTexts::ConfigCaption));
         closePort();
+        m_dialogs.message(Dialogs::Message::information(LinkTexts::NoAnswerAfterWrite, LinkTexts::ConfigCaption));
         return;
     }
-    m_dialogs.message(
-        Dialogs::Message::information(LinkTexts::writeDone(m_host.accountText()), LinkTexts::ConfigCaption));
+    // The write is over before its box: a late ACK finds nothing more to send.
     stop(Timer::RetryTimer);
     m_vars.PanelLinked = false;
     m_vars.RxIgnore = false;
     m_vars.TransferOp = TransferOps::None;
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
+    m_dialogs.message(
+        Dialogs::Message::information(LinkTexts::writeDone(m_host.accountText()), LinkTexts::ConfigCaption));
     SetConnect();
 }
 
@@ -372,12 +379,10 @@ void SerialLink::onWatchdog()
 void SerialLink::onRetryTimer()
 {
     if (m_vars.RetryCount <= 0) {
-        m_dialogs.message(Dialogs::Message::error(LinkTexts::NoAnswer, LinkTexts::UsbCaption));
         m_vars.PanelLinked = false;
         m_vars.TransferOp = TransferOps::None;
-        Arrangements::standAlone(m_host, LinkTexts::StandAloneShort);
         m_host.setGauge(0);
-        closePort();
+        endConnection(LinkTexts::StandAloneShort, LinkTexts::NoAnswer, LinkTexts::UsbCaption);
         return;
     }
     const bool frame = m_vars.BlockLen == NoBlockInFlight;
@@ -409,19 +414,20 @@ void SerialLink::onPortFailed()
 
 void SerialLink::portLost()
 {
-    m_dialogs.message(Dialogs::Message::error(LinkTexts::UsbMissing, LinkTexts::UsbCaption));
     m_vars.PanelLinked = false;
     m_vars.TransferOp = TransferOps::None;
     m_vars.RetryCount = 0;
-    Arrangements::standAlone(m_host, LinkTexts::StandAlone);
-    closePort();
+    endConnection(LinkTexts::StandAlone, LinkTexts::UsbMissing, LinkTexts::UsbCaption);
 }
 
-void SerialLink::giveUp(const QString& text, const QString& caption)
+// The box waits in an event loop of its own, in which the port goes on
+// reporting: the connection is over, port closed and controls given back,
+// before the box is shown, so that nothing reaches a connection that is gone.
+void SerialLink::endConnection(const QString& status, const QString& text, const QString& caption)
 {
-    m_dialogs.message(Dialogs::Message::error(text, caption));
     closePort();
-    Arrangements::standAlone(m_host, LinkTexts::StandAlone);
+    Arrangements::standAlone(m_host, status);
+    m_dialogs.message(Dialogs::Message::error(text, caption));
 }
 
 bool SerialLink::send(const QByteArray& bytes)

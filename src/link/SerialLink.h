@@ -66,8 +66,10 @@ private:
 
     // The line refused bytes or went away: the transfer ends, the port closes.
     void portLost();
-    // The panel refused for good or reported a fault: the port closes.
-    void giveUp(const QString& text, const QString& caption);
+    // The connection is over (the line lost, the panel given up or at fault):
+    // closes the port and leaves the controls stand-alone with this status,
+    // then shows the error box.
+    void endConnection(const QString& status, const QString& text, const QString& caption);
 
     bool send(const QByteArray& bytes);
     bool hasRoomFor(qint64 bytes) const;

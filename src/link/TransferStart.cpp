@@ -1,8 +1,10 @@
 #include "TransferStart.h"
 
+#include "Arrangements.h"
 #include "ConfigImage.h"
 #include "LinkConstants.h"
 #include "LinkHost.h"
+#include "LinkTexts.h"
 #include "LinkVars.h"
 
 void readCommonPart(LinkVars& vars, LinkHost& host, ConfigImage& image)
@@ -30,4 +32,12 @@ void writeCommonPart(LinkVars& vars, LinkHost& host)
     host.setGaugeVisible(vars.PanelLinked);
     vars.RetryCount = LinkConstants::TransferRetries;
     vars.ImagePos = 1;
+}
+
+// Nothing was sent, so nothing would ever answer and give the controls back;
+// a late reply must not find a transfer to go on with either.
+void noPanelToTransfer(LinkVars& vars, LinkHost& host)
+{
+    vars.TransferOp = TransferOps::None;
+    Arrangements::standAlone(host, LinkTexts::NoPanel);
 }

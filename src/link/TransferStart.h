@@ -9,3 +9,6 @@ struct LinkVars;
 void readCommonPart(LinkVars& vars, LinkHost& host, ConfigImage& image);
 // Leaves the write request in the CommandFrame buffer.
 void writeCommonPart(LinkVars& vars, LinkHost& host);
+// Neither branch applies after a common part: no transfer, and the controls
+// back in the user's hands.
+void noPanelToTransfer(LinkVars& vars, LinkHost& host);

@@ -91,7 +91,7 @@ void PanelCommandLineTest::helpDescribesBothModes()
 {
     const Outcome outcome = run({QStringLiteral("--help")});
     QCOMPARE(outcome.exitCode, 0);
-    for (const char* option : {"--pace", "--close-after", "--udp", "--port", "--spoof", "--save"})
+    for (const char* option : {"--pace", "--close-after", "--udp", "--port", "--spoof", "--reannounce", "--save"})
         QVERIFY2(outcome.output.contains(QLatin1String(option)), option);
 }
 

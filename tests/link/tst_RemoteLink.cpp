@@ -201,11 +201,16 @@ private Q_SLOTS:
     void read_data();
     void read();
     void blockOutOfSequenceEndsTheRead();
+    void newWaitAfterABrokenSequence();
     void missingBlockThatNeverComesEndsTheRead();
     void closingEndsTheWait();
     void closingSilencesTheTimers_data();
     void closingSilencesTheTimers();
     void failedSerialAttemptDoesNotDeafenTheWait();
+    void announcementInTheLastStepIsTaken();
+    void announcementOutsideTheWaitChangesNothing_data();
+    void announcementOutsideTheWaitChangesNothing();
+    void writeGoesThroughAfterARepeatedAnnouncement();
     void beforeTheAnnouncementOnlyTheTextsAreHeard();
     void overdueBlocksAreAskedForThenGivenUp_data();
     void overdueBlocksAreAskedForThenGivenUp();
@@ -463,6 +468,35 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     QCOMPARE(rig.socket.sent.last().data, NakBytes);
 }
 
+void RemoteLinkTest::newWaitAfterABrokenSequence()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.blocksFor = [&](int n) { return QList<QByteArray>{goodBlock(rig.panelImage, n == 5 ? 7 : n)}; };
+    rig.startRead();
+    rig.runFor(60s);
+    QVERIFY(rig.host.closing);
+
+    // "Удаленная" while link traffic is still ignored: the wait cannot go on.
+    rig.link.N2Click();
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(rig.host.enabled(Item::ItemLink));
+    QVERIFY(rig.host.enabled(Item::ItemLoad));
+    QVERIFY(!rig.host.enabled(Item::ItemRead));
+    QVERIFY(!rig.host.enabled(Item::ItemWr));
+    QCOMPARE(rig.vars.LinkMode, LinkModes::None);
+
+    // "Выход", then "Нет": a new wait hears a new announcement and links.
+    rig.host.closing = false;
+    rig.socket.sent.clear();
+    rig.fromPanel(Frames::Announcement, 3s);
+    rig.link.N2Click();
+    QCOMPARE(rig.sentData().value(0), RemoteConnect);
+    rig.clock.advance(Ticks::ticks(2));
+    QVERIFY(rig.vars.PanelLinked);
+    QVERIFY(rig.host.allEnabled());
+}
+
 void RemoteLinkTest::missingBlockThatNeverComesEndsTheRead()
 {
     Rig rig;
@@ -496,7 +530,8 @@ void RemoteLinkTest::closingEndsTheWait()
     rig.link.N2Click();
 
     QCOMPARE(rig.clock.now(), 5s);
-    QCOMPARE(rig.host.status(), QStringLiteral("Ожидание запроса... 116"));
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(rig.host.enabled(Item::ItemLink));
     rig.link.stopListening();
     QVERIFY(!rig.socket.isListening());
 }
@@ -541,6 +576,77 @@ void RemoteLinkTest::failedSerialAttemptDoesNotDeafenTheWait()
     QCOMPARE(rig.host.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
     rig.clock.advance(Ticks::ticks(2));
     QVERIFY(rig.vars.PanelLinked);
+}
+
+void RemoteLinkTest::announcementInTheLastStepIsTaken()
+{
+    Rig rig;
+    rig.fromPanel(Frames::Announcement, Ticks::ticks(119 * 20 + 10));
+    rig.link.N2Click();
+    rig.clock.advance(Ticks::ticks(2));
+
+    QVERIFY(rig.vars.PanelLinked);
+    QCOMPARE(rig.host.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
+    QVERIFY(rig.host.whoLit);
+}
+
+void RemoteLinkTest::announcementOutsideTheWaitChangesNothing_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::newRow("announced, no ready byte yet") << "announced";
+    QTest::newRow("linked") << "linked";
+    QTest::newRow("reading") << "reading";
+    QTest::newRow("after a finished read") << "read";
+}
+
+void RemoteLinkTest::announcementOutsideTheWaitChangesNothing()
+{
+    QFETCH(QString, phase);
+    Rig rig;
+    if (phase == QLatin1String("announced")) {
+        rig.answersConnect = false;
+        rig.fromPanel(Frames::Announcement, 3s);
+        rig.link.N2Click();
+    } else {
+        rig.announceAndLink();
+    }
+    if (phase == QLatin1String("reading")) {
+        rig.startRead();
+        rig.runFor(Ticks::ticks(10));
+    } else if (phase == QLatin1String("read")) {
+        rig.startRead();
+        rig.runFor(60s);
+        QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+    }
+    rig.socket.onSend({});
+    rig.socket.sent.clear();
+    const QStringList statuses = rig.host.statuses;
+    const bool lit = rig.host.whoLit;
+    const int stage = rig.vars.LinkStage;
+    const int mode = rig.vars.LinkMode;
+    const bool connecting = rig.link.isTimerUDPActive();
+
+    // A copy of the first announcement, or the panel announcing itself again.
+    rig.socket.deliver(Frames::Announcement, PanelAddress, PanelPort);
+    QCOMPARE(rig.vars.LinkStage, stage);
+    QCOMPARE(rig.vars.LinkMode, mode);
+    QCOMPARE(rig.host.statuses, statuses);
+    QCOMPARE(rig.host.whoLit, lit);
+    QCOMPARE(rig.link.isTimerUDPActive(), connecting);
+    QVERIFY(rig.socket.sent.isEmpty());
+}
+
+void RemoteLinkTest::writeGoesThroughAfterARepeatedAnnouncement()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.socket.deliver(Frames::Announcement, PanelAddress, PanelPort);
+    const QByteArray image = randomImage();
+    rig.startWrite(image);
+    rig.runFor(60s);
+
+    QCOMPARE(rig.panelReceived, image);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК EC22 завершена успешно.")});
 }
 
 void RemoteLinkTest::beforeTheAnnouncementOnlyTheTextsAreHeard()

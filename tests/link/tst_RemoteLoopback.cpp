@@ -1,4 +1,6 @@
+#include "DatagramSocket.h"
 #include "EventWait.h"
+#include "Frames.h"
 #include "LoopbackRig.h"
 
 #include <QTest>
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void readFaults();
     void writeFaults_data();
     void writeFaults();
+    void writeAfterARepeatedAnnouncement();
     void armedPanelRefuses();
     void unansweredConnectFrame();
 };
@@ -138,6 +141,26 @@ void RemoteLoopbackTest::writeFaults()
     QCOMPARE(rig.dialogs.texts(), messages);
     QCOMPARE(rig.panelReceived() == rig.panelImage, complete);
     QVERIFY(!rig.host.enabled(Item::ItemWr));
+}
+
+void RemoteLoopbackTest::writeAfterARepeatedAnnouncement()
+{
+    LoopbackRig rig(Fast);
+    int repeated = 0;
+    QObject::connect(&rig.socket, &DatagramSocket::received, [&](const QByteArray& datagram) {
+        if (datagram == Frames::Announcement && rig.vars.PanelLinked)
+            ++repeated;
+    });
+    QVERIFY(rig.connectPanel({"--reannounce"}));
+    QVERIFY(waitUntil([&] { return repeated > 0; }, TransferMs));
+    QCOMPARE(rig.host.status(), Connected);
+
+    const QByteArray sent = rig.panelImage.toHex().right(ConfigImage::Size);
+    rig.startWrite(sent);
+    QVERIFY2(rig.waitForEnd(TransferMs), qPrintable(rig.panelOutput()));
+
+    QCOMPARE(rig.dialogs.texts(), QStringList{WriteDone});
+    QCOMPARE(rig.panelReceived(), sent);
 }
 
 void RemoteLoopbackTest::armedPanelRefuses()

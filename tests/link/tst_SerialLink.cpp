@@ -282,6 +282,11 @@ void SerialLinkTest::faultByteClosesThePort()
 {
     Rig rig;
     rig.connect();
+    // The panel repeats its fault while the box is open.
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        if (rig.dialogs.shown().size() == 1)
+            rig.port.push(one(Frames::Fault));
+    });
     rig.port.push(one(Frames::Fault));
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Неисправность оборудование")});
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Ошибка записи."));
@@ -293,11 +298,14 @@ void SerialLinkTest::faultByteClosesThePort()
 void SerialLinkTest::completeRead()
 {
     Rig rig;
-    ScriptedPanel panel(rig.port, rig.clock, sampleImage());
+    ConfigImage held;
+    held.assign(sampleImage());
+    held.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), 0x0A2B);
+    ScriptedPanel panel(rig.port, rig.clock, held.bytes());
     rig.open();
     rig.clock.fireNext(); // the panel's ready byte
     rig.image.assign(QByteArray(ConfigImage::Size, '\x7F'));
-    rig.host.account = QStringLiteral("1234");
+    rig.host.account = QStringLiteral("1234"); // the panel shown before the read
     rig.dialogs.onMessage([&](const Dialogs::Message&) { QCOMPARE(rig.host.gauge(), 100); });
 
     rig.link.ItemReadClick();
@@ -311,7 +319,8 @@ void SerialLinkTest::completeRead()
     QCOMPARE(rig.image.bytes(), panel.image);
     QCOMPARE(panel.acksReceived, Frames::BlockCount);
     QCOMPARE(panel.naksReceived, 0);
-    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 1234 выполнено.")});
+    // The message names the panel just read, not the one shown before.
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 0A2B выполнено.")});
     QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
     QCOMPARE(rig.host.restored, 1);
@@ -385,6 +394,8 @@ void SerialLinkTest::seventhRejectedBlockEndsTheRead()
     QVERIFY(rig.dialogs.shown().isEmpty());
 
     const int before = int(rig.port.writes.size());
+    // The panel answers the last NAK while the box is open: the read is over.
+    rig.dialogs.onMessage([&](const Dialogs::Message&) { rig.port.push(panelBlock(2, image)); });
     rig.port.push(corrupted(panelBlock(2, image)));
     QCOMPARE(rig.port.writes.mid(before), (QList<QByteArray>{one(Frames::Nak), ConnectFrame}));
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Ошибка чтения конфигурации")});
@@ -454,6 +465,11 @@ void SerialLinkTest::completeWrite()
     QVERIFY(!rig.host.wrBtnVisible);
     QVERIFY(!rig.host.enabled(Item::ItemLink));
     QVERIFY(rig.host.gaugeVisible);
+    // A late copy of the last ACK while the box is open finds the write over.
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        if (rig.dialogs.shown().size() == 1)
+            rig.port.push(one(Frames::Ack));
+    });
     QCOMPARE(rig.host.status(), QStringLiteral("ППК подключен по USB. Запись..."));
     QCOMPARE(rig.port.writes.constLast(), WriteRequest);
     const int before = int(rig.port.writes.size());
@@ -572,8 +588,16 @@ void SerialLinkTest::commandsWithoutALinkedPanelSendNothing()
     rig.link.ItemReadClick();
     rig.link.startWrite();
     QCOMPARE(rig.port.writes.size(), before);
-    QVERIFY(rig.host.allDisabled());
+    QCOMPARE(rig.host.status(), QStringLiteral("ППК не подключен."));
+    QVERIFY(rig.host.enabled(Item::ItemLink) && rig.host.enabled(Item::ItemLoad));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
     QVERIFY(!rig.host.gaugeVisible);
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+
+    // The handshake goes on, and the panel's answer links it as usual.
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
 }
 
 void SerialLinkTest::btDuringReadAbandonsIt()
@@ -598,39 +622,60 @@ void SerialLinkTest::btDuringReadAbandonsIt()
 
 void SerialLinkTest::portFailureEndsTheTransfer_data()
 {
-    QTest::addColumn<bool>("reading");
+    QTest::addColumn<QString>("transfer");
     QTest::addColumn<bool>("refuseWrites");
-    QTest::newRow("line lost while reading") << true << false;
-    QTest::newRow("line lost while writing") << false << false;
-    QTest::newRow("read request refused") << true << true;
-    QTest::newRow("write request refused") << false << true;
+    QTest::newRow("line lost while linked") << "none" << false;
+    QTest::newRow("line lost while reading") << "read" << false;
+    QTest::newRow("line lost while writing") << "write" << false;
+    QTest::newRow("read request refused") << "read" << true;
+    QTest::newRow("write request refused") << "write" << true;
 }
 
 void SerialLinkTest::portFailureEndsTheTransfer()
 {
-    QFETCH(bool, reading);
+    QFETCH(QString, transfer);
     QFETCH(bool, refuseWrites);
     Rig rig;
     rig.connect();
+    // A lost line goes on reporting while the box waits in its own event loop,
+    // and the far end's last bytes may still come in.
+    bool finalBeforeTheBox = false;
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        if (rig.dialogs.shown().size() > 1)
+            return;
+        finalBeforeTheBox = !rig.port.isOpen() && rig.standAlone();
+        for (int report = 0; report < 3; ++report) {
+            rig.port.fail();
+            rig.port.push(one(Frames::Ack));
+        }
+    });
     rig.port.refuseWrites = refuseWrites;
-    if (reading)
+    if (transfer == QLatin1String("read"))
         rig.link.ItemReadClick();
-    else
+    else if (transfer == QLatin1String("write"))
         rig.link.startWrite();
     if (!refuseWrites) {
-        if (reading)
+        if (transfer == QLatin1String("read"))
             rig.port.push(panelBlock(1, sampleImage()));
-        else
+        else if (transfer == QLatin1String("write"))
             rig.port.push(one(Frames::Ack));
         rig.port.fail();
     }
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("USB не подключен!")});
     QCOMPARE(rig.dialogs.last().caption, UsbCaption);
+    QVERIFY(finalBeforeTheBox);
     QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
     QVERIFY(rig.standAlone());
     QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
-    rig.port.fail(); // a second report of the same loss is not shown again
+    rig.port.fail(); // a later report of the same loss is not shown again
     QCOMPARE(rig.dialogs.shown().size(), 1);
+
+    // Nothing of the lost line reaches the next connection.
+    rig.port.refuseWrites = false;
+    rig.dialogs.forget();
+    rig.connect();
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.dialogs.shown().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(SerialLinkTest)

@@ -16,11 +16,15 @@
 namespace {
 
 const QString Linked = QStringLiteral("ППК подключен по USB.");
-const QString ReadDone = QStringLiteral("Чтение конфигурации ППК EC22 выполнено.");
+// Every image of these tests names its panel 1A2B.
+const QString ReadDone = QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
 const QString WriteDone = QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
 const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 constexpr int ConnectTimeoutMs = 5000;
 constexpr int TransferTimeoutMs = 30000;
+// How long a box stays open before it is answered.
+constexpr int BoxOpenMs = 500;
+const QString UsbMissing = QStringLiteral("USB не подключен!");
 
 QByteArray imageWithSeed(quint32 state)
 {
@@ -29,7 +33,10 @@ QByteArray imageWithSeed(quint32 state)
         state = state * 22695477u + 1u;
         byte = static_cast<char>(state >> 16);
     }
-    return bytes;
+    ConfigImage image;
+    image.assign(bytes);
+    image.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), 0x1A2B);
+    return image.bytes();
 }
 
 struct Rig {
@@ -66,6 +73,8 @@ private Q_SLOTS:
     void fullWrite();
     void injectedFault_data();
     void injectedFault();
+    void panelEnded_data();
+    void panelEnded();
 
 private:
     QTemporaryDir m_dir;
@@ -115,7 +124,6 @@ void SerialPanelTest::injectedFault_data()
     QTest::addColumn<bool>("transferred");
     QTest::addColumn<bool>("portOpen");
 
-    const QString usbMissing = QStringLiteral("USB не подключен!");
     const QString standAlone = QStringLiteral("Автономный режим.");
     const QString noLink = QStringLiteral("Нет связи");
     QTest::newRow("bad CRC once") << QStringList{"--bad-crc", "5"} << false << ReadDone << QString() << true << true;
@@ -125,13 +133,13 @@ void SerialPanelTest::injectedFault_data()
     QTest::newRow("block skipped") << QStringList{"--skip", "4"} << false << QString() << noLink << false << true;
     QTest::newRow("silent while read") << QStringList{"--silent-after", "10"} << false << QString() << noLink << false
                                        << true;
-    QTest::newRow("hung up while read") << QStringList{"--close-after", "10"} << false << usbMissing << standAlone
+    QTest::newRow("hung up while read") << QStringList{"--close-after", "10"} << false << UsbMissing << standAlone
                                         << false << false;
     QTest::newRow("written blocks refused") << QStringList{"--nak", "2"} << true << WriteDone << QString() << true
                                             << true;
     QTest::newRow("fault byte") << QStringList{"--fault"} << true << QStringLiteral("Неисправность оборудование")
                                 << standAlone << false << false;
-    QTest::newRow("hung up while written") << QStringList{"--close-after", "5"} << true << usbMissing << standAlone
+    QTest::newRow("hung up while written") << QStringList{"--close-after", "5"} << true << UsbMissing << standAlone
                                            << false << false;
 }
 
@@ -174,6 +182,53 @@ void SerialPanelTest::injectedFault()
         QCOMPARE(readFile(saved) == Signature + sample, transferred);
     else if (transferred)
         QCOMPARE(rig.image.bytes(), sample);
+}
+
+void SerialPanelTest::panelEnded_data()
+{
+    QTest::addColumn<QString>("transfer");
+    QTest::newRow("while linked") << "none";
+    QTest::newRow("in the middle of a read") << "read";
+    QTest::newRow("in the middle of a write") << "write";
+}
+
+void SerialPanelTest::panelEnded()
+{
+    QFETCH(QString, transfer);
+    const QString held = m_dir.filePath(QStringLiteral("ended.q22"));
+    QVERIFY(writeFile(held, Signature + imageWithSeed(31)));
+    Rig rig;
+    // The panel goes quiet after block 10, so the transfer is surely under way
+    // when the panel is ended.
+    QVERIFY2(rig.connect({held, QStringLiteral("--silent-after"), QStringLiteral("10")}),
+             qPrintable(rig.panel.errors()));
+    if (transfer == QLatin1String("read"))
+        rig.link.ItemReadClick();
+    else if (transfer == QLatin1String("write"))
+        rig.link.startWrite();
+    if (transfer != QLatin1String("none"))
+        QVERIFY(QTest::qWaitFor([&] { return rig.link.vars().BlockNo > 10; }, TransferTimeoutMs));
+
+    // The box runs its own event loop for as long as the user takes to answer,
+    // and the lost line goes on reporting its error meanwhile.
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        if (rig.dialogs.shown().size() == 1)
+            QTest::qWait(BoxOpenMs);
+    });
+    rig.panel.kill();
+    QVERIFY2(rig.waitForBox(UsbMissing, ConnectTimeoutMs), qPrintable(rig.dialogs.texts().join('\n')));
+    QTest::qWait(BoxOpenMs);
+
+    QCOMPARE(rig.dialogs.texts(), QStringList{UsbMissing});
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+    QVERIFY(rig.host.enabled(LinkHost::Item::ItemLink));
+    QVERIFY(!rig.port.isOpen());
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+
+    // A new panel on a new line links as before.
+    rig.dialogs.forget();
+    QVERIFY2(rig.connect({held}), qPrintable(rig.panel.errors()));
+    QVERIFY(rig.dialogs.shown().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(SerialPanelTest)

@@ -9,6 +9,11 @@ constexpr int StartTimeoutMs = 10000;
 
 VirtualPanel::~VirtualPanel()
 {
+    kill();
+}
+
+void VirtualPanel::kill()
+{
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
         m_process.waitForFinished();

@@ -14,6 +14,8 @@ public:
     bool start(const QStringList& arguments);
     QString devicePath() const { return m_path; }
     QString errors();
+    // Ends the program at once, as a pulled cable ends the line.
+    void kill();
 
     // Where the program is built.
     static QString program();

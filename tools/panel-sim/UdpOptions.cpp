@@ -28,6 +28,7 @@ void define(QCommandLineParser& parser)
         {QStringLiteral("armed"), QStringLiteral("Send ARM instead of Who?.")},
         {QStringLiteral("no-ready"), QStringLiteral("Leave the connect frame unanswered.")},
         {QStringLiteral("no-relink-ready"), QStringLiteral("Leave the connect frame after a write unanswered.")},
+        {QStringLiteral("reannounce"), QStringLiteral("Send Who? once more after answering the connect frame.")},
         {QStringLiteral("lose"), QStringLiteral("Blocks whose first sending is lost."), QStringLiteral("list")},
         {QStringLiteral("repeat"), QStringLiteral("Blocks sent twice."), QStringLiteral("list")},
         {QStringLiteral("bad-crc"), QStringLiteral("Blocks first sent damaged."), QStringLiteral("list")},
@@ -89,6 +90,7 @@ std::optional<UdpOptions> UdpOptions::parse(const QStringList& arguments, QStrin
     result.faults.armed = parser.isSet(QStringLiteral("armed"));
     result.faults.noReady = parser.isSet(QStringLiteral("no-ready"));
     result.faults.noRelinkReady = parser.isSet(QStringLiteral("no-relink-ready"));
+    result.faults.reannounce = parser.isSet(QStringLiteral("reannounce"));
     result.faults.faultByte = parser.isSet(QStringLiteral("fault-byte"));
     result.faults.spoof = parser.isSet(QStringLiteral("spoof"));
     int port = 0;

@@ -84,6 +84,8 @@ void UdpPanel::hear(const QByteArray& datagram)
         m_mode = Mode::Idle;
         if (!m_faults.noReady)
             send(reply(Frames::Ready));
+        if (m_faults.reannounce)
+            send(Frames::Announcement);
         return;
     }
     if (datagram == ConnectLocal) {

@@ -7,6 +7,7 @@ struct UdpPanelFaults {
     bool armed = false;              // "ARM" instead of the announcement
     bool noReady = false;            // the connect frame goes unanswered
     bool noRelinkReady = false;      // the connect frame after a write goes unanswered
+    bool reannounce = false;         // announces itself once more after answering the connect frame
     QSet<int> lost;                  // first sending of these blocks never leaves
     QSet<int> repeated;              // these blocks go out twice
     QSet<int> badCrc;                // first sending of these blocks is damaged
