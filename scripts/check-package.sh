@@ -43,7 +43,8 @@ grep -qx 'Exec=zq22lite %f' "$desktop" || fail "the desktop entry does not pass 
 grep -qx 'MimeType=application/x-zq22lite-config;' "$desktop" || fail "the desktop entry does not take .q22 files"
 grep -q '^Name\[ru\]=' "$desktop" && grep -q '^Comment\[ru\]=' "$desktop" || fail "the desktop entry has no Russian name"
 
-appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml"
+# The metainfo, and how it meets the desktop entry it launches.
+appstreamcli validate-tree --no-net --pedantic "$root"
 
 # The MIME type is well-formed, and shared-mime-info takes its globs (matched
 # whatever the case, as it keeps them) and its magic.
