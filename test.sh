@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, runs every test with ctest, then runs them
-# all once more in an AddressSanitizer + UndefinedBehaviorSanitizer build.
+# all once more in an AddressSanitizer + UndefinedBehaviorSanitizer build, and
+# builds the Debian package from the committed sources and checks it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,3 +19,6 @@ echo "== tests =="
 run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer =="
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DZQ_SANITIZE=ON
+echo "== Debian package =="
+scripts/package.sh build/deb
+scripts/check-package.sh build/deb/zq22lite_*_amd64.deb

@@ -6,6 +6,7 @@
 #include "LinkConstants.h"
 #include "LinkHost.h"
 #include "LinkTexts.h"
+#include "SerialPort.h"
 #include "TransferStart.h"
 
 PanelLink::PanelLink(ConfigImage& image, LinkHost& host, Dialogs& dialogs, TickClock& clock, SerialPort& port,
@@ -13,6 +14,7 @@ PanelLink::PanelLink(ConfigImage& image, LinkHost& host, Dialogs& dialogs, TickC
     : m_image(image)
     , m_host(host)
     , m_dialogs(dialogs)
+    , m_port(port)
     , m_serial({m_vars, image, host, dialogs, clock, port})
     , m_remote(m_vars, host, dialogs, clock, image, socket, [this] { m_serial.closePort(); })
 {
@@ -45,8 +47,11 @@ void PanelLink::USB2Click()
 void PanelLink::noPort()
 {
     m_vars.RxIgnore = true;
+    QString text = LinkTexts::NoPort;
+    if (m_port.permissionDenied())
+        text += QLatin1Char('\n') + LinkTexts::PortPermission;
     const auto answer = m_dialogs.message(Dialogs::Message::question(
-        LinkTexts::NoPort, LinkTexts::NoPortCaption, Dialogs::Icon::Stop, Dialogs::Answer::Yes, false));
+        text, LinkTexts::NoPortCaption, Dialogs::Icon::Stop, Dialogs::Answer::Yes, false));
     if (answer == Dialogs::Answer::No)
         m_host.requestClose();
     m_serial.closePort();

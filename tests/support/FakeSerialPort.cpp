@@ -3,7 +3,8 @@
 bool FakeSerialPort::open(const QString& portName)
 {
     openedNames.append(portName);
-    m_open = !refuseOpen;
+    m_open = !refuseOpen && !denyPermission;
+    m_permissionDenied = denyPermission;
     if (m_open)
         m_input.clear();
     return m_open;

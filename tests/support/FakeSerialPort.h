@@ -14,7 +14,12 @@ class FakeSerialPort final : public SerialPort {
     Q_OBJECT
 public:
     bool open(const QString& portName) override;
-    void close() override { m_open = false; }
+    bool permissionDenied() const override { return m_permissionDenied; }
+    void close() override
+    {
+        m_open = false;
+        m_permissionDenied = false;
+    }
     bool isOpen() const override { return m_open; }
 
     qint64 bytesAvailable() const override { return m_input.size(); }
@@ -30,6 +35,8 @@ public:
     QList<QByteArray> writes;          // every write, in order
     QStringList openedNames;
     bool refuseOpen = false;
+    // Refuses to open as a device the user may not use.
+    bool denyPermission = false;
     bool refuseWrites = false;
     qint64 freeSpace = 4096;
     // Runs after every accepted write: the test's panel answers here.
@@ -37,5 +44,6 @@ public:
 
 private:
     bool m_open = false;
+    bool m_permissionDenied = false;
     QByteArray m_input;
 };
