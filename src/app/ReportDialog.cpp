@@ -43,6 +43,7 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, const
     m_preview->setObjectName(QStringLiteral("ReportPreview"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
     connect(button(buttons, "PrintReport", QStringLiteral("Печать…")), &QPushButton::clicked, this,
             &ReportDialog::printReport);
     connect(button(buttons, "SaveReportPdf", QStringLiteral("Сохранить в PDF…")), &QPushButton::clicked, this,
