@@ -6,8 +6,8 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -64,12 +64,13 @@ bool collect(const QJsonObject& object, const QString& prefix, Given& given, QSt
         const auto leaf = leaves().constFind(path);
         if (leaf != leaves().constEnd()) {
             (leaf->hex ? given.hex : given.values).insert(leaf->field, member.value());
-        } else if (member.value().isObject()) {
+        } else if (objects().contains(path)) {
+            if (!member.value().isObject()) {
+                error = QStringLiteral("\"%1\" must be an object").arg(path);
+                return false;
+            }
             if (!collect(member.value().toObject(), path, given, error))
                 return false;
-        } else if (objects().contains(path)) {
-            error = QStringLiteral("\"%1\" must be an object").arg(path);
-            return false;
         } else {
             error = QStringLiteral("unknown key \"%1\"").arg(path);
             return false;
@@ -80,11 +81,28 @@ bool collect(const QJsonObject& object, const QString& prefix, Given& given, QSt
 
 std::optional<QByteArray> hexBytes(const CatalogueField& field, const QJsonValue& value)
 {
-    static const QRegularExpression hexDigits(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
+    static const QRegularExpression hexDigits(QRegularExpression::anchoredPattern(QStringLiteral("([0-9A-Fa-f]{2})*")));
     const QString text = value.toString();
     if (!value.isString() || text.size() != 2 * field.size || !hexDigits.match(text).hasMatch())
         return std::nullopt;
     return QByteArray::fromHex(text.toLatin1());
+}
+
+void putBytes(const CatalogueField& field, const QByteArray& bytes, ConfigImage& image)
+{
+    for (int i = 0; i < field.size; ++i)
+        image.setByteAt(field.offset + i, static_cast<std::uint8_t>(bytes.at(i)));
+}
+
+// Whether the readable value stored in `image` is the one those bytes read as.
+bool valueMatches(const CatalogueField& field, const ConfigImage& image, const QByteArray& bytes)
+{
+    ConfigImage fromBytes = image;
+    putBytes(field, bytes, fromBytes);
+    ConfigImage readBack = fromBytes;
+    QString unused;
+    FieldValue::write(field, FieldValue::read(field, fromBytes), readBack, unused);
+    return field.bytesOf(readBack) == field.bytesOf(image);
 }
 
 // Stores one field from what the document gives for it.
@@ -95,16 +113,15 @@ bool store(const CatalogueField& field, const Given& given, ConfigImage& image, 
     if (given.hex.contains(&field)) {
         bytes = hexBytes(field, given.hex.value(&field));
         if (!bytes) {
-            error = QStringLiteral("%1: \"%2\" expects the field's %3 bytes as %4 hexadecimal digits")
+            error = QStringLiteral("%1: \"%2\" expects %3 hexadecimal digits, two for each byte of the field")
                         .arg(field.key, hexName)
-                        .arg(field.size)
                         .arg(2 * field.size);
             return false;
         }
     }
     if (field.kind == FieldKind::Reserved) {
         if (bytes)
-            image.setChars(field.layoutField(), *bytes);
+            putBytes(field, *bytes, image);
         return true;
     }
     if (!given.values.contains(&field)) {
@@ -118,18 +135,13 @@ bool store(const CatalogueField& field, const Given& given, ConfigImage& image, 
     }
     if (!bytes)
         return true;
-    // The readable value beside the bytes must be theirs: an edited value with
-    // a stale "_hex" would otherwise be lost without a word.
-    ConfigImage fromBytes = image;
-    fromBytes.setChars(field.layoutField(), *bytes);
-    ConfigImage readBack = fromBytes;
-    FieldValue::write(field, FieldValue::read(field, fromBytes), readBack, reason);
-    if (field.bytesOf(readBack) != field.bytesOf(image)) {
+    // An edited value beside a stale "_hex" would otherwise be lost without a word.
+    if (!valueMatches(field, image, *bytes)) {
         error = QStringLiteral("%1: the value does not match \"%2\" beside it; remove \"%2\" to take the value")
                     .arg(field.key, hexName);
         return false;
     }
-    image.setChars(field.layoutField(), *bytes);
+    putBytes(field, *bytes, image);
     return true;
 }
 
@@ -154,7 +166,8 @@ ReadResult read(const QByteArray& json)
         return {std::nullopt, QStringLiteral("not a configuration: the document is not a JSON object")};
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
-        return {std::nullopt, QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(FormatName))};
+        return {std::nullopt,
+                QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(FormatName))};
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != FormatVersion) {
         const QString given = version.isDouble() ? QString::number(version.toDouble()) : QStringLiteral("missing");

@@ -109,24 +109,34 @@ public:
     // named by their offset from `base`.
     void reserveGaps(const QString& prefix, const Place& place, int from, int to, int base)
     {
-        std::vector<bool> taken(static_cast<std::size_t>(to - from), false);
-        for (const CatalogueField& field : m_fields) {
-            for (int offset = field.offset - 1; offset < field.offset - 1 + field.size; ++offset) {
-                if (offset >= from && offset < to)
-                    taken[static_cast<std::size_t>(offset - from)] = true;
-            }
-        }
+        const auto taken = [this](int offset) {
+            return std::any_of(m_fields.cbegin(), m_fields.cend(), [offset](const CatalogueField& field) {
+                return offset >= field.offset - 1 && offset < field.offset - 1 + field.size;
+            });
+        };
         for (int offset = from; offset < to;) {
-            if (taken[static_cast<std::size_t>(offset - from)]) {
+            if (taken(offset)) {
                 ++offset;
                 continue;
             }
-            int end = offset;
-            while (end < to && !taken[static_cast<std::size_t>(end - from)])
+            int end = offset + 1;
+            while (end < to && !taken(end))
                 ++end;
             add(QStringLiteral("%1.reserved_%2").arg(prefix).arg(offset - base), place, QStringLiteral("Резерв"),
                 {offset, end - offset}, FieldKind::Reserved);
             offset = end;
+        }
+    }
+
+    // The field is shown on the pages elsewhere than its record's kind says.
+    void shownAs(const QString& key, const Place& place, const QString& caption)
+    {
+        for (CatalogueField& field : m_fields) {
+            if (field.key == key) {
+                field.page = place.page;
+                field.section = place.section;
+                field.caption = caption;
+            }
         }
     }
 
@@ -152,21 +162,18 @@ private:
     QList<CatalogueField> m_fields;
 };
 
-// Records 1..13 read alike, by their Kind; records 1 and 2 also carry what the
-// SMS notification and the remote configuration keep there.
+// Records 1..13 read alike, by their Kind; record 1 also carries what the SMS
+// notification keeps there, and record 2 is the remote configuration's own.
 void Table::channelRecords()
 {
     namespace C = L::Channel;
     for (int record = 1; record < L::UpdateRecord; ++record) {
         const QString key = QStringLiteral("channels[%1].").arg(record);
         const Place place{ChannelsPage, QStringLiteral("Канал %1").arg(record)};
-        const Place remote{GeneralPage, QStringLiteral("Удаленное...")};
-        const bool sms = record == L::SmsRecord;
-        const bool ours = record == L::RemoteConfigRecord;
         const auto at = [record](L::Field field) { return L::channelField(record, field); };
 
         add(key + "kind", place, QStringLiteral("Канал"), at(C::Kind), FieldKind::Number).valueNames = KindNames;
-        if (sms) {
+        if (record == L::SmsRecord) {
             add(key + "account", {GeneralPage, QString()}, QStringLiteral("Идентификатор ППК"), at(C::Account),
                 FieldKind::HexAccount);
             add(key + "call_mask", {GeneralPage, QStringLiteral("СМС")}, QStringLiteral("Звонок"), at(C::CallMask),
@@ -185,20 +192,23 @@ void Table::channelRecords()
             = {{0, QStringLiteral("UDP")}, {1, QStringLiteral("TCP")}};
         add(key + "option2", place, QStringLiteral("DHCP"), at(C::Option2), FieldKind::Number).valueNames
             = {{0, QStringLiteral("Выкл.")}, {1, QStringLiteral("Вкл.")}};
-        add(key + "address", ours ? remote : place, ours ? QStringLiteral("IP ПК-конфигуратора") : QStringLiteral("IP-адрес"),
-            at(C::Address), FieldKind::Ipv4);
+        add(key + "address", place, QStringLiteral("IP-адрес"), at(C::Address), FieldKind::Ipv4);
         add(key + "own_address", place, QStringLiteral("IP-адрес ППК"), at(C::OwnAddress), FieldKind::Ipv4);
         add(key + "gateway_address", place, QStringLiteral("IP-адрес шлюза"), at(C::GatewayAddress), FieldKind::Ipv4);
         add(key + "mac_number", place, QStringLiteral("MAC-номер"), at(C::MacNumber), FieldKind::Number);
-        add(key + "port", ours ? Place{GeneralPage, QString()} : place,
-            ours ? QStringLiteral("Порт PC-конфигуратора") : QStringLiteral("Порт"), at(C::Port), FieldKind::Number);
-        add(key + "local_port", ours ? Place{GeneralPage, QStringLiteral("Ethernet")} : place,
-            QStringLiteral("IP- порт ППК"), at(C::LocalPort), FieldKind::Number);
-        add(key + "apn", ours ? remote : place, ours ? QStringLiteral("APN ОМС") : QStringLiteral("APN"), at(C::Apn),
-            FieldKind::Chars);
+        add(key + "port", place, QStringLiteral("Порт"), at(C::Port), FieldKind::Number);
+        add(key + "local_port", place, QStringLiteral("IP- порт ППК"), at(C::LocalPort), FieldKind::Number);
+        add(key + "apn", place, QStringLiteral("APN"), at(C::Apn), FieldKind::Chars);
         reserveGaps(key.chopped(1), place, L::channelRecord(record), L::channelRecord(record + 1),
                     L::channelRecord(record));
     }
+
+    const QString remote = QStringLiteral("channels[%1].").arg(L::RemoteConfigRecord);
+    const Place remotePage{GeneralPage, QStringLiteral("Удаленное...")};
+    shownAs(remote + "address", remotePage, QStringLiteral("IP ПК-конфигуратора"));
+    shownAs(remote + "port", {GeneralPage, QString()}, QStringLiteral("Порт PC-конфигуратора"));
+    shownAs(remote + "local_port", {GeneralPage, QStringLiteral("Ethernet")}, QStringLiteral("IP- порт ППК"));
+    shownAs(remote + "apn", remotePage, QStringLiteral("APN ОМС"));
 }
 
 void Table::updateRecord()
@@ -284,7 +294,8 @@ void Table::zones()
             = numberNames(GroupMaskBits);
     }
     const int unused = L::zoneField(L::UsedZoneCount + 1, Z::Marker).offset;
-    add(QStringLiteral("zones.reserved"), {ZonesPage, QString()}, QStringLiteral("Шлейфы %1–%2").arg(L::UsedZoneCount + 1).arg(L::ZoneEntryCount),
+    add(QStringLiteral("zones.reserved"), {ZonesPage, QString()},
+        QStringLiteral("Шлейфы %1–%2").arg(L::UsedZoneCount + 1).arg(L::ZoneEntryCount),
         {unused, L::GroupTableOffset - unused}, FieldKind::Reserved);
 }
 

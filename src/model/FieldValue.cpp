@@ -18,15 +18,19 @@ QJsonValue nameValue(const QString& name)
     return digits ? QJsonValue(number) : QJsonValue(name);
 }
 
+// The value as a message names it.
 QString quoted(const QJsonValue& value)
 {
-    if (value.isString())
-        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
-    if (value.isDouble())
-        return QString::number(value.toDouble(), 'g', 17);
-    return value.isBool() ? QStringLiteral("a true or false") : value.isNull() ? QStringLiteral("null")
-                                                             : value.isArray() ? QStringLiteral("a list")
-                                                                               : QStringLiteral("an object");
+    switch (value.type()) {
+    case QJsonValue::String: return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+    case QJsonValue::Double: return QString::number(value.toDouble(), 'g', 17);
+    case QJsonValue::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Array: return QStringLiteral("a list");
+    case QJsonValue::Object: return QStringLiteral("an object");
+    case QJsonValue::Null:
+    case QJsonValue::Undefined: break;
+    }
+    return QStringLiteral("null");
 }
 
 int codeShift(quint32 mask)
@@ -60,7 +64,7 @@ std::optional<QByteArray> encodeText(const QJsonValue& value, int limit, QString
         const char byte = Cp1251::encodeChar(codePoint);
         if (codePoint == 0 || (byte == '?' && codePoint != '?')) {
             error = QStringLiteral("the character U+%1 has no place in the panel's code page (Windows-1251)")
-                        .arg(codePoint, 4, 16, QLatin1Char('0'));
+                        .arg(QString::number(codePoint, 16).toUpper().rightJustified(4, QLatin1Char('0')));
             return std::nullopt;
         }
         bytes.append(byte);
@@ -95,7 +99,7 @@ bool writeNumber(const CatalogueField& field, const QJsonValue& value, ConfigIma
 
 bool writeHexAccount(const CatalogueField& field, const QJsonValue& value, ConfigImage& image, QString& error)
 {
-    static const QRegularExpression hexDigits(QStringLiteral("^[0-9A-Fa-f]+$"));
+    static const QRegularExpression hexDigits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]+")));
     const QString text = value.toString();
     if (!value.isString() || text.size() > 2 * field.size || !hexDigits.match(text).hasMatch()) {
         error = QStringLiteral("expects up to %1 hexadecimal digits, not %2").arg(2 * field.size).arg(quoted(value));
@@ -127,7 +131,8 @@ bool writeTextSlot(const CatalogueField& field, const QJsonValue& value, ConfigI
 
 bool writeIpv4(const CatalogueField& field, const QJsonValue& value, ConfigImage& image, QString& error)
 {
-    static const QRegularExpression dotted(QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
+    static const QRegularExpression dotted(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})")));
     const QRegularExpressionMatch match = dotted.match(value.toString());
     ConfigImage::Octets octets{};
     bool valid = value.isString() && match.hasMatch();

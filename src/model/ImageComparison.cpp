@@ -4,8 +4,9 @@ QList<FieldDifference> compareImages(const ConfigImage& a, const ConfigImage& b)
 {
     QList<FieldDifference> differences;
     for (const CatalogueField& field : FieldCatalogue::fields()) {
-        if (field.bytesOf(a) != field.bytesOf(b))
-            differences.append({&field, FieldCatalogue::displayValue(field, a), FieldCatalogue::displayValue(field, b)});
+        if (field.bytesOf(a) == field.bytesOf(b))
+            continue;
+        differences.append({&field, FieldCatalogue::displayValue(field, a), FieldCatalogue::displayValue(field, b)});
     }
     return differences;
 }

@@ -128,11 +128,13 @@ void FieldCatalogueTest::bytesTheValueCannotShowAreShownRaw_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("shown");
     QTest::newRow("characters after the first zero")
-        << "wifi.ssid" << 1691 << QByteArray::fromHex("41420043") << "AB [41 42 00 43 " + QString("00 ").repeated(27) + "00]";
+        << "wifi.ssid" << 1691 << QByteArray::fromHex("41420043")
+        << "AB [41 42 00 43 " + QString("00 ").repeated(27) + "00]";
     QTest::newRow("a bit with no name") << "general.mains_events" << 1759 << QByteArray::fromHex("81")
                                         << "Нарушение [81]";
     QTest::newRow("capital А in its second unit form")
-        << "texts.alarm[1]" << 3230 << QByteArray::fromHex("1004C000") << "АА [10 04 C0 00" + QString(" 00").repeated(56) + "]";
+        << "texts.alarm[1]" << 3230 << QByteArray::fromHex("1004C000")
+        << "АА [10 04 C0 00" + QString(" 00").repeated(56) + "]";
     QTest::newRow("a blank that is no zero in an SMS phone")
         << "sms.phones[1]" << 3152 << QByteArray::fromHex("2B333830203939313233343536")
         << "+380 99123456 [2B 33 38 30 20 39 39 31 32 33 34 35 36]";
