@@ -12,7 +12,7 @@ namespace {
 
 constexpr QSize InitialSize{680, 420};
 
-enum Column { PageColumn, CaptionColumn, PagesValueColumn, FileValueColumn };
+constexpr int PageColumn = 0;
 
 QString captionOf(const CatalogueField& field)
 {

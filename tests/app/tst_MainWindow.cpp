@@ -97,6 +97,13 @@ void MainWindowTest::serviceMenuComesLastWithShortcuts()
     QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…"}));
     QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print}));
     QCOMPARE(shell.window.size(), QSize(582, 573));
+
+    // The shortcuts reach the commands even with the menu out of sight.
+    shell.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&shell.window));
+    QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(shell.dialogs.openRequests().size(), 1);
+    QCOMPARE(shell.dialogs.openRequests().constFirst().title, QStringLiteral("Сравнить с файлом"));
 }
 
 void MainWindowTest::serviceCommandsAreOfferedWhenSaveIs()

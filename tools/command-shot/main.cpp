@@ -96,7 +96,8 @@ int main(int argc, char* argv[])
         }
         window.findChild<QAction*>(QStringLiteral("ItemReport"))->trigger();
         window.findChild<ReportDialog*>()->saveReportPdf();
-        app.quit();
+        // exit() rather than quit(): quit() closes the window first, which asks the exit question.
+        QCoreApplication::exit(0);
     });
     return app.exec();
 }
