@@ -87,7 +87,7 @@ bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image)
 {
     image.clear();
     const ConfigFile::Contents contents = ConfigFile::read(path);
-    if (contents.header.size() < ConfigFile::Signature.size() && contents.error) {
+    if (!contents.hasHeader()) {
         fatalLoadError();
         return false;
     }

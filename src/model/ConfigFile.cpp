@@ -1,9 +1,9 @@
 #include "ConfigFile.h"
 
+#include "AtomicFile.h"
 #include "ConfigImage.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace ConfigFile {
 
@@ -15,20 +15,7 @@ bool signatureMatches(const QByteArray& header)
 
 std::optional<QString> write(const QString& path, const ConfigImage& image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // A full disk may only show when the buffer is flushed, and commit() does
-    // not always notice it there: flush first and give up on any failure.
-    if (file.write(Signature) != Signature.size() || file.write(image.bytes()) != image.bytes().size()
-        || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return AtomicFile::write(path, Signature + image.bytes());
 }
 
 Contents read(const QString& path)
@@ -44,8 +31,10 @@ Contents read(const QString& path)
     contents.image = bytes.mid(Signature.size());
     if (file.error() != QFileDevice::NoError)
         contents.error = file.errorString();
+    else if (bytes.isEmpty())
+        contents.error = QStringLiteral("the file is empty");
     else if (bytes.size() < FileSize)
-        contents.error = QStringLiteral("файл короче %1 байт").arg(FileSize);
+        contents.error = QStringLiteral("the file has %1 bytes, a configuration file has %2").arg(bytes.size()).arg(FileSize);
     return contents;
 }
 
