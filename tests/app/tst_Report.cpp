@@ -4,6 +4,7 @@
 #include "FileWindow.h"
 #include "GeneralPage.h"
 #include "ReportDialog.h"
+#include "ReportDocument.h"
 #include "TestFiles.h"
 
 #include <QAction>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void writesAPdfWithPages_data();
     void writesAPdfWithPages();
     void pagesThatFailACheckGiveNoReport();
+    void textsAreShownAsTheyAreTyped();
 };
 
 void ReportTest::holdsTheAccountAndEverySection()
@@ -139,6 +141,18 @@ void ReportTest::pagesThatFailACheckGiveNoReport()
     QVERIFY(shell.dialogs.last().text.endsWith(QStringLiteral("Проверьте номер ППК !")));
     QCOMPARE(shell.dialogs.last().caption, QStringLiteral("Отчёт"));
     QCOMPARE(shell.currentPage(), QStringLiteral("SheetKS"));
+}
+
+void ReportTest::textsAreShownAsTheyAreTyped()
+{
+    ReportContent content;
+    content.account = QStringLiteral("<EC22>");
+    content.sections = {{QStringLiteral("Тексты извещений"), QStringLiteral("Шлейфы & группы"),
+                         {{QStringLiteral("texts.alarm[1]"), QStringLiteral("Тревога шлейф 1"),
+                           QStringLiteral("<b>Склад</b> & Ко")}}}};
+    const QString shown = ReportDocument(content).document().toPlainText();
+    for (const char* text : {"<EC22>", "Шлейфы & группы", "<b>Склад</b> & Ко"})
+        QVERIFY2(shown.contains(QString::fromUtf8(text)), text);
 }
 
 QTEST_MAIN(ReportTest)
