@@ -2,8 +2,12 @@
 
 #include "ConfigFile.h"
 #include "ConfigImage.h"
+#include "ConfigJson.h"
 #include "Dialogs.h"
 #include "SettingsStore.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <exception>
 
@@ -12,6 +16,9 @@ namespace {
 const QString LoadCaption = QStringLiteral("Загрузка конфигурации");
 const QStringList Filters = {QStringLiteral("Конфигурации Зорвел Lite (EC*.q22)"), QStringLiteral("Все файлы (*.*)")};
 const QString Extension = QStringLiteral(".q22");
+const QString JsonExtension = QStringLiteral(".json");
+// A configuration's JSON form is some hundred kilobytes; anything far larger is not one.
+constexpr qint64 LargestJson = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -46,28 +53,75 @@ bool ConfigFiles::saveImage(const QString& account)
 void ConfigFiles::ItemLoadClick(const Pages& pages)
 {
     const auto path = m_dialogs.openFile({QString(), m_folder, QString(), Filters, QString()});
-    if (!path)
-        return;
-    pages.makeVerSimReadOnly();
-    m_image.clear();
+    if (path)
+        load(*path, pages);
+}
 
-    const ConfigFile::Contents contents = ConfigFile::read(*path);
-    if (!contents.hasHeader()) {
-        fatalLoadError();
+void ConfigFiles::load(const QString& path, const Pages& pages)
+{
+    pages.makeVerSimReadOnly();
+    if (!readConfigFile(path, m_image))
         return;
-    }
-    if (!acceptsFile(*path, contents.header))
-        return;
-    m_image.assign(contents.image);
-    if (contents.error) {
-        fatalLoadError();
-        return;
-    }
     try {
         pages.restore();
     } catch (const std::exception&) {
         fatalLoadError();
     }
+}
+
+std::optional<QString> ConfigFiles::chooseFileToCompare()
+{
+    const QStringList filters = {Filters.constFirst(), QStringLiteral("Конфигурации в JSON (*.json)"),
+                                 Filters.constLast()};
+    return m_dialogs.openFile({QStringLiteral("Сравнить с файлом"), m_folder, QString(), filters, QString()});
+}
+
+bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image)
+{
+    if (path.endsWith(JsonExtension, Qt::CaseInsensitive))
+        return readJson(path, image);
+    return readConfigFile(path, image);
+}
+
+bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image)
+{
+    image.clear();
+    const ConfigFile::Contents contents = ConfigFile::read(path);
+    if (!contents.hasHeader()) {
+        fatalLoadError();
+        return false;
+    }
+    if (!acceptsFile(path, contents.header))
+        return false;
+    image.assign(contents.image);
+    if (contents.error) {
+        fatalLoadError();
+        return false;
+    }
+    return true;
+}
+
+bool ConfigFiles::readJson(const QString& path, ConfigImage& image)
+{
+    const auto refuse = [&](const QString& reason) {
+        m_dialogs.message(Dialogs::Message::error(
+            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, reason), LoadCaption));
+        return false;
+    };
+    // A named pipe would keep the window waiting for a writer: only a regular file is opened.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return refuse(QStringLiteral("Это не файл."));
+    if (info.size() > LargestJson)
+        return refuse(QStringLiteral("Файл слишком велик для конфигурации."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    const ConfigJson::ReadResult read = ConfigJson::read(file.readAll());
+    if (!read.image)
+        return refuse(read.error);
+    image = *read.image;
+    return true;
 }
 
 bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header)
