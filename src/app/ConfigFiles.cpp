@@ -2,12 +2,9 @@
 
 #include "ConfigFile.h"
 #include "ConfigImage.h"
-#include "ConfigJson.h"
 #include "Dialogs.h"
+#include "JsonConfigFile.h"
 #include "SettingsStore.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <exception>
 
@@ -16,9 +13,6 @@ namespace {
 const QString LoadCaption = QStringLiteral("Загрузка конфигурации");
 const QStringList Filters = {QStringLiteral("Конфигурации Зорвел Lite (EC*.q22)"), QStringLiteral("Все файлы (*.*)")};
 const QString Extension = QStringLiteral(".q22");
-const QString JsonExtension = QStringLiteral(".json");
-// A configuration's JSON form is some hundred kilobytes; anything far larger is not one.
-constexpr qint64 LargestJson = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -78,7 +72,7 @@ std::optional<QString> ConfigFiles::chooseFileToCompare()
 
 bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image)
 {
-    if (path.endsWith(JsonExtension, Qt::CaseInsensitive))
+    if (JsonConfigFile::isJsonName(path))
         return readJson(path, image);
     return readConfigFile(path, image);
 }
@@ -103,23 +97,12 @@ bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image)
 
 bool ConfigFiles::readJson(const QString& path, ConfigImage& image)
 {
-    const auto refuse = [&](const QString& reason) {
+    const ConfigJson::ReadResult read = JsonConfigFile::read(path);
+    if (!read.image) {
         m_dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, reason), LoadCaption));
+            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), LoadCaption));
         return false;
-    };
-    // A named pipe would keep the window waiting for a writer: only a regular file is opened.
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return refuse(QStringLiteral("Это не файл."));
-    if (info.size() > LargestJson)
-        return refuse(QStringLiteral("Файл слишком велик для конфигурации."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
-    const ConfigJson::ReadResult read = ConfigJson::read(file.readAll());
-    if (!read.image)
-        return refuse(read.error);
+    }
     image = *read.image;
     return true;
 }

@@ -1,17 +1,11 @@
 #include "ConfigInput.h"
 
 #include "ConfigFile.h"
-#include "ConfigJson.h"
-#include "RegularFile.h"
-
-#include <QFile>
+#include "JsonConfigFile.h"
 
 namespace ConfigInput {
 
 namespace {
-
-// Far above any export: what is larger is not one, and is not read into memory.
-constexpr qint64 LargestJson = 16 * 1024 * 1024;
 
 Result readQ22(const QString& path)
 {
@@ -28,25 +22,14 @@ Result readQ22(const QString& path)
     return {image, QString()};
 }
 
-Result readJson(const QString& path)
-{
-    QFile file(path);
-    if (const auto error = RegularFile::openForReading(file))
-        return {std::nullopt, *error};
-    const QByteArray bytes = file.read(LargestJson + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, file.errorString()};
-    if (bytes.size() > LargestJson)
-        return {std::nullopt, QStringLiteral("larger than %1 bytes, too large for a configuration").arg(LargestJson)};
-    ConfigJson::ReadResult json = ConfigJson::read(bytes);
-    return {json.image, json.error};
-}
-
 } // namespace
 
 Result read(const QString& path)
 {
-    return path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? readJson(path) : readQ22(path);
+    if (!JsonConfigFile::isJsonName(path))
+        return readQ22(path);
+    ConfigJson::ReadResult json = JsonConfigFile::read(path);
+    return {json.image, json.error};
 }
 
 } // namespace ConfigInput
