@@ -18,11 +18,7 @@ const QString ZonesPage = QStringLiteral("Шлейфы сигнализации"
 const QString TextsPage = QStringLiteral("Тексты извещений");
 const QString ChannelsPage = QStringLiteral("Каналы связи");
 
-// The units in which the image counts what the pages show.
-constexpr int TestPeriodUnit = 5;    // seconds
-constexpr int SirenTimeUnit = 5;     // seconds
-constexpr int SensitivityUnit = 10;  // milliseconds
-constexpr int PanelZones = 6;        // Z1..Z6; the zones after them are the keyboard's K1, K2
+constexpr int PanelZones = 6;  // Z1..Z6; the zones after them are the keyboard's K1, K2
 constexpr int GroupMaskBits = 16;
 
 struct Place {
@@ -181,7 +177,7 @@ void Table::channelRecords()
                 .bitNames = numberNames(L::SmsPhoneCount);
             add(key + "test_period_s", {GeneralPage, QStringLiteral("Времена")}, QStringLiteral("Тестирование, с"),
                 at(C::TestPeriod), FieldKind::Number)
-                .scale = TestPeriodUnit;
+                .scale = C::TestPeriodUnit;
         }
         add(key + "call_count", place, QStringLiteral("Количество \"дозвонов\""), at(C::CallCount), FieldKind::Number);
         add(key + "gsm_test_period_s", place, QStringLiteral("Тестирование,  сек"), at(C::GsmTestPeriod),
@@ -261,7 +257,7 @@ void Table::generalBytes()
         .bitNames = KeyboardBits;
     add(QStringLiteral("general.siren_time_s"), {GeneralPage, QStringLiteral("Времена")},
         QStringLiteral("Вкл. сирены, с"), L::SirenTime, FieldKind::Number)
-        .scale = SirenTimeUnit;
+        .scale = L::SirenTimeUnit;
     add(QStringLiteral("general.block_phone"), hidden, QStringLiteral("Блокирование"), L::BlockPhone, FieldKind::Chars);
     add(QStringLiteral("general.unblock_phone"), hidden, QStringLiteral("Разблокирование"), L::UnblockPhone,
         FieldKind::Chars);
@@ -286,7 +282,7 @@ void Table::zones()
         type.codeMask = Z::TypeMask;
         type.codeNames = ZoneTypeNames;
         add(key + "sensitivity_ms", place, QStringLiteral("Чувствит., мс"), at(Z::Sensitivity), FieldKind::Number)
-            .scale = SensitivityUnit;
+            .scale = Z::SensitivityUnit;
         add(key + "entry_delay_s", place, QStringLiteral("Вход, с"), at(Z::EntryDelay), FieldKind::Number);
         add(key + "class", place, QStringLiteral("Класс"), at(Z::ZoneClass), FieldKind::Number).valueNames
             = {{0, QStringLiteral("шлейф ППК")}, {Z::KeyboardClass, QStringLiteral("шлейф клавиатуры")}};
