@@ -16,7 +16,6 @@ static_assert(F::SensitivityMs % L::Zone::SensitivityUnit == 0);
 constexpr unsigned StoredConfiguratorPort = F::ConfiguratorPort & 0xFFFF;
 constexpr unsigned BothEvents = L::EventViolation | L::EventRestoral;
 constexpr unsigned Group1 = 0x0001;
-constexpr int PanelZones = 6;
 
 void putTexts(ConfigImage& image, const L::TextTable& table, const QList<FactoryTexts::Row>& rows)
 {
@@ -31,7 +30,7 @@ void putZone(ConfigImage& image, int zone, unsigned type, unsigned entryDelay, u
     image.setValue(L::zoneField(zone, L::Zone::ZoneType), type);
     image.setValue(L::zoneField(zone, L::Zone::Sensitivity), F::SensitivityMs / L::Zone::SensitivityUnit);
     image.setValue(L::zoneField(zone, L::Zone::EntryDelay), entryDelay);
-    image.setValue(L::zoneField(zone, L::Zone::ZoneClass), zone > PanelZones ? L::Zone::KeyboardClass : 0);
+    image.setValue(L::zoneField(zone, L::Zone::ZoneClass), zone > L::PanelZoneCount ? L::Zone::KeyboardClass : 0);
     image.setValue(L::zoneField(zone, L::Zone::GroupMask), groups);
 }
 

@@ -18,7 +18,6 @@ const QString ZonesPage = QStringLiteral("Шлейфы сигнализации"
 const QString TextsPage = QStringLiteral("Тексты извещений");
 const QString ChannelsPage = QStringLiteral("Каналы связи");
 
-constexpr int PanelZones = 6;  // Z1..Z6; the zones after them are the keyboard's K1, K2
 constexpr int GroupMaskBits = 16;
 
 struct Place {
@@ -83,7 +82,8 @@ const QStringList ZoneTypeNames = {
 
 QString zoneName(int zone)
 {
-    return zone <= PanelZones ? QStringLiteral("Z%1").arg(zone) : QStringLiteral("K%1").arg(zone - PanelZones);
+    return zone <= L::PanelZoneCount ? QStringLiteral("Z%1").arg(zone)
+                                     : QStringLiteral("K%1").arg(zone - L::PanelZoneCount);
 }
 
 class Table {

@@ -101,6 +101,7 @@ constexpr int ZoneTableOffset = 1951;
 constexpr int ZoneEntrySize = 8;
 constexpr int ZoneEntryCount = 120;
 constexpr int UsedZoneCount = 8;
+constexpr int PanelZoneCount = 6;  // Z1..Z6; the used zones after them are the keyboard's K1, K2
 namespace Zone {
 constexpr Field Marker{0, 1};
 constexpr Field ZoneNo{1, 1};
