@@ -398,6 +398,12 @@ const QList<CatalogueField>& fields()
     return catalogue;
 }
 
+const QStringList& pages()
+{
+    static const QStringList captions = {GeneralPage, ZonesPage, TextsPage, ChannelsPage};
+    return captions;
+}
+
 const CatalogueField* find(const QString& key)
 {
     static const QHash<QString, const CatalogueField*> byKey = [] {
