@@ -15,27 +15,18 @@ namespace {
 
 const QString Changed = QStringLiteral("changed");
 
-// The window's pages in the order of its tabs.
-const QStringList PageTabs = {QStringLiteral("Общие установки"), QStringLiteral("Шлейфы сигнализации"),
-                              QStringLiteral("Тексты извещений"), QStringLiteral("Каналы связи")};
-
 // The fields as the pages group them: pages in the order of the window's tabs,
 // sections within a page in the order they first appear in the image, fields in
 // image order within a section.
 QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fields)
 {
-    QHash<QString, qsizetype> pageRank;
     QHash<QString, qsizetype> sectionRank;
     QHash<const CatalogueField*, std::pair<qsizetype, qsizetype>> rank;
     for (const CatalogueField* field : fields) {
-        if (!pageRank.contains(field->page)) {
-            const qsizetype tab = PageTabs.indexOf(field->page);
-            pageRank.insert(field->page, tab >= 0 ? tab : PageTabs.size() + pageRank.size());
-        }
         const QString section = field->page + QLatin1Char('\n') + field->section;
         if (!sectionRank.contains(section))
             sectionRank.insert(section, sectionRank.size());
-        rank.insert(field, {pageRank.value(field->page), sectionRank.value(section)});
+        rank.insert(field, {FieldCatalogue::pages().indexOf(field->page), sectionRank.value(section)});
     }
     QList<const CatalogueField*> ordered = fields;
     std::stable_sort(ordered.begin(), ordered.end(),

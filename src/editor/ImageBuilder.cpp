@@ -37,8 +37,6 @@ constexpr int AccountDigits = 4;
 constexpr int PhoneLength = 13;
 constexpr int DefaultConfiguratorPort = 9990;
 constexpr int DefaultLocalPort = 9999;
-constexpr int SensitivityUnit = 10;
-constexpr int SirenTimeUnit = 5;
 constexpr int GroupMaskBits = 16;
 constexpr int KeyboardZoneOffset = 6;
 constexpr int LastZoneOfPanel = 6;
@@ -356,7 +354,7 @@ void ImageBuilder::buildGeneralBytes()
 
     m_image.setValue(L::LayoutMark, L::LayoutMarkValue);
     m_image.setValue(L::SirenTime,
-                     static_cast<std::uint8_t>(roundHalfEven(m_general.delaySiren()->value(), SirenTimeUnit)));
+                     static_cast<std::uint8_t>(roundHalfEven(m_general.delaySiren()->value(), L::SirenTimeUnit)));
     m_image.setChars(L::ReservedTable, {});
 }
 
@@ -375,7 +373,7 @@ bool ImageBuilder::buildZones()
         m_image.setValue(L::zoneField(zone, L::Zone::ZoneNo), static_cast<std::uint32_t>(zone));
         m_image.setValue(L::zoneField(zone, L::Zone::ZoneType), static_cast<std::uint32_t>(type));
         m_image.setValue(L::zoneField(zone, L::Zone::Sensitivity),
-                         static_cast<std::uint8_t>(roundHalfEven(sensitivity, SensitivityUnit)));
+                         static_cast<std::uint8_t>(roundHalfEven(sensitivity, L::Zone::SensitivityUnit)));
         m_image.setValue(L::zoneField(zone, L::Zone::EntryDelay),
                          static_cast<std::uint8_t>(wholeNumberOr(grid.cell(zone, ZoneGrid::RowEntry), 0)));
         m_image.setValue(L::zoneField(zone, L::Zone::ZoneClass),

@@ -54,6 +54,9 @@ namespace FieldCatalogue {
 // Every byte of the image in exactly one entry, in image order.
 const QList<CatalogueField>& fields();
 
+// The captions of the pages the entries are on, in the order of the window's tabs.
+const QStringList& pages();
+
 // The entry with this key, or nullptr.
 const CatalogueField* find(const QString& key);
 

@@ -1,14 +1,8 @@
-#include "ConfigImage.h"
 #include "Crc16.h"
-#include "FakeDatagramSocket.h"
-#include "FakeSerialPort.h"
 #include "Frames.h"
 #include "LinkConstants.h"
-#include "PanelLink.h"
-#include "RecordingLinkHost.h"
-#include "ScriptedDialogs.h"
+#include "PanelLinkRig.h"
 #include "ScriptedPanel.h"
-#include "VirtualClock.h"
 
 #include <QTest>
 
@@ -68,15 +62,7 @@ QByteArray corrupted(QByteArray block)
     return block;
 }
 
-struct Rig {
-    VirtualClock clock;
-    ScriptedDialogs dialogs;
-    RecordingLinkHost host{clock};
-    FakeSerialPort port;
-    FakeDatagramSocket udp;
-    ConfigImage image;
-    PanelLink link{image, host, dialogs, clock, port, udp};
-
+struct Rig : PanelLinkRig {
     void open()
     {
         dialogs.answerPort(QStringLiteral("/dev/ttyACM0"));
