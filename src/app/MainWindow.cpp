@@ -522,10 +522,7 @@ void MainWindow::ItemReportClick()
             QStringLiteral("Отчёт")));
         return;
     }
-    QStringList pageOrder;
-    for (int index = 0; index < m_pageConfig->count(); ++index)
-        pageOrder.append(m_pageConfig->tabText(index));
-    auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime(), pageOrder},
+    auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime()},
                                     m_platform.dialogs, m_files.presetFolder(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();

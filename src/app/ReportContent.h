@@ -16,7 +16,6 @@ struct ReportContent {
         QString account;          // EditAccount as the pages show it
         QString programVersion;
         QDateTime madeAt;
-        QStringList pageOrder;    // the pages' captions in the order of the page control
     };
     struct Row {
         QString key;   // the catalogue's

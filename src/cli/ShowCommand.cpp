@@ -7,10 +7,6 @@
 #include "ImageComparison.h"
 #include "PrintableText.h"
 
-#include <QHash>
-
-#include <algorithm>
-
 namespace {
 
 const QString Changed = QStringLiteral("changed");
@@ -18,22 +14,6 @@ const QString Changed = QStringLiteral("changed");
 // The fields as the pages group them: pages in the order of the window's tabs,
 // sections within a page in the order they first appear in the image, fields in
 // image order within a section.
-QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fields)
-{
-    QHash<QString, qsizetype> sectionRank;
-    QHash<const CatalogueField*, std::pair<qsizetype, qsizetype>> rank;
-    for (const CatalogueField* field : fields) {
-        const QString section = field->page + QLatin1Char('\n') + field->section;
-        if (!sectionRank.contains(section))
-            sectionRank.insert(section, sectionRank.size());
-        rank.insert(field, {FieldCatalogue::pages().indexOf(field->page), sectionRank.value(section)});
-    }
-    QList<const CatalogueField*> ordered = fields;
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [&](const CatalogueField* a, const CatalogueField* b) { return rank.value(a) < rank.value(b); });
-    return ordered;
-}
-
 bool allZero(const CatalogueField& field, const ConfigImage& image)
 {
     const QByteArray bytes = field.bytesOf(image);
@@ -62,7 +42,7 @@ QList<const CatalogueField*> changedFields(const ConfigImage& image)
 void print(const QList<const CatalogueField*>& fields, const ConfigImage& image, QTextStream& out)
 {
     const CatalogueField* previous = nullptr;
-    for (const CatalogueField* field : inPageOrder(fields)) {
+    for (const CatalogueField* field : FieldCatalogue::inPageOrder(fields)) {
         const bool newPage = !previous || previous->page != field->page;
         if (newPage)
             out << field->page << '\n';

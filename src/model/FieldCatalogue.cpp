@@ -421,6 +421,22 @@ const QStringList& pages()
     return captions;
 }
 
+QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fields)
+{
+    QHash<QString, qsizetype> sectionRank;
+    QHash<const CatalogueField*, std::pair<qsizetype, qsizetype>> rank;
+    for (const CatalogueField* field : fields) {
+        const QString section = field->page + QLatin1Char('\n') + field->section;
+        if (!sectionRank.contains(section))
+            sectionRank.insert(section, sectionRank.size());
+        rank.insert(field, {pages().indexOf(field->page), sectionRank.value(section)});
+    }
+    QList<const CatalogueField*> ordered = fields;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [&](const CatalogueField* a, const CatalogueField* b) { return rank.value(a) < rank.value(b); });
+    return ordered;
+}
+
 const CatalogueField* find(const QString& key)
 {
     static const QHash<QString, const CatalogueField*> byKey = [] {
