@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs every test with ctest, then runs them
+# Installs what is missing, builds, runs every test with ctest, builds the
+# Debian package from the committed sources and checks it, then runs the tests
 # all once more in an AddressSanitizer + UndefinedBehaviorSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -16,5 +17,8 @@ run_suite() {
 
 echo "== tests =="
 run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Debian package =="
+scripts/package.sh build/deb
+scripts/check-package.sh build/deb/zq22lite_*_amd64.deb
 echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer =="
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DZQ_SANITIZE=ON

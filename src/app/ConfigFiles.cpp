@@ -3,6 +3,7 @@
 #include "ConfigFile.h"
 #include "ConfigImage.h"
 #include "Dialogs.h"
+#include "JsonConfigFile.h"
 #include "SettingsStore.h"
 
 #include <exception>
@@ -46,28 +47,64 @@ bool ConfigFiles::saveImage(const QString& account)
 void ConfigFiles::ItemLoadClick(const Pages& pages)
 {
     const auto path = m_dialogs.openFile({QString(), m_folder, QString(), Filters, QString()});
-    if (!path)
-        return;
-    pages.makeVerSimReadOnly();
-    m_image.clear();
+    if (path)
+        load(*path, pages);
+}
 
-    const ConfigFile::Contents contents = ConfigFile::read(*path);
-    if (contents.header.size() < ConfigFile::Signature.size() && contents.error) {
-        fatalLoadError();
+void ConfigFiles::load(const QString& path, const Pages& pages)
+{
+    pages.makeVerSimReadOnly();
+    if (!readConfigFile(path, m_image))
         return;
-    }
-    if (!acceptsFile(*path, contents.header))
-        return;
-    m_image.assign(contents.image);
-    if (contents.error) {
-        fatalLoadError();
-        return;
-    }
     try {
         pages.restore();
     } catch (const std::exception&) {
         fatalLoadError();
     }
+}
+
+std::optional<QString> ConfigFiles::chooseFileToCompare()
+{
+    const QStringList filters = {Filters.constFirst(), QStringLiteral("Конфигурации в JSON (*.json)"),
+                                 Filters.constLast()};
+    return m_dialogs.openFile({QStringLiteral("Сравнить с файлом"), m_folder, QString(), filters, QString()});
+}
+
+bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image)
+{
+    if (JsonConfigFile::isJsonName(path))
+        return readJson(path, image);
+    return readConfigFile(path, image);
+}
+
+bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image)
+{
+    image.clear();
+    const ConfigFile::Contents contents = ConfigFile::read(path);
+    if (!contents.hasHeader()) {
+        fatalLoadError();
+        return false;
+    }
+    if (!acceptsFile(path, contents.header))
+        return false;
+    image.assign(contents.image);
+    if (contents.error) {
+        fatalLoadError();
+        return false;
+    }
+    return true;
+}
+
+bool ConfigFiles::readJson(const QString& path, ConfigImage& image)
+{
+    const ConfigJson::ReadResult read = JsonConfigFile::read(path);
+    if (!read.image) {
+        m_dialogs.message(Dialogs::Message::error(
+            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), LoadCaption));
+        return false;
+    }
+    image = *read.image;
+    return true;
 }
 
 bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class ConfigImage;
 class Dialogs;
@@ -31,8 +32,20 @@ public:
         std::function<void()> restore;   // RestCh, RestDsc, RestTxt
     };
     void ItemLoadClick(const Pages& pages);
+    // "Загрузить" of a file chosen elsewhere: named at start or dropped on the window.
+    void load(const QString& path, const Pages& pages);
+
+    // The file to compare the pages with: a configuration file or its JSON form.
+    std::optional<QString> chooseFileToCompare();
+    // A file to compare with, read into `image` with the load's questions and
+    // messages (and one of its own for a JSON form it cannot read). True when whole.
+    bool readForComparison(const QString& path, ConfigImage& image);
 
 private:
+    // The load's reading: clears `image` and fills it from the file; a file cut
+    // short leaves what was read. True when the whole image was read.
+    bool readConfigFile(const QString& path, ConfigImage& image);
+    bool readJson(const QString& path, ConfigImage& image);
     bool acceptsFile(const QString& path, const QByteArray& header);
     void fatalLoadError();
 

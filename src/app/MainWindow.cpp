@@ -4,6 +4,7 @@
 #include "ChannelPages.h"
 #include "ChannelsSheet.h"
 #include "ClockLabel.h"
+#include "CompareDialog.h"
 #include "Dialogs.h"
 #include "FactoryDefaults.h"
 #include "GeneralPage.h"
@@ -11,8 +12,10 @@
 #include "ImageBuilder.h"
 #include "ImageRestorer.h"
 #include "LinkConstants.h"
+#include "PagesImage.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
+#include "ReportDialog.h"
 #include "StatusLight.h"
 #include "TextsPage.h"
 #include "TickClock.h"
@@ -23,9 +26,12 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -34,7 +40,8 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. 19.02.19");
+const QString ProgramVersion = QStringLiteral("19.02.19");
+const QString Caption = QStringLiteral("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. ") + ProgramVersion;
 const QString StandAlone = QStringLiteral("Автономный режим.");
 
 constexpr QSize ClientSize{582, 573};
@@ -69,6 +76,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
+    createServiceMenu();
     createPages();
     createBottomBar();
     m_restorer = std::make_unique<ImageRestorer>(m_image, *m_generalPage, *m_zonesPage, *m_textsPage);
@@ -112,13 +120,33 @@ void MainWindow::createMenu()
     m_itemSave = commandItem(bar, "ItemSave", QStringLiteral("Сохранить"), true);
     connect(m_itemSave, &QAction::triggered, this, &MainWindow::ItemSaveClick);
     m_itemLoad = commandItem(bar, "ItemLoad", QStringLiteral("Загрузить"), true);
-    connect(m_itemLoad, &QAction::triggered, this, [this] {
-        m_files.ItemLoadClick({[this] { makeVerSimReadOnly(); }, [this] { restorePages(); }});
-    });
+    connect(m_itemLoad, &QAction::triggered, this, [this] { m_files.ItemLoadClick(loadPages()); });
     m_itemDefault = commandItem(bar, "ItemDefault", QStringLiteral("Заводские установки"), true);
     connect(m_itemDefault, &QAction::triggered, this, &MainWindow::ItemDefaultClick);
     m_itemExit = commandItem(bar, "ItemExit", QStringLiteral("Выход"), true);
     connect(m_itemExit, &QAction::triggered, this, &MainWindow::ItemExitClick);
+}
+
+void MainWindow::createServiceMenu()
+{
+    m_itemService = menuBar()->addMenu(QStringLiteral("Сервис"));
+    m_itemService->setObjectName(QStringLiteral("ItemService"));
+    m_itemService->menuAction()->setObjectName(QStringLiteral("ItemService"));
+    m_itemCompare = m_itemService->addAction(QStringLiteral("Сравнить с файлом…"));
+    m_itemCompare->setObjectName(QStringLiteral("ItemCompare"));
+    m_itemCompare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(m_itemCompare, &QAction::triggered, this, &MainWindow::ItemCompareClick);
+    m_itemReport = m_itemService->addAction(QStringLiteral("Отчёт…"));
+    m_itemReport->setObjectName(QStringLiteral("ItemReport"));
+    m_itemReport->setShortcut(QKeySequence::Print);
+    connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
+    // Both read the pages as "Сохранить" does, so they are offered exactly
+    // when it is: not while a transfer runs, whichever arrangement set that.
+    connect(m_itemSave, &QAction::enabledChanged, this, [this](bool enabled) {
+        m_itemCompare->setEnabled(enabled);
+        m_itemReport->setEnabled(enabled);
+    });
+    setAcceptDrops(true);
 }
 
 void MainWindow::createPages()
@@ -356,6 +384,9 @@ void MainWindow::showEvent(QShowEvent* event)
         return;
     m_shownOnce = true;
     FormShow();
+    // After the window is on the screen, so the load's boxes stand over it.
+    if (!m_startFiles.isEmpty())
+        QMetaObject::invokeMethod(this, &MainWindow::openStartFiles, Qt::QueuedConnection);
 }
 
 void MainWindow::FormShow()
@@ -408,4 +439,91 @@ bool MainWindow::saveStep()
     // panel is linked, since nothing would answer and enable the menu again.
     return !m_generalPage->voiceBox()->isChecked() && !m_generalPage->avtBox()->isChecked()
            && m_link->vars().PanelLinked;
+}
+
+void MainWindow::openStartFiles()
+{
+    if (m_startFiles.size() > 1) {
+        m_platform.dialogs.message(Dialogs::Message::error(
+            QStringLiteral("Укажите один файл конфигурации, а не %1.").arg(m_startFiles.size()),
+            QStringLiteral("Загрузка конфигурации")));
+        return;
+    }
+    loadFile(m_startFiles.constFirst());
+}
+
+ConfigFiles::Pages MainWindow::loadPages()
+{
+    return {[this] { makeVerSimReadOnly(); }, [this] { restorePages(); }};
+}
+
+void MainWindow::loadFile(const QString& path)
+{
+    m_files.load(path, loadPages());
+}
+
+std::optional<QString> MainWindow::droppedFile(const QMimeData* data) const
+{
+    if (!m_itemLoad->isEnabled() || !data->hasUrls() || data->urls().size() != 1)
+        return std::nullopt;
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !url.fileName().endsWith(QStringLiteral(".q22"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return url.toLocalFile();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const auto path = droppedFile(event->mimeData());
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    // The load's boxes wait for the drop to finish first.
+    QMetaObject::invokeMethod(this, [this, file = *path] { loadFile(file); }, Qt::QueuedConnection);
+}
+
+void MainWindow::bringPageForward(const QString& caption)
+{
+    for (int index = 0; index < m_pageConfig->count(); ++index) {
+        if (m_pageConfig->tabText(index) == caption)
+            m_pageConfig->setCurrentIndex(index);
+    }
+}
+
+void MainWindow::ItemCompareClick()
+{
+    const auto path = m_files.chooseFileToCompare();
+    ConfigImage file;
+    if (!path || !m_files.readForComparison(*path, file))
+        return;
+    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
+    QList<FieldDifference> differences = compareImages(pages.image, file);
+    differences.removeIf([&pages](const FieldDifference& difference) { return !pages.reached(*difference.field); });
+
+    delete m_compareDialog;
+    m_compareDialog = new CompareDialog(*path, differences, pages.failedCheck, this);
+    m_compareDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_compareDialog, &CompareDialog::pageWanted, this, &MainWindow::bringPageForward);
+    m_compareDialog->show();
+}
+
+void MainWindow::ItemReportClick()
+{
+    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
+    if (!pages.complete) {
+        m_platform.dialogs.message(Dialogs::Message::error(
+            QStringLiteral("Отчёт не составлен: страницы не проходят проверку перед записью.\n") + pages.failedCheck,
+            QStringLiteral("Отчёт")));
+        return;
+    }
+    auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime()},
+                                    m_platform.dialogs, m_files.presetFolder(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }

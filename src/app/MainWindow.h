@@ -6,16 +6,20 @@
 #include "Platform.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class ClockLabel;
+class CompareDialog;
 class GeneralPage;
 class ImageRestorer;
 class PanelLink;
 class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
@@ -66,21 +70,30 @@ public:
 
     bool saveRequest() const { return m_saveRequest; }
 
+    // Files named on the command line, loaded as "Загрузить" would once the
+    // window is first shown and has its factory configuration.
+    void setStartFiles(const QStringList& files) { m_startFiles = files; }
+
 public Q_SLOTS:
     void ItemExitClick();
     void WrBtnClick();
     void ItemWrClick();
     void ItemSaveClick();
     void ItemDefaultClick();
+    void ItemCompareClick();
+    void ItemReportClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
     QAction* itemAction(Item item) const;
     void createMenu();
+    void createServiceMenu();
     void createPages();
     void createBottomBar();
     // The exit question; true when the user confirms.
@@ -89,6 +102,12 @@ private:
     void FormShow();
     // The save step of WrBtnClick; true when the command is to go on to the panel.
     bool saveStep();
+    void openStartFiles();
+    ConfigFiles::Pages loadPages();
+    void loadFile(const QString& path);
+    // A lone .q22 file, while "Загрузить" is offered.
+    std::optional<QString> droppedFile(const QMimeData* data) const;
+    void bringPageForward(const QString& caption);
 
     Platform m_platform;
     ConfigImage m_image;
@@ -98,6 +117,8 @@ private:
     std::unique_ptr<ImageRestorer> m_restorer;
     bool m_saveRequest = false;
     bool m_shownOnce = false;
+    QStringList m_startFiles;
+    QPointer<CompareDialog> m_compareDialog;
 
     QMenu* m_itemLink = nullptr;
     QMenu* m_n1 = nullptr;
@@ -110,6 +131,9 @@ private:
     QAction* m_itemLoad = nullptr;
     QAction* m_itemDefault = nullptr;
     QAction* m_itemExit = nullptr;
+    QMenu* m_itemService = nullptr;
+    QAction* m_itemCompare = nullptr;
+    QAction* m_itemReport = nullptr;
 
     QTabWidget* m_pageConfig = nullptr;
     QWidget* m_sheetPblSet = nullptr;

@@ -14,6 +14,7 @@ int main(int argc, char* argv[])
         return 1;
 
     MainWindow window(qt.platform());
+    window.setStartFiles(app.arguments().mid(1));
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);
     window.show();

@@ -2,6 +2,7 @@
 
 #include "CallCount.h"
 #include "Controls.h"
+#include "FactoryValues.h"
 #include "InputFilter.h"
 #include "PortCheck.h"
 #include "RadioGroup.h"
@@ -45,7 +46,7 @@ EthernetPage::EthernetPage(Dialogs& dialogs, QWidget* parent)
     , setDHCP(Controls::group("SetDHCP", QStringLiteral(" Сетевые настройки ")))
     , dhcpIP(Controls::lineEdit("DHCP_IP", Controls::NoLimit, QStringLiteral("192.168.1.223")))
     , shlIP(Controls::lineEdit("Shl_IP", Controls::NoLimit, QStringLiteral("192.168.1.1")))
-    , editPort_Loc(Controls::lineEdit("EditPort_Loc", PortLength, QStringLiteral("9999")))
+    , editPort_Loc(Controls::lineEdit("EditPort_Loc", PortLength, QString::number(FactoryValues::LocalPort)))
     , groupBox2(Controls::group("GroupBox2", QStringLiteral(" Настройка в сети WiFi ")))
     , chkOpenWF(Controls::checkBox("chkOpenWF", QStringLiteral("Открытая сеть")))
     , edtSSID(Controls::lineEdit("edtSSID"))

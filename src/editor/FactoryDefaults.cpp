@@ -7,6 +7,7 @@
 #include "CheckGroup.h"
 #include "ConfigImage.h"
 #include "EthernetPage.h"
+#include "FactoryValues.h"
 #include "GeneralPage.h"
 #include "GprsPage.h"
 #include "GsmPage.h"
@@ -21,8 +22,6 @@
 
 namespace {
 
-const QString FactoryAccount = QStringLiteral("EC22");
-const QString FactoryMacNumber = QStringLiteral("38061");
 constexpr int KeyboardOff = 0;
 constexpr int OneSimCard = 0;
 constexpr int GsmCalls = 3;
@@ -30,7 +29,6 @@ constexpr int GprsCalls = 7;
 constexpr int EthernetCalls = 7;
 // Below the ranges of the test periods: they settle on their shortest.
 constexpr int ShortestTestPeriod = 0;
-constexpr int SirenSeconds = 20;
 
 void checkBoth(CheckGroup& group, bool checked)
 {
@@ -78,7 +76,7 @@ void FactoryDefaults::putGeneralSettings()
     checkBoth(*m_general.boxTmpKbd(), false);
     checkBoth(*m_general.boxLnkKbd(), false);
     m_general.armBox()->setItemIndex(KeyboardOff);
-    m_general.editAccount()->setText(FactoryAccount);
+    m_general.editAccount()->setText(QString::number(FactoryValues::Account, 16).toUpper());
 
     ChannelPages& pages = *m_general.pageCh();
     pages.setCurrentIndex(0);
@@ -87,7 +85,7 @@ void FactoryDefaults::putGeneralSettings()
     pages.sheetEthernet->countCallEt->setValue(EthernetCalls);
     pages.sheetGSM->editTestGSM->setValue(ShortestTestPeriod);
     m_general.editTestTL()->setValue(ShortestTestPeriod);
-    m_general.delaySiren()->setValue(SirenSeconds);
+    m_general.delaySiren()->setValue(FactoryValues::SirenSeconds);
 }
 
 void FactoryDefaults::putChannels()
@@ -100,6 +98,6 @@ void FactoryDefaults::putChannels()
     m_general.etherBox()->setChecked(false);
     m_general.voiceBox()->setChecked(true);
     sheet.simCount->setItemIndex(OneSimCard);
-    sheet.editMac->setText(FactoryMacNumber);
+    sheet.editMac->setText(QString::number(FactoryValues::MacNumber));
     m_general.channelChoice().rememberSimSelection();
 }

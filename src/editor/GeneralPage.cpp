@@ -5,6 +5,7 @@
 #include "ChannelsSheet.h"
 #include "CheckGroup.h"
 #include "Controls.h"
+#include "FactoryValues.h"
 #include "InputFilter.h"
 #include "PortCheck.h"
 #include "RadioGroup.h"
@@ -102,7 +103,8 @@ QWidget* GeneralPage::buildHiddenFields(Dialogs& dialogs)
 {
     m_editAccount = Controls::lineEdit("EditAccount", AccountLength);
     m_editAccount->setValidator(new UpperCaseValidator(m_editAccount));
-    m_confPortEdit = Controls::lineEdit("ConfPortEdit", ConfiguratorPortLength, QStringLiteral("99999"));
+    m_confPortEdit = Controls::lineEdit("ConfPortEdit", ConfiguratorPortLength,
+                                        QString::number(FactoryValues::ConfiguratorPort));
     InputFilter::install(m_confPortEdit, InputFilter::Kind::Port);
     watchPort(m_confPortEdit, dialogs);
     m_phBlkEdit = Controls::lineEdit("PhBlkEdit", BlockingPhoneLength);

@@ -37,8 +37,6 @@ constexpr int AccountDigits = 4;
 constexpr int PhoneLength = 13;
 constexpr int DefaultConfiguratorPort = 9990;
 constexpr int DefaultLocalPort = 9999;
-constexpr int SensitivityUnit = 10;
-constexpr int SirenTimeUnit = 5;
 constexpr int GroupMaskBits = 16;
 constexpr int KeyboardZoneOffset = 6;
 constexpr int LastZoneOfPanel = 6;
@@ -98,7 +96,7 @@ std::uint32_t groupBit(int grNmb)
 ImageBuilder::ImageBuilder(ConfigImage& image, Dialogs& dialogs, const GeneralPage& general, const ZonesPage& zones,
                            const TextsPage& texts, const Sheets& sheets)
     : m_image(image)
-    , m_dialogs(dialogs)
+    , m_dialogs(&dialogs)
     , m_general(general)
     , m_zones(zones)
     , m_texts(texts)
@@ -106,8 +104,43 @@ ImageBuilder::ImageBuilder(ConfigImage& image, Dialogs& dialogs, const GeneralPa
 {
 }
 
+ImageBuilder::ImageBuilder(ConfigImage& image, const GeneralPage& general, const ZonesPage& zones,
+                           const TextsPage& texts)
+    : m_image(image)
+    , m_dialogs(nullptr)
+    , m_general(general)
+    , m_zones(zones)
+    , m_texts(texts)
+{
+}
+
+void ImageBuilder::tell(const Dialogs::Message& message)
+{
+    if (m_dialogs)
+        m_dialogs->message(message);
+}
+
+bool ImageBuilder::ask(const Dialogs::Message& question)
+{
+    return !m_dialogs || m_dialogs->message(question) == Dialogs::Answer::Yes;
+}
+
+bool ImageBuilder::refuse(const Dialogs::Message& message)
+{
+    m_failedCheck = message.text;
+    tell(message);
+    return false;
+}
+
+void ImageBuilder::focus(QWidget* control)
+{
+    if (m_sheets)
+        control->setFocus();
+}
+
 ImageBuilder::Result ImageBuilder::build()
 {
+    m_failedCheck.clear();
     m_image.clear();
     if (!buildAccount())
         return Result::Stopped;
@@ -172,9 +205,10 @@ bool ImageBuilder::buildAccount()
 {
     QLineEdit* account = m_general.editAccount();
     if (account->text().size() < AccountDigits || !isHexNumber(account->text())) {
-        m_dialogs.message(Dialogs::Message::error(QStringLiteral("Проверьте номер ППК !"), ErrorCaption, false));
-        m_sheets.pageConfig.setCurrentWidget(&m_sheets.sheetPblSet);
-        account->setFocus();
+        refuse(Dialogs::Message::error(QStringLiteral("Проверьте номер ППК !"), ErrorCaption, false));
+        if (m_sheets)
+            m_sheets->pageConfig.setCurrentWidget(&m_sheets->sheetPblSet);
+        focus(account);
         return false;
     }
     return true;
@@ -197,10 +231,9 @@ bool ImageBuilder::buildRemoteRecord()
     const QString macText = m_general.channelsSheet().editMac->text();
     const auto mac = wholeNumber(macText);
     if (!mac || *mac < INT32_MIN || *mac > UINT32_MAX) {
-        m_dialogs.message(Dialogs::Message::error(
+        return refuse(Dialogs::Message::error(
             QStringLiteral("Поле EditMac содержит «%1», а не целое число. Конфигурация не сформирована.").arg(macText),
             ErrorCaption));
-        return false;
     }
     constexpr int record = L::RemoteConfigRecord;
     m_image.setValue(L::channelField(record, L::Channel::Kind), L::Kind::RemoteConfigValue);
@@ -222,15 +255,15 @@ bool ImageBuilder::buildPhones()
         QLineEdit* phone = sms.phV[n - 1];
         const QString text = phone->text();
         if (text.isEmpty()) {
-            m_dialogs.message(Dialogs::Message::warning(
+            tell(Dialogs::Message::warning(
                 QStringLiteral("СМС будут отправлены на телефоны с №1 по №") + QString::number(n - 1),
                 QStringLiteral("Номера телефонов для получения СМС")));
             break;
         }
         if (text.size() != PhoneLength) {
-            m_dialogs.message(Dialogs::Message::error(
+            refuse(Dialogs::Message::error(
                 QStringLiteral("Нарушен формат номера телефона для получения СМС. (+380ххххххххх)"), ErrorCaption));
-            phone->setFocus();
+            focus(phone);
             m_image.setValue(L::channelField(L::SmsRecord, L::Channel::CallMask), callMask);
             return false;
         }
@@ -270,14 +303,12 @@ bool ImageBuilder::buildBalanceRequest()
 {
     const QString request = m_general.pageCh()->sheetVoice->edtBl->text();
     if (request.isEmpty()) {
-        const auto answer = m_dialogs.message(Dialogs::Message::question(
-            QStringLiteral("Не заполнен запрос баланса на карточке. Продолжить?"), BalanceCaption));
-        return answer == Dialogs::Answer::Yes;
+        return ask(Dialogs::Message::question(QStringLiteral("Не заполнен запрос баланса на карточке. Продолжить?"),
+                                              BalanceCaption));
     }
     if (!request.startsWith(QLatin1Char('*')) || !request.endsWith(QLatin1Char('#'))) {
-        m_dialogs.message(
+        return refuse(
             Dialogs::Message::error(QStringLiteral("Нарушен формат запроса баланса на карточке!"), BalanceCaption));
-        return false;
     }
     m_image.setText(L::BalanceRequest, request);
     return true;
@@ -323,7 +354,7 @@ void ImageBuilder::buildGeneralBytes()
 
     m_image.setValue(L::LayoutMark, L::LayoutMarkValue);
     m_image.setValue(L::SirenTime,
-                     static_cast<std::uint8_t>(roundHalfEven(m_general.delaySiren()->value(), SirenTimeUnit)));
+                     static_cast<std::uint8_t>(roundHalfEven(m_general.delaySiren()->value(), L::SirenTimeUnit)));
     m_image.setChars(L::ReservedTable, {});
 }
 
@@ -342,17 +373,18 @@ bool ImageBuilder::buildZones()
         m_image.setValue(L::zoneField(zone, L::Zone::ZoneNo), static_cast<std::uint32_t>(zone));
         m_image.setValue(L::zoneField(zone, L::Zone::ZoneType), static_cast<std::uint32_t>(type));
         m_image.setValue(L::zoneField(zone, L::Zone::Sensitivity),
-                         static_cast<std::uint8_t>(roundHalfEven(sensitivity, SensitivityUnit)));
+                         static_cast<std::uint8_t>(roundHalfEven(sensitivity, L::Zone::SensitivityUnit)));
         m_image.setValue(L::zoneField(zone, L::Zone::EntryDelay),
                          static_cast<std::uint8_t>(wholeNumberOr(grid.cell(zone, ZoneGrid::RowEntry), 0)));
         m_image.setValue(L::zoneField(zone, L::Zone::ZoneClass),
                          zone >= ZoneGrid::FirstKeyboardZone ? L::Zone::KeyboardClass : 0);
         m_image.setValue(L::zoneField(zone, L::Zone::GroupMask), groupMask);
         if (groupMask == 0 && type != 0) {
-            m_dialogs.message(Dialogs::Message::error(
+            refuse(Dialogs::Message::error(
                 QStringLiteral("Шлейф ") + zoneName(zone) + QStringLiteral(" не включен в группы!"),
                 QStringLiteral("Ошибка описания")));
-            m_sheets.pageConfig.setCurrentWidget(&m_sheets.sheetZones);
+            if (m_sheets)
+                m_sheets->pageConfig.setCurrentWidget(&m_sheets->sheetZones);
             return false;
         }
     }
@@ -385,7 +417,7 @@ void ImageBuilder::buildUsers()
             m_image.setValue(L::userField(user, L::User::UserNo), static_cast<std::uint32_t>(user));
             m_image.setValue(L::userField(user, L::User::GroupMask), mask);
         } else if (user < userCount) {
-            m_dialogs.message(Dialogs::Message::error(QStringLiteral("Пользователь № ") + QString::number(user)
+            tell(Dialogs::Message::error(QStringLiteral("Пользователь № ") + QString::number(user)
                                                           + QStringLiteral(" не включен в группы. Формирование списка прервано."),
                                                       QStringLiteral("Список пользователей")));
             return;

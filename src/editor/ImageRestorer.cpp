@@ -38,9 +38,6 @@ namespace {
 constexpr int OneSim = 0;
 constexpr int NoSim = 1;
 constexpr int LastChannelRecord = 13;   // records 14 and 15 are never channels
-constexpr int TestPeriodUnit = 5;       // seconds per unit of TestPeriod
-constexpr int SirenTimeUnit = 5;        // seconds per unit of SirenTime
-constexpr int SensitivityUnit = 10;     // milliseconds per unit of Sensitivity
 constexpr int GroupColumns = 8;
 constexpr int FirstKeyboardZoneNo = ZoneGrid::FirstKeyboardZone;
 constexpr int FullPhoneDigits = 13;
@@ -156,8 +153,8 @@ void ImageRestorer::RestCh()
         // The configurator keeps this number in its own remote-configuration record.
         const int macRecord = remoteRecordIsOurs() ? L::RemoteConfigRecord : L::SmsRecord;
         putText(sheet.editMac, decimalOf(L::channelField(macRecord, L::Channel::MacNumber)));
-        page.editTestTL()->setValue(
-            static_cast<int>(m_image.value(L::channelField(L::SmsRecord, L::Channel::TestPeriod))) * TestPeriodUnit);
+        const unsigned testPeriod = m_image.value(L::channelField(L::SmsRecord, L::Channel::TestPeriod));
+        page.editTestTL()->setValue(static_cast<int>(testPeriod) * L::Channel::TestPeriodUnit);
         const unsigned firmware = m_image.value(L::FirmwareVersion);
         putText(remote.verSim, firmware == 0 ? QString() : QString::number(firmware));
         putText(remote.phoneUpEdit, digitsOf(m_image, L::UpdatePhone));
@@ -308,7 +305,7 @@ void ImageRestorer::RestDsc()
     m_zones.groups().clear();
     m_zones.zoneLinks().clear();
 
-    m_general.delaySiren()->setValue(static_cast<int>(m_image.value(L::SirenTime)) * SirenTimeUnit);
+    m_general.delaySiren()->setValue(static_cast<int>(m_image.value(L::SirenTime)) * L::SirenTimeUnit);
     const unsigned keyboard = m_image.value(L::KeyboardMode);
     m_general.armBox()->setItemIndex((keyboard & L::KeyboardConnected) != 0 ? 1 : 0);
     m_general.chkAA()->setChecked((keyboard & L::KeyboardArmBeep) != 0);
@@ -367,7 +364,7 @@ void ImageRestorer::restoreZone(int zone)
     const unsigned entryDelay = m_image.value(L::zoneField(zone, L::Zone::EntryDelay));
     const QString delayText = entryDelay == 0 ? QString() : QString::number(entryDelay);
     grid.setCell(zone, ZoneGrid::RowSensitivity,
-                 QString::number(m_image.value(L::zoneField(zone, L::Zone::Sensitivity)) * SensitivityUnit));
+                 QString::number(m_image.value(L::zoneField(zone, L::Zone::Sensitivity)) * L::Zone::SensitivityUnit));
     grid.setCell(zone, ZoneGrid::RowOn, StringGrid::Mark);
     if ((zoneType & L::Zone::Siren) != 0)
         grid.setCell(zone, ZoneGrid::RowSiren, StringGrid::Mark);

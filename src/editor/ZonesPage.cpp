@@ -2,6 +2,7 @@
 
 #include "CheckGroup.h"
 #include "Dialogs.h"
+#include "FactoryValues.h"
 #include "GridSizes.h"
 #include "GroupsModel.h"
 #include "RadioGroup.h"
@@ -24,8 +25,6 @@ namespace {
 
 constexpr int DelayMax = 120;
 constexpr int DelayStep = 5;
-constexpr int FactoryDelay = 30;
-const QString FactorySensitivity = QStringLiteral("60");
 constexpr int GroupNumberWidth = 30;
 constexpr int GroupTimeWidth = 55;
 constexpr int ZoneListWidth = 60;
@@ -210,7 +209,7 @@ void ZonesPage::setDlExt(int value)
 void ZonesPage::MkZnLstBtnClick()
 {
     m_grps->append({1, m_dlExt ? m_dlExt->value() : 0, 0});
-    setDlExt(FactoryDelay);
+    setDlExt(FactoryValues::EntryExitDelaySeconds);
     m_ackArm->setValue(0);
     MkShBtnClick();
 }
@@ -347,7 +346,7 @@ void ZonesPage::putFactoryDefaults()
     ZoneGrid& grid = *m_gridZone;
     const QString& mark = StringGrid::Mark;
     for (int zone = 1; zone <= ZoneGrid::LastKeyboardZone; ++zone)
-        grid.setCell(zone, ZoneGrid::RowSensitivity, FactorySensitivity);
+        grid.setCell(zone, ZoneGrid::RowSensitivity, QString::number(FactoryValues::SensitivityMs));
     grid.setCell(1, ZoneGrid::RowOn, mark);
     grid.setCell(2, ZoneGrid::RowOn, mark);
     for (int zone = 1; zone <= ZoneGrid::LastKeyboardZone; ++zone)
@@ -358,7 +357,7 @@ void ZonesPage::putFactoryDefaults()
         grid.setCell(zone, ZoneGrid::RowSiren, mark);
         grid.setCell(zone, ZoneGrid::RowPerimeter, QString());
     }
-    grid.setCell(ZoneGrid::ArmingZone, ZoneGrid::RowEntry, QString::number(FactoryDelay));
+    grid.setCell(ZoneGrid::ArmingZone, ZoneGrid::RowEntry, QString::number(FactoryValues::EntryExitDelaySeconds));
 
     m_grps->clear();
     m_znInGr->clear();

@@ -22,6 +22,10 @@ inline const QString UsbCaption = QStringLiteral("Конфигурировани
 inline const QString ConfigCaption = QStringLiteral("Конфигурирование");
 inline const QString NoPort = QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?");
 inline const QString NoPortCaption = QStringLiteral("Оборудование");
+// Added on a line of its own to the message of a port the user may not open.
+inline const QString PortPermission = QStringLiteral(
+    "Нет прав на доступ к порту: пользователь не входит в группу dialout. "
+    "Выполните sudo usermod -aG dialout $USER и войдите в систему заново.");
 inline const QString UsbMissing = QStringLiteral("USB не подключен!");
 inline const QString NoAnswer = QStringLiteral("E1: ППК не отвечает!");
 inline const QString NoAnswerAfterWrite = QStringLiteral("E:3 ППК не отвечает!");

@@ -6,6 +6,7 @@
 #include "LinkConstants.h"
 #include "LinkHost.h"
 #include "LinkTexts.h"
+#include "SerialPort.h"
 #include "TransferStart.h"
 
 PanelLink::PanelLink(ConfigImage& image, LinkHost& host, Dialogs& dialogs, TickClock& clock, SerialPort& port,
@@ -13,6 +14,7 @@ PanelLink::PanelLink(ConfigImage& image, LinkHost& host, Dialogs& dialogs, TickC
     : m_image(image)
     , m_host(host)
     , m_dialogs(dialogs)
+    , m_port(port)
     , m_serial({m_vars, image, host, dialogs, clock, port})
     , m_remote(m_vars, host, dialogs, clock, image, socket, [this] { m_serial.closePort(); })
 {
@@ -46,6 +48,10 @@ void PanelLink::USB2Click()
 // over, and its transfers are offered no more.
 void PanelLink::noPort()
 {
+    // Why the port did not open is forgotten once it is closed.
+    QString text = LinkTexts::NoPort;
+    if (m_port.permissionDenied())
+        text += QLatin1Char('\n') + LinkTexts::PortPermission;
     m_vars.RxIgnore = true;
     m_serial.closePort();
     m_vars.PanelLinked = false;
@@ -53,7 +59,7 @@ void PanelLink::noPort()
     m_vars.LinkStage = LinkStages::None;
     Arrangements::standAlone(m_host, LinkTexts::StandAloneShort);
     const auto answer = m_dialogs.message(Dialogs::Message::question(
-        LinkTexts::NoPort, LinkTexts::NoPortCaption, Dialogs::Icon::Stop, Dialogs::Answer::Yes, false));
+        text, LinkTexts::NoPortCaption, Dialogs::Icon::Stop, Dialogs::Answer::Yes, false));
     if (answer == Dialogs::Answer::No)
         m_host.requestClose();
 }

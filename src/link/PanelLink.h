@@ -42,6 +42,7 @@ private:
     ConfigImage& m_image;
     LinkHost& m_host;
     Dialogs& m_dialogs;
+    SerialPort& m_port;
     SerialLink m_serial;
     RemoteLink m_remote;
 };

@@ -5,9 +5,11 @@
 
 #include <QHash>
 #include <QJsonArray>
+#include <QStringBuilder>  // % joins a key's parts in one allocation
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 namespace L = ImageLayout;
 
@@ -17,13 +19,6 @@ const QString GeneralPage = QStringLiteral("Общие установки");
 const QString ZonesPage = QStringLiteral("Шлейфы сигнализации");
 const QString TextsPage = QStringLiteral("Тексты извещений");
 const QString ChannelsPage = QStringLiteral("Каналы связи");
-
-// The units in which the image counts what the pages show.
-constexpr int TestPeriodUnit = 5;    // seconds
-constexpr int SirenTimeUnit = 5;     // seconds
-constexpr int SensitivityUnit = 10;  // milliseconds
-constexpr int PanelZones = 6;        // Z1..Z6; the zones after them are the keyboard's K1, K2
-constexpr int GroupMaskBits = 16;
 
 struct Place {
     QString page;
@@ -67,6 +62,12 @@ QStringList numberNames(int count)
     return names;
 }
 
+const ValueNames VpnProtocolNames = {{0, QStringLiteral("UDP")}, {1, QStringLiteral("TCP")}};
+const ValueNames DhcpNames = {{0, QStringLiteral("Выкл.")}, {1, QStringLiteral("Вкл.")}};
+const ValueNames ZoneClassNames = {{0, QStringLiteral("шлейф ППК")},
+                                   {L::Zone::KeyboardClass, QStringLiteral("шлейф клавиатуры")}};
+const QStringList CallMaskBits = numberNames(L::SmsPhoneCount);
+const QStringList GroupMaskBits = numberNames(8 * L::Zone::GroupMask.size);
 const QStringList EventBits = bitNames({{L::EventViolation, QStringLiteral("Нарушение")},
                                         {L::EventRestoral, QStringLiteral("Восстановление")}});
 const QStringList KeyboardBits = bitNames({{L::KeyboardConnected, QStringLiteral("Подключена")},
@@ -87,15 +88,17 @@ const QStringList ZoneTypeNames = {
 
 QString zoneName(int zone)
 {
-    return zone <= PanelZones ? QStringLiteral("Z%1").arg(zone) : QStringLiteral("K%1").arg(zone - PanelZones);
+    return zone <= L::PanelZoneCount ? QStringLiteral("Z%1").arg(zone)
+                                     : QStringLiteral("K%1").arg(zone - L::PanelZoneCount);
 }
 
+// The entries go in in image order, so the catalogue needs no sorting.
 class Table {
 public:
-    CatalogueField& add(const QString& key, const Place& place, const QString& caption, L::Field at, FieldKind kind)
+    CatalogueField& add(QString key, const Place& place, const QString& caption, L::Field at, FieldKind kind)
     {
         CatalogueField& field = m_fields.emplace_back();
-        field.key = key;
+        field.key = std::move(key);
         field.page = place.page;
         field.section = place.section;
         field.caption = caption;
@@ -106,26 +109,23 @@ public:
     }
 
     // The bytes of [from, to) that no entry has taken become reserved ranges,
-    // named by their offset from `base`.
+    // named by their offset from `base`. The entries in [from, to) are the
+    // last ones added, in image order: they are taken off and put back, each
+    // after the gap before it.
     void reserveGaps(const QString& prefix, const Place& place, int from, int to, int base)
     {
-        const auto taken = [this](int offset) {
-            return std::any_of(m_fields.cbegin(), m_fields.cend(), [offset](const CatalogueField& field) {
-                return offset >= field.offset - 1 && offset < field.offset - 1 + field.size;
-            });
-        };
-        for (int offset = from; offset < to;) {
-            if (taken(offset)) {
-                ++offset;
-                continue;
-            }
-            int end = offset + 1;
-            while (end < to && !taken(end))
-                ++end;
-            add(QStringLiteral("%1.reserved_%2").arg(prefix).arg(offset - base), place, QStringLiteral("Резерв"),
-                {offset, end - offset}, FieldKind::Reserved);
-            offset = end;
+        const auto before = [from](const CatalogueField& field) { return field.offset - 1 < from; };
+        const auto first = std::partition_point(m_fields.begin(), m_fields.end(), before);
+        QList<CatalogueField> taken(std::make_move_iterator(first), std::make_move_iterator(m_fields.end()));
+        m_fields.erase(first, m_fields.end());
+        int next = from;
+        for (CatalogueField& field : taken) {
+            const L::Field range = field.layoutField();
+            reserve(prefix, place, {next, range.offset - next}, base);
+            m_fields.append(std::move(field));
+            next = range.end();
         }
+        reserve(prefix, place, {next, to - next}, base);
     }
 
     // The field is shown on the pages elsewhere than its record's kind says.
@@ -148,17 +148,20 @@ public:
     void groups();
     void users();
     void smsPhones();
+    void balanceRequest();
     void texts(const QString& name, const L::TextTable& table, const QString& section, const QString& column,
                const QList<FactoryTexts::Row>& rows);
 
-    QList<CatalogueField> inImageOrder()
-    {
-        std::stable_sort(m_fields.begin(), m_fields.end(),
-                         [](const CatalogueField& a, const CatalogueField& b) { return a.offset < b.offset; });
-        return m_fields;
-    }
+    QList<CatalogueField> entries() { return std::move(m_fields); }
 
 private:
+    void reserve(const QString& prefix, const Place& place, L::Field range, int base)
+    {
+        if (range.size > 0)
+            add(QStringLiteral("%1.reserved_%2").arg(prefix, QString::number(range.offset - base)), place,
+                QStringLiteral("Резерв"), range, FieldKind::Reserved);
+    }
+
     QList<CatalogueField> m_fields;
 };
 
@@ -172,43 +175,46 @@ void Table::channelRecords()
         const Place place{ChannelsPage, QStringLiteral("Канал %1").arg(record)};
         const auto at = [record](L::Field field) { return L::channelField(record, field); };
 
-        add(key + "kind", place, QStringLiteral("Канал"), at(C::Kind), FieldKind::Number).valueNames = KindNames;
-        if (record == L::SmsRecord) {
-            add(key + "account", {GeneralPage, QString()}, QStringLiteral("Идентификатор ППК"), at(C::Account),
+        // Record 1's own fields lie on both sides of call_count.
+        const bool sms = record == L::SmsRecord;
+        add(key % "kind", place, QStringLiteral("Канал"), at(C::Kind), FieldKind::Number).valueNames = KindNames;
+        if (sms) {
+            add(key % "account", {GeneralPage, QString()}, QStringLiteral("Идентификатор ППК"), at(C::Account),
                 FieldKind::HexAccount);
-            add(key + "call_mask", {GeneralPage, QStringLiteral("СМС")}, QStringLiteral("Звонок"), at(C::CallMask),
+            add(key % "call_mask", {GeneralPage, QStringLiteral("СМС")}, QStringLiteral("Звонок"), at(C::CallMask),
                 FieldKind::Bits)
-                .bitNames = numberNames(L::SmsPhoneCount);
-            add(key + "test_period_s", {GeneralPage, QStringLiteral("Времена")}, QStringLiteral("Тестирование, с"),
-                at(C::TestPeriod), FieldKind::Number)
-                .scale = TestPeriodUnit;
+                .bitNames = CallMaskBits;
         }
-        add(key + "call_count", place, QStringLiteral("Количество \"дозвонов\""), at(C::CallCount), FieldKind::Number);
-        add(key + "gsm_test_period_s", place, QStringLiteral("Тестирование,  сек"), at(C::GsmTestPeriod),
+        add(key % "call_count", place, QStringLiteral("Количество \"дозвонов\""), at(C::CallCount), FieldKind::Number);
+        if (sms) {
+            add(key % "test_period_s", {GeneralPage, QStringLiteral("Времена")}, QStringLiteral("Тестирование, с"),
+                at(C::TestPeriod), FieldKind::Number)
+                .scale = C::TestPeriodUnit;
+        }
+        add(key % "gsm_test_period_s", place, QStringLiteral("Тестирование,  сек"), at(C::GsmTestPeriod),
             FieldKind::Number);
-        add(key + "phone", place, QStringLiteral("Номер"), at(C::Phone), FieldKind::Chars);
-        add(key + "test_phone", place, QStringLiteral("Тестовый канал"), at(C::TestPhone), FieldKind::Chars);
-        add(key + "option", place, QStringLiteral("Протокол VPN"), at(C::Option), FieldKind::Number).valueNames
-            = {{0, QStringLiteral("UDP")}, {1, QStringLiteral("TCP")}};
-        add(key + "option2", place, QStringLiteral("DHCP"), at(C::Option2), FieldKind::Number).valueNames
-            = {{0, QStringLiteral("Выкл.")}, {1, QStringLiteral("Вкл.")}};
-        add(key + "address", place, QStringLiteral("IP-адрес"), at(C::Address), FieldKind::Ipv4);
-        add(key + "own_address", place, QStringLiteral("IP-адрес ППК"), at(C::OwnAddress), FieldKind::Ipv4);
-        add(key + "gateway_address", place, QStringLiteral("IP-адрес шлюза"), at(C::GatewayAddress), FieldKind::Ipv4);
-        add(key + "mac_number", place, QStringLiteral("MAC-номер"), at(C::MacNumber), FieldKind::Number);
-        add(key + "port", place, QStringLiteral("Порт"), at(C::Port), FieldKind::Number);
-        add(key + "local_port", place, QStringLiteral("IP- порт ППК"), at(C::LocalPort), FieldKind::Number);
-        add(key + "apn", place, QStringLiteral("APN"), at(C::Apn), FieldKind::Chars);
+        add(key % "phone", place, QStringLiteral("Номер"), at(C::Phone), FieldKind::Chars);
+        add(key % "test_phone", place, QStringLiteral("Тестовый канал"), at(C::TestPhone), FieldKind::Chars);
+        add(key % "option", place, QStringLiteral("Протокол VPN"), at(C::Option), FieldKind::Number).valueNames
+            = VpnProtocolNames;
+        add(key % "option2", place, QStringLiteral("DHCP"), at(C::Option2), FieldKind::Number).valueNames = DhcpNames;
+        add(key % "address", place, QStringLiteral("IP-адрес"), at(C::Address), FieldKind::Ipv4);
+        add(key % "own_address", place, QStringLiteral("IP-адрес ППК"), at(C::OwnAddress), FieldKind::Ipv4);
+        add(key % "gateway_address", place, QStringLiteral("IP-адрес шлюза"), at(C::GatewayAddress), FieldKind::Ipv4);
+        add(key % "mac_number", place, QStringLiteral("MAC-номер"), at(C::MacNumber), FieldKind::Number);
+        add(key % "port", place, QStringLiteral("Порт"), at(C::Port), FieldKind::Number);
+        add(key % "local_port", place, QStringLiteral("IP- порт ППК"), at(C::LocalPort), FieldKind::Number);
+        add(key % "apn", place, QStringLiteral("APN"), at(C::Apn), FieldKind::Chars);
         reserveGaps(key.chopped(1), place, L::channelRecord(record), L::channelRecord(record + 1),
                     L::channelRecord(record));
     }
 
     const QString remote = QStringLiteral("channels[%1].").arg(L::RemoteConfigRecord);
     const Place remotePage{GeneralPage, QStringLiteral("Удаленное...")};
-    shownAs(remote + "address", remotePage, QStringLiteral("IP ПК-конфигуратора"));
-    shownAs(remote + "port", {GeneralPage, QString()}, QStringLiteral("Порт PC-конфигуратора"));
-    shownAs(remote + "local_port", {GeneralPage, QStringLiteral("Ethernet")}, QStringLiteral("IP- порт ППК"));
-    shownAs(remote + "apn", remotePage, QStringLiteral("APN ОМС"));
+    shownAs(remote % "address", remotePage, QStringLiteral("IP ПК-конфигуратора"));
+    shownAs(remote % "port", {GeneralPage, QString()}, QStringLiteral("Порт PC-конфигуратора"));
+    shownAs(remote % "local_port", {GeneralPage, QStringLiteral("Ethernet")}, QStringLiteral("IP- порт ППК"));
+    shownAs(remote % "apn", remotePage, QStringLiteral("APN ОМС"));
 }
 
 void Table::updateRecord()
@@ -261,7 +267,7 @@ void Table::generalBytes()
         .bitNames = KeyboardBits;
     add(QStringLiteral("general.siren_time_s"), {GeneralPage, QStringLiteral("Времена")},
         QStringLiteral("Вкл. сирены, с"), L::SirenTime, FieldKind::Number)
-        .scale = SirenTimeUnit;
+        .scale = L::SirenTimeUnit;
     add(QStringLiteral("general.block_phone"), hidden, QStringLiteral("Блокирование"), L::BlockPhone, FieldKind::Chars);
     add(QStringLiteral("general.unblock_phone"), hidden, QStringLiteral("Разблокирование"), L::UnblockPhone,
         FieldKind::Chars);
@@ -279,19 +285,19 @@ void Table::zones()
         const QString key = QStringLiteral("zones[%1].").arg(zoneName(zone));
         const Place place{ZonesPage, zoneName(zone)};
         const auto at = [zone](L::Field field) { return L::zoneField(zone, field); };
-        add(key + "marker", place, QStringLiteral("Маркер"), at(Z::Marker), FieldKind::Number);
-        add(key + "number", place, QStringLiteral("Номер"), at(Z::ZoneNo), FieldKind::Number);
-        CatalogueField& type = add(key + "type", place, QStringLiteral("Тип"), at(Z::ZoneType), FieldKind::Bits);
+        add(key % "marker", place, QStringLiteral("Маркер"), at(Z::Marker), FieldKind::Number);
+        add(key % "number", place, QStringLiteral("Номер"), at(Z::ZoneNo), FieldKind::Number);
+        CatalogueField& type = add(key % "type", place, QStringLiteral("Тип"), at(Z::ZoneType), FieldKind::Bits);
         type.bitNames = ZoneFlagBits;
         type.codeMask = Z::TypeMask;
         type.codeNames = ZoneTypeNames;
-        add(key + "sensitivity_ms", place, QStringLiteral("Чувствит., мс"), at(Z::Sensitivity), FieldKind::Number)
-            .scale = SensitivityUnit;
-        add(key + "entry_delay_s", place, QStringLiteral("Вход, с"), at(Z::EntryDelay), FieldKind::Number);
-        add(key + "class", place, QStringLiteral("Класс"), at(Z::ZoneClass), FieldKind::Number).valueNames
-            = {{0, QStringLiteral("шлейф ППК")}, {Z::KeyboardClass, QStringLiteral("шлейф клавиатуры")}};
-        add(key + "groups", place, QStringLiteral("Группы"), at(Z::GroupMask), FieldKind::Bits).bitNames
-            = numberNames(GroupMaskBits);
+        add(key % "sensitivity_ms", place, QStringLiteral("Чувствит., мс"), at(Z::Sensitivity), FieldKind::Number)
+            .scale = Z::SensitivityUnit;
+        add(key % "entry_delay_s", place, QStringLiteral("Вход, с"), at(Z::EntryDelay), FieldKind::Number);
+        add(key % "class", place, QStringLiteral("Класс"), at(Z::ZoneClass), FieldKind::Number).valueNames
+            = ZoneClassNames;
+        add(key % "groups", place, QStringLiteral("Группы"), at(Z::GroupMask), FieldKind::Bits).bitNames
+            = GroupMaskBits;
     }
     const int unused = L::zoneField(L::UsedZoneCount + 1, Z::Marker).offset;
     add(QStringLiteral("zones.reserved"), {ZonesPage, QString()},
@@ -305,10 +311,10 @@ void Table::groups()
     for (int entry = 1; entry <= L::GroupEntryCount; ++entry) {
         const QString key = QStringLiteral("groups[%1].").arg(entry);
         const Place place{ZonesPage, QStringLiteral("Группы, строка %1").arg(entry)};
-        add(key + "number", place, QStringLiteral("№"), L::groupField(entry, G::GrNmb), FieldKind::Number);
-        add(key + "exit_delay_s", place, QStringLiteral("Выход, с"), L::groupField(entry, G::DelayOut),
+        add(key % "number", place, QStringLiteral("№"), L::groupField(entry, G::GrNmb), FieldKind::Number);
+        add(key % "exit_delay_s", place, QStringLiteral("Выход, с"), L::groupField(entry, G::DelayOut),
             FieldKind::Number);
-        add(key + "led_s", place, QStringLiteral("Вс, с"), L::groupField(entry, G::LedOn), FieldKind::Number);
+        add(key % "led_s", place, QStringLiteral("Вс, с"), L::groupField(entry, G::LedOn), FieldKind::Number);
     }
 }
 
@@ -318,9 +324,9 @@ void Table::users()
     for (int user = 1; user <= L::UsedUserCount; ++user) {
         const QString key = QStringLiteral("users[%1].").arg(user);
         const Place place{ZonesPage, QStringLiteral("Пользователь %1").arg(user)};
-        add(key + "number", place, QStringLiteral("Номер"), L::userField(user, U::UserNo), FieldKind::Number);
-        add(key + "groups", place, QStringLiteral("Группы"), L::userField(user, U::GroupMask), FieldKind::Bits)
-            .bitNames = numberNames(GroupMaskBits);
+        add(key % "number", place, QStringLiteral("Номер"), L::userField(user, U::UserNo), FieldKind::Number);
+        add(key % "groups", place, QStringLiteral("Группы"), L::userField(user, U::GroupMask), FieldKind::Bits)
+            .bitNames = GroupMaskBits;
     }
     const int unused = L::userField(L::UsedUserCount + 1, U::UserNo).offset;
     add(QStringLiteral("users.reserved"), {ZonesPage, QString()},
@@ -335,8 +341,13 @@ void Table::smsPhones()
         add(QStringLiteral("sms.phones[%1]").arg(n), place, QStringLiteral("Номер %1").arg(n), L::smsPhone(n),
             FieldKind::Chars)
             .zeroIsBlank = true;
-    add(QStringLiteral("sms.balance_request"), place, QStringLiteral("Запрос баланса"), L::BalanceRequest,
-        FieldKind::Chars);
+}
+
+// The last bytes of the image, after the texts.
+void Table::balanceRequest()
+{
+    add(QStringLiteral("sms.balance_request"), {GeneralPage, QStringLiteral("СМС")}, QStringLiteral("Запрос баланса"),
+        L::BalanceRequest, FieldKind::Chars);
 }
 
 void Table::texts(const QString& name, const L::TextTable& table, const QString& section, const QString& column,
@@ -345,7 +356,7 @@ void Table::texts(const QString& name, const L::TextTable& table, const QString&
     for (int row = 1; row <= table.slots; ++row) {
         const QString label = rows.at(row - 1).label.trimmed();
         const QString caption = label.isEmpty() ? QStringLiteral("Строка %1").arg(row) : label;
-        add(QStringLiteral("texts.%1[%2]").arg(name).arg(row), {TextsPage, section},
+        add(QStringLiteral("texts.%1[%2]").arg(name, QString::number(row)), {TextsPage, section},
             column.isEmpty() ? caption : column + QLatin1Char(' ') + caption, table.slot(row), FieldKind::TextSlot);
     }
 }
@@ -372,7 +383,8 @@ QList<CatalogueField> buildCatalogue()
     table.texts(QStringLiteral("group_names"), L::GroupNames, groupTexts, QStringLiteral("Наименование"),
                 FactoryTexts::groupNames());
     table.texts(QStringLiteral("status"), L::StatusTexts, groupTexts, {}, FactoryTexts::statusTexts());
-    return table.inImageOrder();
+    table.balanceRequest();
+    return table.entries();
 }
 
 QString shownNumber(const CatalogueField& field, quint32 stored)
@@ -398,8 +410,31 @@ namespace FieldCatalogue {
 
 const QList<CatalogueField>& fields()
 {
-    static const QList<CatalogueField> catalogue = buildCatalogue();
-    return catalogue;
+    // Never destroyed: freeing every entry at exit would only delay the exit.
+    static const auto* catalogue = new QList<CatalogueField>(buildCatalogue());
+    return *catalogue;
+}
+
+const QStringList& pages()
+{
+    static const QStringList captions = {GeneralPage, ZonesPage, TextsPage, ChannelsPage};
+    return captions;
+}
+
+QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fields)
+{
+    QHash<QString, qsizetype> sectionRank;
+    QHash<const CatalogueField*, std::pair<qsizetype, qsizetype>> rank;
+    for (const CatalogueField* field : fields) {
+        const QString section = field->page + QLatin1Char('\n') + field->section;
+        if (!sectionRank.contains(section))
+            sectionRank.insert(section, sectionRank.size());
+        rank.insert(field, {pages().indexOf(field->page), sectionRank.value(section)});
+    }
+    QList<const CatalogueField*> ordered = fields;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [&](const CatalogueField* a, const CatalogueField* b) { return rank.value(a) < rank.value(b); });
+    return ordered;
 }
 
 const CatalogueField* find(const QString& key)

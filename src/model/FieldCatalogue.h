@@ -54,6 +54,14 @@ namespace FieldCatalogue {
 // Every byte of the image in exactly one entry, in image order.
 const QList<CatalogueField>& fields();
 
+// The captions of the pages the entries are on, in the order of the window's tabs.
+const QStringList& pages();
+
+// The entries grouped as the pages show them: pages in the order of the
+// window's tabs, a page's sections in the image order of their first entry,
+// and the entries of a section in the order given.
+QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fields);
+
 // The entry with this key, or nullptr.
 const CatalogueField* find(const QString& key);
 

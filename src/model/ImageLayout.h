@@ -25,6 +25,7 @@ constexpr Field Account{2, 2};
 constexpr Field CallMask{4, 1};
 constexpr Field CallCount{5, 1};
 constexpr Field TestPeriod{6, 2};
+constexpr int TestPeriodUnit = 5;  // seconds the pages show per unit of TestPeriod
 constexpr Field GsmTestPeriod{8, 2};
 constexpr Field Phone{10, 10};
 constexpr Field TestPhone{20, 10};
@@ -78,6 +79,7 @@ constexpr Field MainsEvents{1758, 1};
 constexpr Field KeyboardLinkEvents{1762, 1};
 constexpr Field KeyboardMode{1766, 1};
 constexpr Field SirenTime{1767, 2};
+constexpr int SirenTimeUnit = 5;  // seconds the pages show per unit of SirenTime
 constexpr Field BlockPhone{1779, 10};
 constexpr Field UnblockPhone{1789, 10};
 constexpr Field LayoutMark{1799, 2};
@@ -99,11 +101,13 @@ constexpr int ZoneTableOffset = 1951;
 constexpr int ZoneEntrySize = 8;
 constexpr int ZoneEntryCount = 120;
 constexpr int UsedZoneCount = 8;
+constexpr int PanelZoneCount = 6;  // Z1..Z6; the used zones after them are the keyboard's K1, K2
 namespace Zone {
 constexpr Field Marker{0, 1};
 constexpr Field ZoneNo{1, 1};
 constexpr Field ZoneType{2, 1};
 constexpr Field Sensitivity{3, 1};
+constexpr int SensitivityUnit = 10;  // milliseconds the pages show per unit of Sensitivity
 constexpr Field EntryDelay{4, 1};
 constexpr Field ZoneClass{5, 1};
 constexpr Field GroupMask{6, 2};

@@ -5,8 +5,10 @@
 
 #include <optional>
 
-// Every message box, file dialog and the port chooser go through here, so tests
-// can answer them and see exactly what was shown.
+class QPrinter;
+
+// Every message box, file dialog, the print dialog and the port chooser go
+// through here, so tests can answer them and see exactly what was shown.
 class Dialogs {
 public:
     enum class Icon { None, Stop, Warning, Information, Question };
@@ -60,4 +62,6 @@ public:
     virtual std::optional<QString> saveFile(const FileRequest& request) = 0;
     // The serial port to open: a listed port or a typed device path.
     virtual std::optional<QString> choosePort() = 0;
+    // The system's print dialog, which sets the printer up; false when cancelled.
+    virtual bool setUpPrinter(QPrinter& printer) = 0;
 };

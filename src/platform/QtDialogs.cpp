@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QSerialPortInfo>
 
 namespace {
@@ -84,4 +85,10 @@ std::optional<QString> QtDialogs::choosePort()
     if (!ok || port.isEmpty())
         return std::nullopt;
     return port;
+}
+
+bool QtDialogs::setUpPrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -13,6 +13,7 @@ public:
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> saveFile(const FileRequest& request) override;
     std::optional<QString> choosePort() override;
+    bool setUpPrinter(QPrinter& printer) override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -1,5 +1,8 @@
 #include "QtSerialPort.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -7,6 +10,15 @@ namespace {
 constexpr qint32 BaudRate = 115200;
 // The output buffer the link reckons with.
 constexpr qint64 OutputBufferSize = 4096;
+
+// Qt reports a port that another program holds as a permission error too: only
+// a device file the user may not read and write is a matter of rights. A bare
+// name such as ttyUSB0 is a device under /dev, as for QSerialPort.
+bool deviceForbidden(const QString& portName)
+{
+    const QFileInfo device(QDir(QStringLiteral("/dev")).filePath(portName));
+    return device.exists() && !(device.isReadable() && device.isWritable());
+}
 
 } // namespace
 
@@ -19,6 +31,7 @@ QtSerialPort::QtSerialPort(QObject* parent)
 
 bool QtSerialPort::open(const QString& portName)
 {
+    m_permissionDenied = false;
     if (m_port.isOpen())
         m_port.close();
     m_port.setPortName(portName);
@@ -28,6 +41,7 @@ bool QtSerialPort::open(const QString& portName)
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
+        m_permissionDenied = m_port.error() == QSerialPort::PermissionError && deviceForbidden(portName);
         m_port.clearError();
         return false;
     }
@@ -36,6 +50,7 @@ bool QtSerialPort::open(const QString& portName)
 
 void QtSerialPort::close()
 {
+    m_permissionDenied = false;
     if (m_port.isOpen())
         m_port.close();
     m_port.clearError();

@@ -12,6 +12,7 @@ public:
     explicit QtSerialPort(QObject* parent = nullptr);
 
     bool open(const QString& portName) override;
+    bool permissionDenied() const override { return m_permissionDenied; }
     void close() override;
     bool isOpen() const override;
 
@@ -24,4 +25,5 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    bool m_permissionDenied = false;
 };

@@ -13,6 +13,10 @@ public:
 
     // False when the port is absent, busy or otherwise refused.
     virtual bool open(const QString& portName) = 0;
+    // The last open() failed because the user may not use the device (on
+    // Linux: not in the group that owns it); false again once the port is
+    // opened or closed.
+    virtual bool permissionDenied() const = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 

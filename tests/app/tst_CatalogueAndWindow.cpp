@@ -76,12 +76,24 @@ QString firstDifference(const QStringList& a, const QStringList& b)
 class CatalogueAndWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void pagesAreTheWindowsTabsInOrder();
     void builtImagesTravelAsPlainValues_data();
     void builtImagesTravelAsPlainValues();
     void everyByteTheBuilderWritesIsNamed();
     void restoringReadsNoReservedByte_data();
     void restoringReadsNoReservedByte();
 };
+
+void CatalogueAndWindowTest::pagesAreTheWindowsTabsInOrder()
+{
+    BuildingWindow shell;
+    const auto* tabs = shell.window.findChild<QTabWidget*>(QStringLiteral("PageConfig"));
+    QVERIFY(tabs);
+    QStringList captions;
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        captions << tabs->tabText(tab);
+    QCOMPARE(captions, FieldCatalogue::pages());
+}
 
 void CatalogueAndWindowTest::builtImagesTravelAsPlainValues_data()
 {

@@ -1,9 +1,12 @@
+#include "Arrangements.h"
 #include "MainWindow.h"
 #include "StatusLight.h"
 #include "TestPlatform.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void startArrangement();
     void captionAndFixedSize();
     void menuItemsInOrder();
+    void serviceMenuComesLastWithShortcuts();
+    void serviceCommandsAreOfferedWhenSaveIs();
     void onlyTheGeneralTabIsOffered();
     void enableAllAndDisableAllTouchExactlyTheirItems();
     void connectionMenuDrivesTheSerialLink();
@@ -71,10 +76,57 @@ void MainWindowTest::menuItemsInOrder()
     for (QAction* action : shell.window.findChild<QWidget*>("MainMenu")->actions())
         captions << action->text();
     QCOMPARE(captions, (QStringList{"Связь с ППК", "Прочитать", "Записать", "Сохранить", "Загрузить",
-                                    "Заводские установки", "Выход"}));
+                                    "Заводские установки", "Выход", "Сервис"}));
     QCOMPARE(shell.item("USB2")->text(), QStringLiteral("USB"));
     QCOMPARE(shell.item("BT")->text(), QStringLiteral("BT"));
     QCOMPARE(shell.item("N2")->text(), QStringLiteral("Удаленная"));
+}
+
+void MainWindowTest::serviceMenuComesLastWithShortcuts()
+{
+    Shell shell;
+    shell.window.show();
+    auto* bar = shell.window.findChild<QMenuBar*>("MainMenu");
+    QCOMPARE(bar->actions().constLast()->objectName(), QStringLiteral("ItemService"));
+    QStringList captions;
+    QList<QKeySequence> shortcuts;
+    for (QAction* action : shell.window.findChild<QMenu*>("ItemService")->actions()) {
+        captions << action->text();
+        shortcuts << action->shortcut();
+    }
+    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…"}));
+    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print}));
+    QCOMPARE(shell.window.size(), QSize(582, 573));
+
+    // The shortcuts reach the commands even with the menu out of sight.
+    shell.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&shell.window));
+    QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(shell.dialogs.openRequests().size(), 1);
+    QCOMPARE(shell.dialogs.openRequests().constFirst().title, QStringLiteral("Сравнить с файлом"));
+}
+
+void MainWindowTest::serviceCommandsAreOfferedWhenSaveIs()
+{
+    Shell shell;
+    shell.window.show();
+    // Сравнить, Отчёт and Сохранить, in this order.
+    const auto states = [&shell] {
+        return QList<bool>{shell.item("ItemCompare")->isEnabled(), shell.item("ItemReport")->isEnabled(),
+                           shell.item("ItemSave")->isEnabled()};
+    };
+    const QList<bool> offered{true, true, true};
+    const QList<bool> withheld{false, false, false};
+    QCOMPARE(states(), offered);
+    shell.window.DisableAll();
+    QCOMPARE(states(), withheld);
+    shell.window.EnableAll();
+    QCOMPARE(states(), offered);
+    shell.window.DisableAll();
+    Arrangements::linkLost(shell.window);
+    QCOMPARE(states(), offered);
+    Arrangements::waitingForRemotePanel(shell.window);
+    QCOMPARE(states(), offered);
 }
 
 void MainWindowTest::onlyTheGeneralTabIsOffered()

@@ -16,6 +16,7 @@
 #include "ZoneLinksModel.h"
 #include "ZonesPage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -98,6 +99,8 @@ private Q_SLOTS:
     void users();
     void sirenTime_data();
     void sirenTime();
+    void quietBuildRunsTheWriteChecksSilently_data();
+    void quietBuildRunsTheWriteChecksSilently();
 };
 
 void ImageBuilderTest::factoryConfigurationBuilds()
@@ -508,6 +511,73 @@ void ImageBuilderTest::sirenTime()
     bench.general().delaySiren()->setValue(seconds);
     QCOMPARE(bench.build(), Result::Complete);
     QCOMPARE(bench.field(L::SirenTime), stored);
+}
+
+void ImageBuilderTest::quietBuildRunsTheWriteChecksSilently_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("failedCheck");
+    QTest::addColumn<QList<L::Field>>("reached");    // fields a stopped build stored
+    QTest::addColumn<QList<L::Field>>("unreached");  // fields it never got to
+
+    const QList<L::Field> none;
+    const L::Field account = L::channelField(L::SmsRecord, L::Channel::Account);
+    QTest::newRow("valid") << "valid" << QString() << none << none;
+    QTest::newRow("no balance request, taken as Yes") << "no balance request" << QString() << none << none;
+    QTest::newRow("users cut short, which does not stop") << "user without group" << QString() << none << none;
+    QTest::newRow("bad account") << "bad account" << "Проверьте номер ППК !" << none
+                                 << QList<L::Field>{account, L::LayoutMark};
+    QTest::newRow("short phone") << "short phone" << "Нарушен формат номера телефона для получения СМС. (+380ххххххххх)"
+                                 << QList<L::Field>{account, L::smsPhone(1)}
+                                 << QList<L::Field>{L::smsPhone(2), L::SirenTime};
+    QTest::newRow("zone without group") << "zone without group" << "Шлейф Z3 не включен в группы!"
+                                        << QList<L::Field>{L::SirenTime, L::zoneField(3, L::Zone::ZoneType)}
+                                        << QList<L::Field>{L::zoneField(4, L::Zone::ZoneType),
+                                                           L::groupField(1, L::Group::GrNmb)};
+}
+
+void ImageBuilderTest::quietBuildRunsTheWriteChecksSilently()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, failedCheck);
+    QFETCH(QList<L::Field>, reached);
+    QFETCH(QList<L::Field>, unreached);
+
+    Bench bench;
+    if (state == "no balance request")
+        bench.sms().edtBl->clear();
+    else if (state == "user without group")
+        bench.window.zonesPage().gridUsers().setCell(1, 1, UsersGrid::NoMark);
+    else if (state == "bad account")
+        bench.general().editAccount()->setText(QStringLiteral("EC2G"));
+    else if (state == "short phone")
+        bench.sms().phV[1]->setText(QStringLiteral("+38050123456"));
+    else if (state == "zone without group")
+        bench.zones().setCell(3, ZoneGrid::RowOn, StringGrid::Mark);
+    bench.pageConfig().setCurrentWidget(bench.sheet("SheetMes"));
+    bench.sms().edtBl->setFocus();
+    QWidget* focused = QApplication::focusWidget();
+
+    ConfigImage quietImage;
+    ImageBuilder quiet(quietImage, bench.general(), bench.window.zonesPage(), bench.window.textsPage());
+    const Result quietResult = quiet.build();
+    QVERIFY(bench.dialogs.shown().isEmpty());
+    QCOMPARE(bench.pageConfig().currentWidget(), bench.sheet("SheetMes"));
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QCOMPARE(quiet.failedCheck(), failedCheck);
+    for (const L::Field& field : reached)
+        QVERIFY2(quiet.written().testBit(field.offset), qPrintable(QString::number(field.offset)));
+    for (const L::Field& field : unreached)
+        QVERIFY2(!quiet.written().testBit(field.offset), qPrintable(QString::number(field.offset)));
+
+    // The write command, with Yes to its question, stops at the same check
+    // and leaves the same image.
+    const Result loud = bench.build();
+    QCOMPARE(quietResult, loud);
+    QCOMPARE(loud == Result::Stopped, !failedCheck.isEmpty());
+    if (loud == Result::Stopped)
+        QCOMPARE(bench.dialogs.last().text, failedCheck);
+    QCOMPARE(quietImage.bytes(), bench.image().bytes());
 }
 
 QTEST_MAIN(ImageBuilderTest)

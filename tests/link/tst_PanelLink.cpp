@@ -1,12 +1,6 @@
 // The link commands of the window when no panel stands behind them.
-#include "ConfigImage.h"
-#include "FakeDatagramSocket.h"
-#include "FakeSerialPort.h"
 #include "Frames.h"
-#include "PanelLink.h"
-#include "RecordingLinkHost.h"
-#include "ScriptedDialogs.h"
-#include "VirtualClock.h"
+#include "PanelLinkRig.h"
 
 #include <QTest>
 
@@ -18,15 +12,7 @@ namespace {
 const QHostAddress PanelAddress(QStringLiteral("192.168.1.30"));
 constexpr quint16 PanelPort = 5000;
 
-struct Rig {
-    VirtualClock clock;
-    ScriptedDialogs dialogs;
-    RecordingLinkHost host{clock};
-    FakeSerialPort port;
-    FakeDatagramSocket udp;
-    ConfigImage image;
-    PanelLink link{image, host, dialogs, clock, port, udp};
-
+struct Rig : PanelLinkRig {
     // "Удаленная", and the panel announces itself during the wait.
     void announce()
     {

@@ -1,14 +1,8 @@
-#include "ConfigImage.h"
 #include "Crc16.h"
-#include "FakeDatagramSocket.h"
-#include "FakeSerialPort.h"
 #include "Frames.h"
 #include "LinkConstants.h"
-#include "PanelLink.h"
-#include "RecordingLinkHost.h"
-#include "ScriptedDialogs.h"
+#include "PanelLinkRig.h"
 #include "ScriptedPanel.h"
-#include "VirtualClock.h"
 
 #include <QTest>
 
@@ -20,6 +14,10 @@ const QString Connecting = QStringLiteral("Подключение...");
 const QString Linked = QStringLiteral("ППК подключен по USB.");
 const QString UsbCaption = QStringLiteral("Конфигурирование по USB");
 const QString ConfigCaption = QStringLiteral("Конфигурирование");
+const QString NoPort = QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?");
+
+// How an attempt to open the port ends without a port.
+enum class PortRefusal { ChooserCancelled, Busy, PermissionDenied };
 
 QByteArray one(std::uint8_t byte)
 {
@@ -64,15 +62,7 @@ QByteArray corrupted(QByteArray block)
     return block;
 }
 
-struct Rig {
-    VirtualClock clock;
-    ScriptedDialogs dialogs;
-    RecordingLinkHost host{clock};
-    FakeSerialPort port;
-    FakeDatagramSocket udp;
-    ConfigImage image;
-    PanelLink link{image, host, dialogs, clock, port, udp};
-
+struct Rig : PanelLinkRig {
     void open()
     {
         dialogs.answerPort(QStringLiteral("/dev/ttyACM0"));
@@ -100,6 +90,8 @@ struct Rig {
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(PortRefusal)
 
 class SerialLinkTest : public QObject {
     Q_OBJECT
@@ -137,24 +129,39 @@ private Q_SLOTS:
 
 void SerialLinkTest::noPortAsksWhetherToGoOn_data()
 {
+    QTest::addColumn<PortRefusal>("refusal");
     QTest::addColumn<Dialogs::Answer>("answer");
     QTest::addColumn<int>("closeRequests");
-    QTest::newRow("yes") << Dialogs::Answer::Yes << 0;
-    QTest::newRow("no") << Dialogs::Answer::No << 1;
+    QTest::addColumn<QString>("text");
+    const QString withPermission = NoPort
+        + QStringLiteral("\nНет прав на доступ к порту: пользователь не входит в группу dialout. "
+                         "Выполните sudo usermod -aG dialout $USER и войдите в систему заново.");
+    QTest::newRow("chooser cancelled, yes") << PortRefusal::ChooserCancelled << Dialogs::Answer::Yes << 0 << NoPort;
+    QTest::newRow("chooser cancelled, no") << PortRefusal::ChooserCancelled << Dialogs::Answer::No << 1 << NoPort;
+    QTest::newRow("port busy") << PortRefusal::Busy << Dialogs::Answer::Yes << 0 << NoPort;
+    QTest::newRow("permission denied, yes") << PortRefusal::PermissionDenied << Dialogs::Answer::Yes << 0
+                                            << withPermission;
+    QTest::newRow("permission denied, no") << PortRefusal::PermissionDenied << Dialogs::Answer::No << 1
+                                           << withPermission;
 }
 
 void SerialLinkTest::noPortAsksWhetherToGoOn()
 {
+    QFETCH(PortRefusal, refusal);
     QFETCH(Dialogs::Answer, answer);
     QFETCH(int, closeRequests);
+    QFETCH(QString, text);
     Rig rig;
-    rig.dialogs.answerPort(std::nullopt); // the chooser cancelled
+    rig.dialogs.answerPort(refusal == PortRefusal::ChooserCancelled ? std::nullopt
+                                                                    : std::optional(QStringLiteral("/dev/ttyUSB0")));
+    rig.port.refuseOpen = refusal == PortRefusal::Busy;
+    rig.port.denyPermission = refusal == PortRefusal::PermissionDenied;
     rig.dialogs.answer(answer);
     rig.link.USB2Click();
 
     QCOMPARE(rig.dialogs.shown().size(), 1);
     const Dialogs::Message& box = rig.dialogs.last();
-    QCOMPARE(box.text, QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?"));
+    QCOMPARE(box.text, text);
     QCOMPARE(box.caption, QStringLiteral("Оборудование"));
     QCOMPARE(box.icon, Dialogs::Icon::Stop);
     QCOMPARE(box.buttons, Dialogs::Buttons::YesNo);
@@ -164,6 +171,14 @@ void SerialLinkTest::noPortAsksWhetherToGoOn()
     QVERIFY(rig.link.vars().RxIgnore);
     QCOMPARE(rig.link.vars().LinkStage, LinkStages::None);
     QVERIFY(rig.port.writes.isEmpty());
+
+    // The cause belongs to that attempt only: a later one cancelled in the
+    // chooser shows the plain question.
+    rig.dialogs.forget();
+    rig.dialogs.answerPort(std::nullopt);
+    rig.dialogs.answer(Dialogs::Answer::Yes);
+    rig.link.USB2Click();
+    QCOMPARE(rig.dialogs.texts(), QStringList{NoPort});
 }
 
 void SerialLinkTest::secondUsbWithoutAPortEndsTheConnection()

@@ -1,12 +1,9 @@
 // The link against the virtual panel over a real pseudo-terminal, in real time.
 #include "TestFiles.h"
 #include "ConfigImage.h"
-#include "FakeDatagramSocket.h"
-#include "PanelLink.h"
+#include "PanelLinkRig.h"
 #include "QtSerialPort.h"
 #include "QtTickClock.h"
-#include "RecordingLinkHost.h"
-#include "ScriptedDialogs.h"
 #include "VirtualPanel.h"
 
 #include <QFile>
@@ -39,14 +36,7 @@ QByteArray imageWithSeed(quint32 state)
     return image.bytes();
 }
 
-struct Rig {
-    QtTickClock clock;
-    ScriptedDialogs dialogs;
-    RecordingLinkHost host{clock};
-    QtSerialPort port;
-    FakeDatagramSocket udp;
-    ConfigImage image;
-    PanelLink link{image, host, dialogs, clock, port, udp};
+struct Rig : BasicPanelLinkRig<QtTickClock, QtSerialPort> {
     VirtualPanel panel;
 
     bool connect(const QStringList& arguments)

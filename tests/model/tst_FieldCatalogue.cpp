@@ -33,6 +33,7 @@ class FieldCatalogueTest : public QObject {
 private Q_SLOTS:
     void entriesTileTheImage();
     void keysAreUniqueAndEveryValueIsNamed();
+    void pagesAreThoseOfTheEntries();
     void documentPathsNeverNestInsideAValue();
     void valuesReadAsThePagesShowThem_data();
     void valuesReadAsThePagesShowThem();
@@ -66,6 +67,20 @@ void FieldCatalogueTest::keysAreUniqueAndEveryValueIsNamed()
         QVERIFY2(!entry.page.isEmpty() && !entry.caption.isEmpty(), qPrintable(entry.key));
     }
     QCOMPARE(FieldCatalogue::find(QStringLiteral("zones[Z9].type")), nullptr);
+}
+
+void FieldCatalogueTest::pagesAreThoseOfTheEntries()
+{
+    QStringList entryPages;
+    for (const CatalogueField& entry : FieldCatalogue::fields()) {
+        if (!entryPages.contains(entry.page))
+            entryPages.append(entry.page);
+    }
+    QStringList listed = FieldCatalogue::pages();
+    QCOMPARE(QSet<QString>(listed.cbegin(), listed.cend()).size(), listed.size());
+    entryPages.sort();
+    listed.sort();
+    QCOMPARE(entryPages, listed);
 }
 
 // A value's path must not be the beginning of another's, or the document

@@ -3,13 +3,15 @@
 bool FakeSerialPort::open(const QString& portName)
 {
     openedNames.append(portName);
-    m_open = !refuseOpen;
+    m_open = !refuseOpen && !denyPermission;
+    m_permissionDenied = denyPermission;
     return m_open;
 }
 
 void FakeSerialPort::close()
 {
     m_open = false;
+    m_permissionDenied = false;
     m_input.clear();
 }
 

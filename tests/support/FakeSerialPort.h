@@ -14,6 +14,7 @@ class FakeSerialPort final : public SerialPort {
     Q_OBJECT
 public:
     bool open(const QString& portName) override;
+    bool permissionDenied() const override { return m_permissionDenied; }
     // Like a real port, a closed one keeps no bytes and receives none.
     void close() override;
     bool isOpen() const override { return m_open; }
@@ -31,6 +32,8 @@ public:
     QList<QByteArray> writes;          // every write, in order
     QStringList openedNames;
     bool refuseOpen = false;
+    // Refuses to open as a device the user may not use.
+    bool denyPermission = false;
     bool refuseWrites = false;
     qint64 freeSpace = 4096;
     // Runs after every accepted write: the test's panel answers here.
@@ -38,5 +41,6 @@ public:
 
 private:
     bool m_open = false;
+    bool m_permissionDenied = false;
     QByteArray m_input;
 };

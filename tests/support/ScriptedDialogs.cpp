@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <QPrinter>
+
 QStringList ScriptedDialogs::texts() const
 {
     QStringList result;
@@ -34,4 +36,15 @@ std::optional<QString> ScriptedDialogs::choosePort()
 {
     ++m_portRequests;
     return m_portAnswers.isEmpty() ? std::nullopt : m_portAnswers.dequeue();
+}
+
+bool ScriptedDialogs::setUpPrinter(QPrinter& printer)
+{
+    ++m_printRequests;
+    const std::optional<QString> path = m_printAnswers.isEmpty() ? std::nullopt : m_printAnswers.dequeue();
+    if (!path)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*path);
+    return true;
 }

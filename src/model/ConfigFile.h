@@ -7,7 +7,8 @@
 
 class ConfigImage;
 
-// A configuration file: the signature "ZQ.32U" and the 9419 image bytes.
+// A configuration file: the signature "ZQ.32U" and the 9419 image bytes. The
+// window's "Загрузить" and the command line read files by these same rules.
 namespace ConfigFile {
 
 inline const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
@@ -16,17 +17,20 @@ constexpr int FileSize = 6 + 9419;
 // Only the letters Z, Q, 2 and U are compared; the middle two are not looked at.
 bool signatureMatches(const QByteArray& header);
 
-// Writes the whole file or nothing: an existing file is replaced only once the
-// new one is complete. The system's reason when it fails.
+// Writes the whole file or nothing (see AtomicFile). The system's reason when it fails.
 std::optional<QString> write(const QString& path, const ConfigImage& image);
 
 struct Contents {
     QByteArray header;             // the first six bytes (fewer when the file is shorter)
     QByteArray image;              // the image bytes that were there, at most 9419
     std::optional<QString> error;  // why the file could not be opened or was too short
+
+    // Whether there is a signature to judge: an error before the sixth byte leaves none.
+    bool hasHeader() const { return header.size() == Signature.size() || !error; }
 };
 
-// Reads no further than the image's last byte, and nothing but a regular file.
+// Reads no further than the image's last byte, and nothing but a regular file:
+// longer files load, their tail unread.
 Contents read(const QString& path);
 
 } // namespace ConfigFile

@@ -1,0 +1,82 @@
+#include "ReportDocument.h"
+
+#include "ReportContent.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPdfWriter>
+
+namespace {
+
+constexpr int BodyPointSize = 10;
+constexpr qreal MarginMillimetres = 15;
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString headerRow(const QString& caption, const QString& value)
+{
+    return QStringLiteral("<tr><td>%1</td><td><b>%2</b></td></tr>").arg(escaped(caption), escaped(value));
+}
+
+QString htmlOf(const ReportContent& content)
+{
+    QString text = QStringLiteral("<h2>Конфигурация ППК Зорвел-22 Lite</h2><table cellpadding=\"2\">");
+    text += headerRow(QStringLiteral("Номер ППК:"), content.account);
+    text += headerRow(QStringLiteral("Дата и время:"), content.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    text += headerRow(QStringLiteral("Версия программы:"), content.programVersion);
+    text += QStringLiteral("</table>");
+    if (content.onlyNonFactory)
+        text += QStringLiteral("<p><i>Только отличия от заводских установок</i></p>");
+    if (content.sections.isEmpty())
+        text += QStringLiteral("<p>Все значения совпадают с заводскими установками.</p>");
+
+    QString page;
+    for (const ReportContent::Section& section : content.sections) {
+        if (section.page != page) {
+            page = section.page;
+            text += QStringLiteral("<h3>%1</h3>").arg(escaped(page));
+        }
+        if (!section.name.isEmpty())
+            text += QStringLiteral("<h4>%1</h4>").arg(escaped(section.name));
+        text += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+        for (const ReportContent::Row& row : section.rows) {
+            text += QStringLiteral("<tr><td width=\"45%\">%1</td><td>%2</td></tr>")
+                        .arg(escaped(row.caption), escaped(row.value));
+        }
+        text += QStringLiteral("</table>");
+    }
+    return text;
+}
+
+} // namespace
+
+ReportDocument::ReportDocument(const ReportContent& content)
+{
+    QFont font = m_document.defaultFont();
+    font.setPointSize(BodyPointSize);
+    m_document.setDefaultFont(font);
+    m_document.setHtml(htmlOf(content));
+}
+
+void ReportDocument::print(QPagedPaintDevice& device) const
+{
+    m_document.print(&device);
+}
+
+QByteArray ReportDocument::pdf() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(QStringLiteral("Конфигурация ППК Зорвел-22 Lite"));
+    writer.setCreator(QStringLiteral("zq22lite"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,
+                                               MarginMillimetres),
+                                     QPageLayout::Millimeter));
+    print(writer);
+    return buffer.data();
+}

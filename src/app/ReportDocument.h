@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QTextDocument>
+
+class QPagedPaintDevice;
+struct ReportContent;
+
+// A report laid out for paper: the same document for the preview, the printer
+// and the PDF file.
+class ReportDocument final {
+public:
+    explicit ReportDocument(const ReportContent& content);
+
+    const QTextDocument& document() const { return m_document; }
+    QString html() const { return m_document.toHtml(); }
+
+    // On the pages the device is set up for (a printer: as its dialog left it).
+    void print(QPagedPaintDevice& device) const;
+    // A PDF file's bytes, on A4.
+    QByteArray pdf() const;
+
+private:
+    QTextDocument m_document;
+};

@@ -1,0 +1,92 @@
+#include "CommandHelp.h"
+
+#include <algorithm>
+
+namespace CommandHelp {
+
+namespace {
+
+struct Row {
+    QString left;
+    QString right;
+};
+
+// Two columns, the right one aligned.
+QString table(const QList<Row>& rows)
+{
+    qsizetype width = 0;
+    for (const Row& row : rows)
+        width = std::max(width, row.left.size());
+    const QString indent = QStringLiteral("\n") + QString(width + 4, QLatin1Char(' '));
+    QString text;
+    for (const Row& row : rows) {
+        QString right = row.right;
+        text += QStringLiteral("  %1  %2\n").arg(row.left, -int(width)).arg(right.replace(QLatin1Char('\n'), indent));
+    }
+    return text;
+}
+
+QString optionNames(const QCommandLineOption& option)
+{
+    QStringList names;
+    for (const QString& name : option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString text = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        text += QLatin1Char(' ') + option.valueName();
+    return text;
+}
+
+const QString ExitStatuses = QStringLiteral(
+    "Exit status: 0 success, 1 the configurations differ (diff), 2 bad arguments,\n"
+    "an unreadable or invalid file, or a failed write.\n");
+
+} // namespace
+
+QCommandLineOption helpOption()
+{
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+}
+
+QString program(const QList<Command>& commands)
+{
+    QList<Row> commandRows;
+    for (const Command& command : commands)
+        commandRows.append({command.name, command.summary});
+    return QStringLiteral("Usage: zq22 COMMAND [options] ARGUMENTS...\n\n"
+                          "Shows, converts and compares configurations of the \"Зорвел-22 Lite\" panel\n"
+                          "(.q22 files as the configurator saves them, or their JSON form).\n\n"
+                          "Commands:\n")
+        + table(commandRows)
+        + QStringLiteral("\nOptions:\n")
+        + table({{QStringLiteral("-h, --help"), QStringLiteral("Show this help.")},
+                 {QStringLiteral("-v, --version"), QStringLiteral("Show the version.")}})
+        + QStringLiteral("\n\"zq22 COMMAND --help\" tells a command's arguments and options.\n"
+                         "Data goes to standard output, messages to standard error.\n")
+        + ExitStatuses;
+}
+
+QString command(const Command& command)
+{
+    QStringList names;
+    QList<Row> argumentRows;
+    for (const Command::Argument& argument : command.arguments) {
+        names << argument.name;
+        argumentRows.append({argument.name, argument.description});
+    }
+    QList<Row> optionRows;
+    for (const QCommandLineOption& option : command.options + QList{helpOption()})
+        optionRows.append({optionNames(option), option.description()});
+
+    return QStringLiteral("Usage: zq22 %1 [options] %2\n\n").arg(command.name, names.join(QLatin1Char(' ')))
+        + command.description + QStringLiteral("\n\nArguments:\n") + table(argumentRows)
+        + QStringLiteral("\nOptions:\n") + table(optionRows) + QLatin1Char('\n') + ExitStatuses;
+}
+
+QString seeHelp(const QString& commandName)
+{
+    return commandName.isEmpty() ? QStringLiteral("see \"zq22 --help\"")
+                                 : QStringLiteral("see \"zq22 %1 --help\"").arg(commandName);
+}
+
+} // namespace CommandHelp

@@ -1,0 +1,7 @@
+#include "CommandTable.h"
+
+const QList<Command>& commandTable()
+{
+    static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand()};
+    return table;
+}

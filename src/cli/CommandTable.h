@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Command.h"
+
+// The commands of zq22, in the order the program's help lists them. A new
+// command is one more file and one more line in the table.
+Command showCommand();
+Command exportCommand();
+Command importCommand();
+Command diffCommand();
+
+const QList<Command>& commandTable();

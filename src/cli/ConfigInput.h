@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ConfigImage.h"
+
+#include <QString>
+
+#include <optional>
+
+// A configuration named on the command line: a JSON document when the name
+// ends in ".json", otherwise a .q22 file read by the rules of the window's
+// "Загрузить", except that a foreign signature is refused, there being nobody
+// to ask, and so is a file too short for the image.
+namespace ConfigInput {
+
+struct Result {
+    std::optional<ConfigImage> image;
+    QString error;   // the reason, without the file's name
+};
+
+Result read(const QString& path);
+
+} // namespace ConfigInput

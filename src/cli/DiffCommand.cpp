@@ -1,0 +1,46 @@
+#include "CommandTable.h"
+#include "ConfigInput.h"
+#include "Console.h"
+#include "ExitStatus.h"
+#include "ImageComparison.h"
+#include "PrintableText.h"
+
+namespace {
+
+int run(const QCommandLineParser& parsed, Console& console)
+{
+    QList<ConfigImage> images;
+    for (const QString& path : parsed.positionalArguments()) {
+        ConfigInput::Result input = ConfigInput::read(path);
+        if (!input.image)
+            return console.fail(path, input.error);
+        images.append(*input.image);
+    }
+    const QList<FieldDifference> differences = compareImages(images[0], images[1]);
+    for (const FieldDifference& difference : differences) {
+        const CatalogueField& field = *difference.field;
+        QStringList columns{field.page, field.caption, field.key, difference.valueA, difference.valueB};
+        for (QString& column : columns)
+            column = printableText(column);
+        console.out() << columns.join(QLatin1Char('\t')) << '\n';
+    }
+    return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
+}
+
+} // namespace
+
+Command diffCommand()
+{
+    return {
+        QStringLiteral("diff"),
+        QStringLiteral("List the fields that differ between two configurations."),
+        QStringLiteral("Compares two configurations field by field and prints one line for each field\n"
+                       "that differs, its columns separated by tabs: the page, the field's caption, its\n"
+                       "key, the value in A and the value in B, the values as the pages show them.\n"
+                       "Nothing is printed when the two are equal."),
+        {{QStringLiteral("A"), QStringLiteral("a configuration: a .q22 file or a .json export")},
+         {QStringLiteral("B"), QStringLiteral("the configuration to compare it with, of either form")}},
+        {},
+        run,
+    };
+}

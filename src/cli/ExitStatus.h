@@ -1,0 +1,11 @@
+#pragma once
+
+// What every command of zq22 exits with, the same for all, so that a script
+// can tell the outcomes apart.
+namespace ExitStatus {
+
+constexpr int Success = 0;
+constexpr int Differences = 1;   // diff: the configurations differ
+constexpr int Failure = 2;       // bad arguments, an unreadable or invalid file, a failed write
+
+} // namespace ExitStatus

@@ -1,0 +1,128 @@
+// What every command of zq22 shares: the help, the version, the usage errors
+// and their exit status, and standard output that must really be written.
+#include "Zq22Run.h"
+
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const QStringList CommandNames = {QStringLiteral("show"), QStringLiteral("export"), QStringLiteral("import"),
+                                  QStringLiteral("diff")};
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void programHelpListsEveryCommand();
+    void commandHelp_data();
+    void commandHelp();
+    void version();
+    void usageErrors_data();
+    void usageErrors();
+    void noCommandGivesTheHelpAsAnError();
+    void unwritableStandardOutputIsAFailure();
+};
+
+void CommandLineTest::programHelpListsEveryCommand()
+{
+    for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const Zq22Run run = Zq22Run::start({option});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const QString help = QString::fromUtf8(run.out);
+        QVERIFY(help.startsWith(QStringLiteral("Usage: zq22 COMMAND")));
+        for (const QString& name : CommandNames)
+            QVERIFY2(help.contains(QStringLiteral("\n  ") + name + QLatin1Char(' ')), qPrintable(name));
+    }
+}
+
+void CommandLineTest::commandHelp_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("usage");
+    QTest::addColumn<QString>("mentions");
+
+    QTest::newRow("show") << QStringList{"show", "--help"} << "Usage: zq22 show [options] FILE" << "--changed";
+    QTest::newRow("export") << QStringList{"export", "-h"} << "Usage: zq22 export [options] FILE" << "-o, --output OUT.json";
+    QTest::newRow("import") << QStringList{"import", "--help"} << "Usage: zq22 import [options] IN.json"
+                            << "-o, --output OUT.q22";
+    QTest::newRow("diff") << QStringList{"diff", "--help"} << "Usage: zq22 diff [options] A B" << "value in A";
+    // Help wins over everything else on the line, even what would be an error.
+    QTest::newRow("help with wrong arguments") << QStringList{"diff", "only-one.q22", "--help"}
+                                               << "Usage: zq22 diff [options] A B" << "Exit status";
+}
+
+void CommandLineTest::commandHelp()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, usage);
+    QFETCH(QString, mentions);
+
+    const Zq22Run run = Zq22Run::start(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.outLines().value(0), usage);
+    QVERIFY(QString::fromUtf8(run.out).contains(mentions));
+    QVERIFY(run.err.isEmpty());
+}
+
+void CommandLineTest::version()
+{
+    const Zq22Run run = Zq22Run::start({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.outLines(), QStringList{QStringLiteral("zq22 %1").arg(QStringLiteral(ZQ_VERSION))});
+}
+
+void CommandLineTest::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("unknown command") << QStringList{"frobnicate", "a.q22"}
+                                     << "zq22: frobnicate: no such command; see \"zq22 --help\"";
+    QTest::newRow("unknown option") << QStringList{"show", "--verbose", "a.q22"}
+                                    << "zq22: show: Unknown option 'verbose'; see \"zq22 show --help\"";
+    QTest::newRow("missing argument") << QStringList{"diff", "a.q22"}
+                                      << "zq22: diff: expects A B; see \"zq22 diff --help\"";
+    QTest::newRow("extra argument") << QStringList{"show", "a.q22", "b.q22"}
+                                    << "zq22: show: expects FILE; see \"zq22 show --help\"";
+    QTest::newRow("option without its value") << QStringList{"export", "a.q22", "-o"}
+                                              << "zq22: export: Missing value after '-o'; see \"zq22 export --help\"";
+    QTest::newRow("import without output") << QStringList{"import", "a.json"}
+                                           << "zq22: import: expects -o OUT.q22; see \"zq22 import --help\"";
+}
+
+void CommandLineTest::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    const Zq22Run run = Zq22Run::start(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.errLines(), QStringList{message});
+}
+
+void CommandLineTest::noCommandGivesTheHelpAsAnError()
+{
+    const Zq22Run run = Zq22Run::start({});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.startsWith(QStringLiteral("Usage: zq22 COMMAND")));
+}
+
+void CommandLineTest::unwritableStandardOutputIsAFailure()
+{
+    const Zq22Run run = Zq22Run::start({QStringLiteral("--help")}, [] {
+        const int full = ::open("/dev/full", O_WRONLY);
+        ::dup2(full, STDOUT_FILENO);
+    });
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(QStringLiteral("zq22: standard output: ")), qPrintable(run.err));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_CommandLine.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ConfigImage.h"
+
+#include <QString>
+
+// Configurations on disk for the command line's tests.
+namespace SampleConfigs {
+
+// The factory configuration with Z3 switched on and the siren at 60 s. For Z3
+// the pages write "Включен" with no other mark as an instant zone.
+ConfigImage factoryWithZ3OnAndSirenAt60();
+
+// As a JSON document when the name ends in ".json", otherwise as a .q22 file.
+bool write(const QString& path, const ConfigImage& image);
+
+} // namespace SampleConfigs

@@ -1,0 +1,52 @@
+#include "Zq22Run.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+namespace {
+
+constexpr int RunMs = 30000;
+
+QStringList lines(const QString& text)
+{
+    QStringList result = text.split(QLatin1Char('\n'));
+    if (result.constLast().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+} // namespace
+
+QStringList Zq22Run::outLines() const
+{
+    return lines(QString::fromUtf8(out));
+}
+
+QStringList Zq22Run::errLines() const
+{
+    return lines(err);
+}
+
+Zq22Run Zq22Run::start(const QStringList& arguments, const std::function<void()>& childSetup)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    if (childSetup)
+        process.setChildProcessModifier(childSetup);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zq22")), arguments);
+    Zq22Run run;
+    if (!process.waitForFinished(RunMs)) {
+        process.kill();
+        process.waitForFinished();
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+    }
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}

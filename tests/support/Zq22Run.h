@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// One run of the built zq22 as a script starts it: no display, no input.
+struct Zq22Run {
+    int exitCode = -1;   // -1 when it crashed or did not end in time
+    QByteArray out;
+    QString err;
+
+    QStringList outLines() const;
+    QStringList errLines() const;
+
+    // childSetup runs in the new process before zq22 starts (limits, signals).
+    static Zq22Run start(const QStringList& arguments, const std::function<void()>& childSetup = {});
+};

@@ -1,0 +1,103 @@
+// Runs the main window's Сервис commands with their file dialogs answered from
+// the command line, so what they show can be looked at:
+//   zq22-command-shot sample FILE       writes a sample configuration, away from the factory one
+//   zq22-command-shot compare FILE      the compare dialog, the factory pages against FILE
+//   zq22-command-shot report FILE PDF   FILE opened at start, its report saved as PDF; then it ends
+#include "Application.h"
+#include "ConfigFile.h"
+#include "FactoryImage.h"
+#include "FieldCatalogue.h"
+#include "FieldValue.h"
+#include "MainWindow.h"
+#include "QtPlatform.h"
+#include "ReportDialog.h"
+
+#include <QAction>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+constexpr int SettleMs = 500;
+
+// The real dialogs, except that the open and save dialogs answer with given paths.
+class AnsweringDialogs final : public Dialogs {
+public:
+    AnsweringDialogs(Dialogs& real, QString path)
+        : m_real(real)
+        , m_path(std::move(path))
+    {
+    }
+    Answer message(const Message& message) override { return m_real.message(message); }
+    std::optional<QString> openFile(const FileRequest&) override { return m_path; }
+    std::optional<QString> saveFile(const FileRequest&) override { return m_path; }
+    std::optional<QString> choosePort() override { return m_real.choosePort(); }
+    bool setUpPrinter(QPrinter& printer) override { return m_real.setUpPrinter(printer); }
+
+private:
+    Dialogs& m_real;
+    QString m_path;
+};
+
+int writeSample(const QString& path)
+{
+    ConfigImage image = factoryImage();
+    const std::pair<const char*, QJsonValue> values[] = {
+        {"channels[1].account", QStringLiteral("AB12")},
+        {"sms.phones[1]", QStringLiteral("+380501234567")},
+        {"general.siren_time_s", 60},
+        {"zones[Z2].sensitivity_ms", 300},
+        {"texts.alarm[1]", QStringLiteral("Тревога на складе")},
+    };
+    for (const auto& [key, value] : values) {
+        QString error;
+        if (!FieldValue::write(*FieldCatalogue::find(QLatin1String(key)), value, image, error)) {
+            QTextStream(stderr) << key << ": " << error << "\n";
+            return 1;
+        }
+    }
+    if (const auto error = ConfigFile::write(path, image)) {
+        QTextStream(stderr) << path << ": " << *error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    Application app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString command = args.value(1);
+    if (command == QLatin1String("sample") && args.size() == 3)
+        return writeSample(args.at(2));
+    const bool compare = command == QLatin1String("compare") && args.size() == 3;
+    const bool report = command == QLatin1String("report") && args.size() == 4;
+    if (!compare && !report) {
+        QTextStream(stderr) << "usage: zq22-command-shot sample FILE | compare FILE | report FILE PDF\n";
+        return 2;
+    }
+
+    QtPlatform qt;
+    AnsweringDialogs dialogs(qt.dialogs, args.constLast());
+    Platform platform = qt.platform();
+    MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings});
+    qt.dialogs.setParent(&window);
+    app.setDialogs(&qt.dialogs);
+    if (report)
+        window.setStartFiles({args.at(2)});
+    window.show();
+
+    QTimer::singleShot(SettleMs, &window, [&] {
+        if (compare) {
+            window.findChild<QAction*>(QStringLiteral("ItemCompare"))->trigger();
+            return;
+        }
+        window.findChild<QAction*>(QStringLiteral("ItemReport"))->trigger();
+        window.findChild<ReportDialog*>()->saveReportPdf();
+        // exit() rather than quit(): quit() closes the window first, which asks the exit question.
+        QCoreApplication::exit(0);
+    });
+    return app.exec();
+}
