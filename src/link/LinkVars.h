@@ -55,7 +55,10 @@ struct LinkVars {
     std::int32_t DupCount = 0;
     std::int32_t RequestWait = 0;   // steps left while "Удаленная" waits; 0 when it does not
 
+    // The steps of "Удаленная" run: until the last one is over, a panel that
+    // has announced itself has been sent nothing and has nothing to answer.
+    bool waitRuns() const { return RequestWait > 0; }
     // Listening: "Удаленная" waits for a panel to announce itself, the only
     // time an announcement is acted on.
-    bool awaitingAnnouncement() const { return LinkStage == LinkStages::None && RequestWait > 0; }
+    bool awaitingAnnouncement() const { return LinkStage == LinkStages::None && waitRuns(); }
 };

@@ -44,19 +44,24 @@ void PanelLink::USB2Click()
     m_host.clearSaveRequest();
 }
 
+// Stand-alone before the question: a connection that a second "USB" closed is
+// over, and its transfers are offered no more.
 void PanelLink::noPort()
 {
-    m_vars.RxIgnore = true;
+    // Why the port did not open is forgotten once it is closed.
     QString text = LinkTexts::NoPort;
     if (m_port.permissionDenied())
         text += QLatin1Char('\n') + LinkTexts::PortPermission;
+    m_vars.RxIgnore = true;
+    m_serial.closePort();
+    m_vars.PanelLinked = false;
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.LinkStage = LinkStages::None;
+    Arrangements::standAlone(m_host, LinkTexts::StandAloneShort);
     const auto answer = m_dialogs.message(Dialogs::Message::question(
         text, LinkTexts::NoPortCaption, Dialogs::Icon::Stop, Dialogs::Answer::Yes, false));
     if (answer == Dialogs::Answer::No)
         m_host.requestClose();
-    m_serial.closePort();
-    m_host.setStatus(LinkTexts::StandAloneShort);
-    m_vars.LinkStage = LinkStages::None;
 }
 
 void PanelLink::BTClick()

@@ -61,6 +61,14 @@ void RemoteLink::N2Click()
 {
     if (m_closeSerialPort)
         m_closeSerialPort();
+    // A panel still connected is given up before the new wait, which hears
+    // whichever panel announces itself first: its light goes out with it.
+    stopAllTimers();
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.PanelLinked = false;
+    m_vars.PeerAddress.clear();
+    m_vars.PeerPort = 0;
+    m_host.setWhoLit(false);
     m_host.setStatus(QString());
     Arrangements::offline(m_host);
 
@@ -72,10 +80,6 @@ void RemoteLink::N2Click()
     }
 
     Arrangements::waitingForRemotePanel(m_host);
-
-    // A new wait hears whichever panel announces itself first.
-    m_vars.PeerAddress.clear();
-    m_vars.PeerPort = 0;
     m_vars.RxIgnore = false;
     const quint16 port = listeningPort(portText);
     if (!m_socket.listen(port)) {
@@ -132,7 +136,7 @@ void RemoteLink::JvClock1DblClick()
 {
     const Dialogs::Answer answer = m_dialogs.message(
         Message::question(QStringLiteral("Прервать ожидание соединения с удаленным ППК?"), QString()));
-    if (answer == Dialogs::Answer::Yes)
+    if (answer == Dialogs::Answer::Yes && m_vars.waitRuns())
         m_vars.RequestWait = 1;
     m_host.setWhoLit(false);
     stopListening();
@@ -157,7 +161,6 @@ void RemoteLink::TimerUDPTimer()
         m_timerUDP->start(Remote::TimerUDPInterval);
         return;
     }
-    stopAllTimers();
     endConnection();
     m_host.setWhoLit(false);
     m_host.setStatus(QStringLiteral("Автономный режим"));
@@ -186,12 +189,16 @@ void RemoteLink::ConfUDPUDPRead(const QByteArray& datagram, const QHostAddress& 
 
 // Until a panel has announced itself only the two texts are heard; from then on
 // only that panel is, so another host cannot slip blocks, replies or the armed
-// text into its connection.
+// text into its connection. While the wait's last step runs, the panel has been
+// sent nothing yet, so it is heard only for the texts as well.
 bool RemoteLink::heard(const QByteArray& datagram, const QHostAddress& sender, quint16 senderPort) const
 {
+    const bool text = datagram == Frames::Announcement || datagram == Frames::Armed;
     if (m_vars.PeerAddress.isEmpty())
-        return datagram == Frames::Announcement || datagram == Frames::Armed;
-    return QHostAddress(sender.toIPv4Address()).toString() == m_vars.PeerAddress && senderPort == m_vars.PeerPort;
+        return text;
+    const bool fromPeer =
+        QHostAddress(sender.toIPv4Address()).toString() == m_vars.PeerAddress && senderPort == m_vars.PeerPort;
+    return fromPeer && (text || !m_vars.waitRuns());
 }
 
 void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
@@ -210,10 +217,27 @@ void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
     m_vars.LinkMode = LinkModes::Remote;
 }
 
+// The panel refuses to be configured. Whatever the connection was doing ends
+// before the box: a transfer offered or going on would only wait for a panel
+// that does not answer it. A wait for the announcement stays a wait until its
+// step is over, which ends it as failed, even when the panel announced itself.
 void RemoteLink::armed()
 {
-    m_timerUDP->stop();
-    m_host.EnableAll();
+    if (m_vars.waitRuns()) {
+        m_vars.RequestWait = 1;
+        m_vars.LinkStage = LinkStages::None;
+        m_vars.PeerAddress.clear();
+        m_vars.PeerPort = 0;
+        m_host.setWhoLit(false);
+    } else {
+        m_vars.TransferOp = TransferOps::None;
+        m_vars.PanelLinked = false;
+        m_vars.LinkMode = LinkModes::None;
+        m_host.setWhoLit(false);
+        endConnection();
+        m_host.setGaugeVisible(false);
+        m_host.setStatus(StandAlone);
+    }
     m_dialogs.message(Message::warning(QStringLiteral("ППК под охраной. Конфигурирование запрещено"), RemoteCaption));
 }
 
@@ -312,7 +336,6 @@ void RemoteLink::rejectBlock()
         --m_vars.RetryCount;
         return;
     }
-    stopAllTimers();
     const bool wasReading = m_vars.TransferOp == TransferOps::Read;
     m_vars.TransferOp = TransferOps::None;
     m_vars.PanelLinked = false;
@@ -386,36 +409,37 @@ void RemoteLink::awaitNextBlock()
 void RemoteLink::sequenceBroken(int received)
 {
     sendByte(Frames::Nak);
-    stopAllTimers();
-    // Everything the panel still sends is ignored until the user declines closing.
+    // Everything the panel still sends is ignored until the user declines
+    // closing, and after that too: the read and the connection are over.
     m_host.setClosingFlag();
+    m_vars.TransferOp = TransferOps::None;
+    m_vars.PanelLinked = false;
+    m_vars.LinkMode = LinkModes::None;
     m_host.setWhoLit(false);
-    m_host.EnableAll();
+    endConnection();
     m_host.setGaugeVisible(false);
-    m_host.setItemEnabled(Item::ItemWr, false);
-    m_host.setItemEnabled(Item::ItemRead, false);
-    m_host.setWrBtnVisible(false);
+    m_host.setStatus(StandAlone);
     m_dialogs.message(Message::error(QStringLiteral("Нарушена последовательность блоков. Ждали %1, получили %2")
                                          .arg(m_vars.BlockNo)
                                          .arg(received),
                                      RemoteCaption));
 }
 
+// The connection is over before the box, in whose own event loop the panel
+// may still send; the pages are restored once the box is answered.
 void RemoteLink::finishRead()
 {
-    m_timerUDP->stop();
-    m_timerWaitBlock->stop();
     m_vars.TransferOp = TransferOps::None;
     m_vars.PanelLinked = false;
+    m_vars.LinkMode = LinkModes::None;
     m_host.setWhoLit(false);
+    endConnection();
+    m_host.setStatus(StandAlone);
     m_host.setGauge(100);
     m_dialogs.message(Message::information(QStringLiteral("Чтение конфигурации ППК завершено успешно."), ConfigCaption));
-    endConnection();
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
-    m_vars.LinkMode = LinkModes::None;
-    m_host.setStatus(StandAlone);
 }
 
 void RemoteLink::sendNextBlock()
@@ -443,8 +467,7 @@ void RemoteLink::sendNextBlock()
 
 void RemoteLink::finishWrite()
 {
-    m_timerWaitAck->stop();
-    m_timerUDP->stop();
+    stopAllTimers();
     m_vars.PanelLinked = false;
     // The transfer is over before the pauses: a late ACK or NAK finds nothing to do.
     m_vars.TransferOp = TransferOps::None;
@@ -486,7 +509,6 @@ void RemoteLink::TimerWaitAckTimer()
 
 void RemoteLink::giveUpWaitingAck()
 {
-    m_timerWaitAck->stop();
     m_vars.RxIgnore = false;
     m_vars.TransferOp = TransferOps::None;
     m_host.setGauge(0);
@@ -595,6 +617,7 @@ void RemoteLink::stopAllTimers()
 
 void RemoteLink::endConnection()
 {
+    stopAllTimers();
     // Whatever the panel still sends belongs to a connection that is over.
     m_vars.PeerAddress.clear();
     m_vars.PeerPort = 0;

@@ -95,8 +95,8 @@ private:
     // Waits with the window's events going on; false when the program is closing.
     bool pause(int ticks);
     void stopAllTimers();
-    // Stand-alone after a connection ends: the commands back, without read and
-    // write, and the panel no longer heard.
+    // Stand-alone after a connection ends: no timer of it left, the commands
+    // back, without read and write, and the panel no longer heard.
     void endConnection();
 
     LinkVars& m_vars;

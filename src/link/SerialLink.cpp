@@ -182,9 +182,11 @@ void SerialLink::onReplyByte(std::uint8_t reply)
         sendNextBlock();
         return;
     case Frames::Nak:
-        stop(Timer::RetryTimer);
+        // Before the panel is linked a NAK answers nothing that was sent: it
+        // must not stop the connect countdown, which alone ends the handshake.
         if (!m_vars.PanelLinked)
             return;
+        stop(Timer::RetryTimer);
         if (m_vars.RetryCount > 0)
             arm(Timer::RetryTimer, RetryTicks);
         else
@@ -249,6 +251,10 @@ void SerialLink::rejectBlock()
     stop(Timer::LinkWatchdog);
     // The panel answers the NAK while the box is open: its block is no longer read.
     m_vars.TransferOp = TransferOps::None;
+    // Linked afresh, as after a finished read: the panel's ready byte gives the
+    // controls back, which the read took, rather than finding the link still up.
+    m_vars.PanelLinked = false;
+    Arrangements::linkLost(m_host);
     m_dialogs.message(Dialogs::Message::error(LinkTexts::ReadError, LinkTexts::ConfigCaption));
     SetConnect();
 }

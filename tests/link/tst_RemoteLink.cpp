@@ -230,6 +230,13 @@ private Q_SLOTS:
     void nakWhileNotLinkedIsIgnored();
     void faultByteIsReported();
     void armedPanelRefuses();
+    void armedPanelEndsAReadBeforeItsBox();
+    void armedPanelEndsTheWait();
+    void newWaitGivesUpTheLinkedPanel();
+    void panelHeardOnlyForItsTextsUntilTheWaitIsOver();
+    void writeGivenUpLeavesNoTimer();
+    void finishedReadEndsTheConnectionBeforeItsBox();
+    void armedTextAfterTheAnnouncementEndsTheWait();
 };
 
 void RemoteLinkTest::waitCountsDownThenGivesUp()
@@ -466,6 +473,14 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     rig.socket.deliver(damaged(goodBlock(rig.panelImage, 5)), PanelAddress, PanelPort);
     QCOMPARE(rig.socket.sent.size(), sentBefore);
     QCOMPARE(rig.socket.sent.last().data, NakBytes);
+
+    // "Выход", then "Нет": the read stays over, and the panel's next block is not taken.
+    rig.host.closing = false;
+    QCOMPARE(rig.vars.TransferOp, TransferOps::None);
+    rig.socket.deliver(goodBlock(rig.panelImage, 5), PanelAddress, PanelPort);
+    QCOMPARE(rig.socket.sent.size(), sentBefore);
+    QCOMPARE(rig.image.bytes().mid(512), QByteArray(ConfigImage::Size - 512, '\0'));
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
 }
 
 void RemoteLinkTest::newWaitAfterABrokenSequence()
@@ -1000,7 +1015,137 @@ void RemoteLinkTest::armedPanelRefuses()
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Удаленное конфигурирование"));
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Warning);
     QVERIFY(!rig.link.isTimerUDPActive());
-    QVERIFY(rig.host.allEnabled());
+    // The connection is over: the files and the connection menu, no transfer.
+    QVERIFY(rig.host.enabled(Item::ItemLink) && rig.host.enabled(Item::ItemLoad));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(!rig.host.whoLit);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
+}
+
+void RemoteLinkTest::armedPanelEndsAReadBeforeItsBox()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.startRead();
+    rig.runFor(Ticks::ticks(40)); // a few blocks in
+    QVERIFY(rig.vars.ImagePos > 1);
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        QCOMPARE(rig.vars.TransferOp, TransferOps::None);
+        QVERIFY(!rig.link.isTimerUDPActive() && !rig.link.isTimerWaitAckActive() && !rig.link.isTimerWaitBlockActive());
+    });
+    rig.socket.deliver(Frames::Armed, PanelAddress, PanelPort);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("ППК под охраной. Конфигурирование запрещено")});
+    QVERIFY(!rig.vars.PanelLinked);
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(rig.host.enabled(Item::ItemLink));
+
+    // The panel's blocks reach a connection that is over.
+    const int stored = rig.vars.ImagePos;
+    rig.socket.deliver(goodBlock(rig.panelImage, rig.vars.BlockNo), PanelAddress, PanelPort);
+    QCOMPARE(rig.vars.ImagePos, stored);
+}
+
+void RemoteLinkTest::armedPanelEndsTheWait()
+{
+    Rig rig;
+    rig.fromPanel(Frames::Armed, 3s);
+    rig.link.N2Click();
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("ППК под охраной. Конфигурирование запрещено")});
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QCOMPARE(rig.clock.now(), Ticks::ticks(3 * 20)); // the step in which the panel spoke was the last
+    QVERIFY(rig.host.enabled(Item::ItemLink));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
+}
+
+void RemoteLinkTest::newWaitGivesUpTheLinkedPanel()
+{
+    Rig rig;
+    rig.announceAndLink();
+    QVERIFY(rig.host.whoLit);
+    bool lightDuringWait = true;
+    rig.after(3s, [&] {
+        lightDuringWait = rig.host.whoLit;
+        rig.socket.deliver(AckBytes, PanelAddress, PanelPort);
+    });
+    rig.link.N2Click(); // no panel announces itself this time
+    QVERIFY(!lightDuringWait);
+    QVERIFY(!rig.host.whoLit);
+    QVERIFY(!rig.vars.PanelLinked);
+    QVERIFY(rig.vars.PeerAddress.isEmpty());
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(!rig.link.isTimerUDPActive() && !rig.link.isTimerWaitAckActive() && !rig.link.isTimerWaitBlockActive());
+    QVERIFY(rig.socket.sent.isEmpty());
+}
+
+// The wait notices the announcement at the end of its step; until then the
+// panel has been sent nothing, and what else it sends answers nothing.
+void RemoteLinkTest::panelHeardOnlyForItsTextsUntilTheWaitIsOver()
+{
+    Rig rig;
+    rig.answersConnect = false;
+    rig.fromPanel(Frames::Announcement, 3s);
+    rig.fromPanel(damaged(goodBlock(rig.panelImage, 1)), 3100ms);
+    rig.fromPanel(ReadyBytes, 3200ms);
+    rig.link.N2Click();
+    QVERIFY(rig.dialogs.shown().isEmpty());
+    QVERIFY(!rig.vars.PanelLinked);
+    QCOMPARE(rig.sentData(), QList<QByteArray>{Frames::toBytes(Frames::remoteConnectFrame())});
+    QVERIFY(rig.link.isTimerUDPActive());
+
+    rig.socket.deliver(ReadyBytes, PanelAddress, PanelPort);
+    QVERIFY(rig.vars.PanelLinked);
+}
+
+void RemoteLinkTest::armedTextAfterTheAnnouncementEndsTheWait()
+{
+    Rig rig;
+    rig.fromPanel(Frames::Announcement, 3s);
+    rig.fromPanel(Frames::Armed, 3100ms);
+    rig.link.N2Click();
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("ППК под охраной. Конфигурирование запрещено")});
+    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    QVERIFY(rig.socket.sent.isEmpty());
+    QVERIFY(!rig.host.whoLit);
+    QVERIFY(!rig.link.isTimerUDPActive());
+}
+
+// A damaged datagram during a write starts the wait for a block; when the
+// write is given up before that wait is over, the wait goes with it.
+void RemoteLinkTest::writeGivenUpLeavesNoTimer()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.answersRequests = false;
+    rig.startWrite(rig.panelImage);
+    // The request has been sent again six times: one attempt is left.
+    rig.after(65s, [&] { rig.socket.deliver(damaged(goodBlock(rig.panelImage, 1)), PanelAddress, PanelPort); });
+    rig.runFor(300s);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Время ожидания подтверждения приема блока истекло!")});
+    QVERIFY(!rig.link.isTimerUDPActive() && !rig.link.isTimerWaitAckActive() && !rig.link.isTimerWaitBlockActive());
+}
+
+void RemoteLinkTest::finishedReadEndsTheConnectionBeforeItsBox()
+{
+    Rig rig;
+    rig.announceAndLink();
+    rig.startRead();
+    int restoredDuringBox = -1;
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        restoredDuringBox = rig.host.restored;
+        QVERIFY(!rig.vars.PanelLinked);
+        QVERIFY(rig.vars.PeerAddress.isEmpty());
+        QVERIFY(!rig.host.whoLit);
+        QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr));
+        // The panel's ready byte within the box links nothing.
+        rig.socket.deliver(ReadyBytes, PanelAddress, PanelPort);
+    });
+    rig.runFor(60s);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
+    QCOMPARE(restoredDuringBox, 0);
+    QCOMPARE(rig.host.restored, 1);
+    QVERIFY(!rig.vars.PanelLinked);
+    QCOMPARE(rig.image.bytes(), rig.panelImage);
 }
 
 QTEST_GUILESS_MAIN(RemoteLinkTest)

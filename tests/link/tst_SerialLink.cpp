@@ -98,8 +98,10 @@ class SerialLinkTest : public QObject {
 private Q_SLOTS:
     void noPortAsksWhetherToGoOn_data();
     void noPortAsksWhetherToGoOn();
+    void secondUsbWithoutAPortEndsTheConnection();
     void readyByteLinksThePanel();
     void silentPanelIsCountedDownAndGivenUp();
+    void nakBeforeTheReadyByteKeepsTheCountdown();
     void oversizeDataEventIsDroppedWhole_data();
     void oversizeDataEventIsDroppedWhole();
     void fullOutputBufferKeepsRetrying();
@@ -109,6 +111,7 @@ private Q_SLOTS:
     void junkIsDroppedAndQueuedBytesMakeTheNextBlock();
     void repeatedBlockIsAcknowledgedNotStored();
     void seventhRejectedBlockEndsTheRead();
+    void panelAnsweringAfterAFailedReadGetsTheControlsBack();
     void blockThatWouldWriteOutsideTheImageIsRejected();
     void stalledReadEndsWithNoLink_data();
     void stalledReadEndsWithNoLink();
@@ -178,6 +181,20 @@ void SerialLinkTest::noPortAsksWhetherToGoOn()
     QCOMPARE(rig.dialogs.texts(), QStringList{NoPort});
 }
 
+void SerialLinkTest::secondUsbWithoutAPortEndsTheConnection()
+{
+    Rig rig;
+    rig.connect();
+    QVERIFY(rig.host.allEnabled());
+    rig.dialogs.answerPort(std::nullopt); // the chooser cancelled
+    rig.link.USB2Click();
+    QCOMPARE(rig.dialogs.texts(),
+             QStringList{QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?")});
+    QVERIFY(rig.standAlone());
+    QVERIFY(!rig.link.vars().PanelLinked);
+    QCOMPARE(rig.host.status(), QStringLiteral("Автономный"));
+}
+
 void SerialLinkTest::readyByteLinksThePanel()
 {
     Rig rig;
@@ -222,6 +239,17 @@ void SerialLinkTest::silentPanelIsCountedDownAndGivenUp()
     QCOMPARE(rig.host.status(), QStringLiteral("Автономный"));
     QVERIFY(rig.standAlone());
     QCOMPARE(rig.port.writes.size(), 30);
+}
+
+void SerialLinkTest::nakBeforeTheReadyByteKeepsTheCountdown()
+{
+    Rig rig;
+    rig.open();
+    rig.advanceSeconds(3);
+    rig.port.push(one(Frames::Nak));
+    rig.advanceSeconds(60);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E1: ППК не отвечает!")});
+    QVERIFY(rig.standAlone());
 }
 
 void SerialLinkTest::oversizeDataEventIsDroppedWhole_data()
@@ -390,6 +418,24 @@ void SerialLinkTest::seventhRejectedBlockEndsTheRead()
     QCOMPARE(rig.host.restored, 0);
     // What arrived stays, the rest is zero.
     QCOMPARE(rig.image.bytes(), image.left(128) + QByteArray(ConfigImage::Size - 128, '\0'));
+}
+
+void SerialLinkTest::panelAnsweringAfterAFailedReadGetsTheControlsBack()
+{
+    Rig rig;
+    const QByteArray image = sampleImage();
+    rig.startRead();
+    for (int i = 0; i < LinkConstants::TransferRetries; ++i)
+        rig.port.push(corrupted(panelBlock(1, image)));
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Ошибка чтения конфигурации")});
+    // Files stay usable while the connect frame goes out; no transfer is offered.
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(rig.host.enabled(Item::ItemLoad) && rig.host.enabled(Item::ItemSave));
+
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
+    QVERIFY(rig.host.wrBtnVisible && rig.host.wrBtnEnabled);
 }
 
 void SerialLinkTest::blockThatWouldWriteOutsideTheImageIsRejected()

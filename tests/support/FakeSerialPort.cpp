@@ -5,9 +5,14 @@ bool FakeSerialPort::open(const QString& portName)
     openedNames.append(portName);
     m_open = !refuseOpen && !denyPermission;
     m_permissionDenied = denyPermission;
-    if (m_open)
-        m_input.clear();
     return m_open;
+}
+
+void FakeSerialPort::close()
+{
+    m_open = false;
+    m_permissionDenied = false;
+    m_input.clear();
 }
 
 QByteArray FakeSerialPort::read(qint64 maxSize)
@@ -29,6 +34,8 @@ bool FakeSerialPort::write(const QByteArray& bytes)
 
 void FakeSerialPort::push(const QByteArray& bytes)
 {
+    if (!m_open)
+        return;
     m_input.append(bytes);
     Q_EMIT dataAvailable();
 }

@@ -15,11 +15,8 @@ class FakeSerialPort final : public SerialPort {
 public:
     bool open(const QString& portName) override;
     bool permissionDenied() const override { return m_permissionDenied; }
-    void close() override
-    {
-        m_open = false;
-        m_permissionDenied = false;
-    }
+    // Like a real port, a closed one keeps no bytes and receives none.
+    void close() override;
     bool isOpen() const override { return m_open; }
 
     qint64 bytesAvailable() const override { return m_input.size(); }
@@ -27,7 +24,7 @@ public:
     qint64 outputFree() const override { return freeSpace; }
     bool write(const QByteArray& bytes) override;
 
-    // The far end sends these bytes; the data event follows at once.
+    // The far end sends these bytes; the data event follows at once while the port is open.
     void push(const QByteArray& bytes);
     // The line goes away (cable pulled out).
     void fail() { Q_EMIT failed(); }
