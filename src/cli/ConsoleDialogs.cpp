@@ -1,9 +1,12 @@
 #include "ConsoleDialogs.h"
 
 #include "Console.h"
+#include "TransferProgress.h"
 
-ConsoleDialogs::ConsoleDialogs(Console& console, QString subject, QString port, bool answerYes)
+ConsoleDialogs::ConsoleDialogs(Console& console, TransferProgress& progress, QString subject, QString port,
+                               bool answerYes)
     : m_console(console)
+    , m_progress(progress)
     , m_subject(std::move(subject))
     , m_port(std::move(port))
     , m_answerYes(answerYes)
@@ -12,6 +15,7 @@ ConsoleDialogs::ConsoleDialogs(Console& console, QString subject, QString port, 
 
 Dialogs::Answer ConsoleDialogs::message(const Message& message)
 {
+    m_progress.interrupt();
     m_console.message(QStringLiteral("zq22: %1: %2").arg(m_subject, message.text));
     Answer answer = Answer::Ok;
     if (message.buttons == Buttons::YesNo) {

@@ -21,7 +21,7 @@ LinkSession::LinkSession(Console& console, const Target& target)
     : m_console(console)
     , m_target(target)
     , m_progress(console, isatty(STDERR_FILENO) == 1)
-    , m_dialogs(console, subjectOf(target), target.port, target.answerYes)
+    , m_dialogs(console, m_progress, subjectOf(target), target.port, target.answerYes)
     , m_host(console, m_clock, m_progress, m_image, QString::number(target.listenPort))
     , m_link(m_image, m_host, m_dialogs, m_clock, m_port, m_socket)
 {

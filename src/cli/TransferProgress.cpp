@@ -27,7 +27,8 @@ void TransferProgress::show(int percent)
         m_console.message(QStringLiteral("zq22: %1 %").arg(tenth * 10));
         return;
     }
-    if (percent == m_shown)
+    // The link sets the gauge back to 0 as it hides it at the end; what was reached stays.
+    if (percent <= m_shown)
         return;
     m_shown = percent;
     const int filled = percent * BarWidth / 100;
