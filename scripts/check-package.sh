@@ -62,4 +62,8 @@ for library in libqt6core6 libqt6widgets6 libqt6serialport6 libqt6network6; do
 done
 
 [ "$("$root/usr/bin/zq22" --version)" = "zq22 $version" ] || fail "the unpacked zq22 does not report version $version"
+# The command line runs where there is no display: it needs none of Qt's window libraries.
+if readelf -d "$root/usr/bin/zq22" | grep -E 'NEEDED.*libQt6(Gui|Widgets|PrintSupport)'; then
+  fail "zq22 links a Qt library of the window"
+fi
 echo "check-package: $(basename "$deb") is complete"

@@ -39,7 +39,8 @@ QString optionNames(const QCommandLineOption& option)
 
 const QString ExitStatuses = QStringLiteral(
     "Exit status: 0 success, 1 the configurations differ (diff), 2 bad arguments,\n"
-    "an unreadable or invalid file, or a failed write.\n");
+    "an unreadable or invalid file, or a failed write, 3 the port or the panel\n"
+    "failed a transfer (read, write), 130 interrupted by Ctrl+C.\n");
 
 } // namespace
 
@@ -78,9 +79,11 @@ QString command(const Command& command)
     for (const QCommandLineOption& option : command.options + QList{helpOption()})
         optionRows.append({optionNames(option), option.description()});
 
-    return QStringLiteral("Usage: zq22 %1 [options] %2\n\n").arg(command.name, names.join(QLatin1Char(' ')))
-        + command.description + QStringLiteral("\n\nArguments:\n") + table(argumentRows)
-        + QStringLiteral("\nOptions:\n") + table(optionRows) + QLatin1Char('\n') + ExitStatuses;
+    return QStringLiteral("Usage: zq22 %1 [options]%2\n\n")
+               .arg(command.name, names.isEmpty() ? QString() : QLatin1Char(' ') + names.join(QLatin1Char(' ')))
+        + command.description + QStringLiteral("\n\n")
+        + (argumentRows.isEmpty() ? QString() : QStringLiteral("Arguments:\n") + table(argumentRows) + QLatin1Char('\n'))
+        + QStringLiteral("Options:\n") + table(optionRows) + QLatin1Char('\n') + ExitStatuses;
 }
 
 QString seeHelp(const QString& commandName)

@@ -42,8 +42,9 @@ int runCommand(const Command& command, const QStringList& arguments, Console& co
         QStringList names;
         for (const Command::Argument& argument : command.arguments)
             names << argument.name;
-        return console.fail(command.name, QStringLiteral("expects %1; %2")
-                                              .arg(names.join(QLatin1Char(' ')), CommandHelp::seeHelp(command.name)));
+        const QString expected = names.isEmpty() ? QStringLiteral("takes no arguments")
+                                                 : QStringLiteral("expects ") + names.join(QLatin1Char(' '));
+        return console.fail(command.name, expected + QStringLiteral("; ") + CommandHelp::seeHelp(command.name));
     }
     return command.run(parser, console);
 }

@@ -8,5 +8,7 @@ Command showCommand();
 Command exportCommand();
 Command importCommand();
 Command diffCommand();
+Command portsCommand();
+Command readCommand();
 
 const QList<Command>& commandTable();

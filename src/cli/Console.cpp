@@ -23,6 +23,11 @@ void Console::message(const QString& text)
     m_err << text << Qt::endl;
 }
 
+void Console::messagePart(const QString& text)
+{
+    m_err << text << Qt::flush;
+}
+
 int Console::fail(const QString& subject, const QString& reason)
 {
     message(QStringLiteral("zq22: %1: %2").arg(subject, reason));

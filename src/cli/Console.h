@@ -14,6 +14,8 @@ public:
     QTextStream& out() { return m_out; }
     void writeData(const QByteArray& bytes);
     void message(const QString& text);
+    // Standard error without ending the line, for a line redrawn in place.
+    void messagePart(const QString& text);
 
     // Reports the error and gives the status to exit with.
     int fail(const QString& subject, const QString& reason);

@@ -42,5 +42,9 @@ inline QString writeDone(const QString& account)
 {
     return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" выполнена.");
 }
+inline QString remoteWriteDone(const QString& account)
+{
+    return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" завершена успешно.");
+}
 
 } // namespace LinkTexts

@@ -5,6 +5,7 @@
 #include "DatagramSocket.h"
 #include "Dialogs.h"
 #include "LinkHost.h"
+#include "LinkTexts.h"
 #include "ListeningPort.h"
 #include "TickClock.h"
 
@@ -490,9 +491,7 @@ void RemoteLink::finishWrite()
     m_host.setGaugeVisible(false);
     m_vars.LinkMode = LinkModes::None;
     m_host.setStatus(StandAlone);
-    m_dialogs.message(Message::information(
-        QStringLiteral("Запись конфигурации ППК ") + m_host.accountText() + QStringLiteral(" завершена успешно."),
-        ConfigCaption));
+    m_dialogs.message(Message::information(LinkTexts::remoteWriteDone(m_host.accountText()), ConfigCaption));
 }
 
 void RemoteLink::TimerWaitAckTimer()

@@ -51,6 +51,8 @@ void CommandLineTest::commandHelp_data()
     QTest::newRow("import") << QStringList{"import", "--help"} << "Usage: zq22 import [options] IN.json"
                             << "-o, --output OUT.q22";
     QTest::newRow("diff") << QStringList{"diff", "--help"} << "Usage: zq22 diff [options] A B" << "value in A";
+    QTest::newRow("ports") << QStringList{"ports", "--help"} << "Usage: zq22 ports [options]" << "port chooser";
+    QTest::newRow("read") << QStringList{"read", "--help"} << "Usage: zq22 read [options]" << "--listen-port N";
     // Help wins over everything else on the line, even what would be an error.
     QTest::newRow("help with wrong arguments") << QStringList{"diff", "only-one.q22", "--help"}
                                                << "Usage: zq22 diff [options] A B" << "Exit status";
@@ -93,6 +95,20 @@ void CommandLineTest::usageErrors_data()
                                               << "zq22: export: Missing value after '-o'; see \"zq22 export --help\"";
     QTest::newRow("import without output") << QStringList{"import", "a.json"}
                                            << "zq22: import: expects -o OUT.q22; see \"zq22 import --help\"";
+    QTest::newRow("read without output") << QStringList{"read", "--port", "/dev/ttyUSB0"}
+                                         << "zq22: read: expects -o FILE.q22; see \"zq22 read --help\"";
+    QTest::newRow("read from nowhere") << QStringList{"read", "-o", "a.q22"}
+                                       << "zq22: read: give either --port DEV or --udp; see \"zq22 read --help\"";
+    QTest::newRow("read from both") << QStringList{"read", "--port", "/dev/ttyUSB0", "--udp", "-o", "a.q22"}
+                                    << "zq22: read: give either --port DEV or --udp; see \"zq22 read --help\"";
+    QTest::newRow("listen port of no port")
+        << QStringList{"read", "--udp", "--listen-port", "70000", "-o", "a.q22"}
+        << "zq22: read: --listen-port takes a port from 1 to 65535; see \"zq22 read --help\"";
+    QTest::newRow("listen port on a serial port")
+        << QStringList{"read", "--port", "/dev/ttyUSB0", "--listen-port", "9990", "-o", "a.q22"}
+        << "zq22: read: --listen-port goes with --udp; see \"zq22 read --help\"";
+    QTest::newRow("argument to ports") << QStringList{"ports", "/dev/ttyUSB0"}
+                                       << "zq22: ports: takes no arguments; see \"zq22 ports --help\"";
 }
 
 void CommandLineTest::usageErrors()

@@ -4,6 +4,7 @@
 #include "PanelLinkRig.h"
 #include "QtSerialPort.h"
 #include "QtTickClock.h"
+#include "SampleConfigs.h"
 #include "VirtualPanel.h"
 
 #include <QFile>
@@ -22,19 +23,6 @@ constexpr int TransferTimeoutMs = 30000;
 // How long a box stays open before it is answered.
 constexpr int BoxOpenMs = 500;
 const QString UsbMissing = QStringLiteral("USB не подключен!");
-
-QByteArray imageWithSeed(quint32 state)
-{
-    QByteArray bytes(ConfigImage::Size, '\0');
-    for (char& byte : bytes) {
-        state = state * 22695477u + 1u;
-        byte = static_cast<char>(state >> 16);
-    }
-    ConfigImage image;
-    image.assign(bytes);
-    image.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), 0x1A2B);
-    return image.bytes();
-}
 
 struct Rig : BasicPanelLinkRig<QtTickClock, QtSerialPort> {
     VirtualPanel panel;
@@ -78,7 +66,7 @@ void SerialPanelTest::initTestCase()
 
 void SerialPanelTest::fullRead()
 {
-    const QByteArray panelImage = imageWithSeed(7);
+    const QByteArray panelImage = SampleConfigs::scatteredBytes(7);
     const QString file = m_dir.filePath(QStringLiteral("panel.q22"));
     QVERIFY(writeFile(file, Signature + panelImage));
 
@@ -97,7 +85,7 @@ void SerialPanelTest::fullWrite()
     const QString saved = m_dir.filePath(QStringLiteral("written.q22"));
     Rig rig;
     QVERIFY2(rig.connect({QStringLiteral("--save"), saved}), qPrintable(rig.panel.errors()));
-    rig.image.assign(imageWithSeed(11));
+    rig.image.assign(SampleConfigs::scatteredBytes(11));
     rig.link.startWrite();
     QVERIFY2(rig.waitForBox(WriteDone), qPrintable(rig.dialogs.texts().join('\n')));
     QCOMPARE(readFile(saved), Signature + rig.image.bytes());
@@ -146,7 +134,7 @@ void SerialPanelTest::injectedFault()
     QFile::remove(saved);
     // The panel holds one image, the configurator writes the same one: either
     // way the transfer is judged against it.
-    const QByteArray sample = imageWithSeed(23);
+    const QByteArray sample = SampleConfigs::scatteredBytes(23);
     const QString held = m_dir.filePath(QStringLiteral("held.q22"));
     QVERIFY(writeFile(held, Signature + sample));
     Rig rig;
@@ -186,7 +174,7 @@ void SerialPanelTest::panelEnded()
 {
     QFETCH(QString, transfer);
     const QString held = m_dir.filePath(QStringLiteral("ended.q22"));
-    QVERIFY(writeFile(held, Signature + imageWithSeed(31)));
+    QVERIFY(writeFile(held, Signature + SampleConfigs::scatteredBytes(31)));
     Rig rig;
     // The panel goes quiet after block 10, so the transfer is surely under way
     // when the panel is ended.

@@ -16,6 +16,19 @@ ConfigImage factoryWithZ3OnAndSirenAt60()
     return image;
 }
 
+QByteArray scatteredBytes(quint32 seed)
+{
+    QByteArray bytes(ConfigImage::Size, '\0');
+    for (char& byte : bytes) {
+        seed = seed * 22695477u + 1u;
+        byte = static_cast<char>(seed >> 16);
+    }
+    ConfigImage image;
+    image.assign(bytes);
+    image.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), 0x1A2B);
+    return image.bytes();
+}
+
 bool write(const QString& path, const ConfigImage& image)
 {
     if (path.endsWith(QLatin1String(".json")))

@@ -11,6 +11,10 @@ namespace SampleConfigs {
 // the pages write "Включен" with no other mark as an instant zone.
 ConfigImage factoryWithZ3OnAndSirenAt60();
 
+// Every byte drawn from the seed, so a byte moved, lost or left zero shows;
+// the panel is named 1A2B.
+QByteArray scatteredBytes(quint32 seed);
+
 // As a JSON document when the name ends in ".json", otherwise as a .q22 file.
 bool write(const QString& path, const ConfigImage& image);
 

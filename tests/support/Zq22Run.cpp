@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int RunMs = 30000;
-
 QStringList lines(const QString& text)
 {
     QStringList result = text.split(QLatin1Char('\n'));
@@ -28,7 +26,13 @@ QStringList Zq22Run::errLines() const
     return lines(err);
 }
 
-Zq22Run Zq22Run::start(const QStringList& arguments, const std::function<void()>& childSetup)
+QString Zq22Run::program()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zq22"));
+}
+
+Zq22Run Zq22Run::start(const QStringList& arguments, const std::function<void()>& childSetup,
+                       std::chrono::milliseconds limit)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -38,9 +42,9 @@ Zq22Run Zq22Run::start(const QStringList& arguments, const std::function<void()>
     if (childSetup)
         process.setChildProcessModifier(childSetup);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zq22")), arguments);
+    process.start(program(), arguments);
     Zq22Run run;
-    if (!process.waitForFinished(RunMs)) {
+    if (!process.waitForFinished(static_cast<int>(limit.count()))) {
         process.kill();
         process.waitForFinished();
     } else if (process.exitStatus() == QProcess::NormalExit) {

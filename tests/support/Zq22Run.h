@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 // One run of the built zq22 as a script starts it: no display, no input.
@@ -15,6 +16,13 @@ struct Zq22Run {
     QStringList outLines() const;
     QStringList errLines() const;
 
+    // Where the built zq22 is, for a test that must act while it runs.
+    static QString program();
+
+    // A run that takes longer than this is killed and fails.
+    static constexpr std::chrono::milliseconds DefaultLimit{30000};
+
     // childSetup runs in the new process before zq22 starts (limits, signals).
-    static Zq22Run start(const QStringList& arguments, const std::function<void()>& childSetup = {});
+    static Zq22Run start(const QStringList& arguments, const std::function<void()>& childSetup = {},
+                         std::chrono::milliseconds limit = DefaultLimit);
 };

@@ -1,10 +1,11 @@
 #include "QtDialogs.h"
 
+#include "PortList.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QSerialPortInfo>
 
 namespace {
 
@@ -69,19 +70,13 @@ std::optional<QString> QtDialogs::saveFile(const FileRequest& request)
 
 std::optional<QString> QtDialogs::choosePort()
 {
-    // Listed ports show their description; the field also takes a typed device
-    // path, such as the pseudo-terminal of the virtual panel.
-    QStringList choices;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& port : ports) {
-        choices.append(port.description().isEmpty() ? port.systemLocation()
-                                                    : port.systemLocation() + QStringLiteral(" — ") + port.description());
-    }
+    // The field also takes a typed device path, such as the pseudo-terminal of
+    // the virtual panel.
     bool ok = false;
     const QString choice = QInputDialog::getItem(m_parent, QStringLiteral("Выбор порта"),
                                                  QStringLiteral("Порт ППК (из списка или путь к устройству):"),
-                                                 choices, 0, true, &ok);
-    const QString port = choice.section(QStringLiteral(" — "), 0, 0).trimmed();
+                                                 PortList::choices(), 0, true, &ok);
+    const QString port = PortList::portOf(choice);
     if (!ok || port.isEmpty())
         return std::nullopt;
     return port;

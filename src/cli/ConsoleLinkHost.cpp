@@ -1,0 +1,70 @@
+#include "ConsoleLinkHost.h"
+
+#include "Console.h"
+#include "PanelIdentifier.h"
+#include "TickClock.h"
+#include "TransferProgress.h"
+
+ConsoleLinkHost::ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress,
+                                 const ConfigImage& image, QString confPort)
+    : m_console(console)
+    , m_clock(clock)
+    , m_progress(progress)
+    , m_image(image)
+    , m_confPort(std::move(confPort))
+{
+}
+
+void ConsoleLinkHost::setStatus(const QString& text)
+{
+    // The link repeats a status when it re-arranges the window, and stands
+    // down after the outcome is known: a log wants neither.
+    if (text == m_status || m_closing)
+        return;
+    m_status = text;
+    if (text.isEmpty())
+        return;
+    m_progress.interrupt();
+    m_console.message(QStringLiteral("zq22: ") + text);
+}
+
+void ConsoleLinkHost::EnableAll()
+{
+    if (onCommandsEnabled)
+        onCommandsEnabled();
+}
+
+void ConsoleLinkHost::setGaugeVisible(bool visible)
+{
+    m_gaugeVisible = visible;
+    if (!visible)
+        m_progress.end();
+}
+
+void ConsoleLinkHost::setGauge(int percent)
+{
+    if (m_gaugeVisible)
+        m_progress.show(percent);
+}
+
+QString ConsoleLinkHost::accountText() const
+{
+    return panelIdentifier(m_image);
+}
+
+void ConsoleLinkHost::restorePages()
+{
+    if (onRestored)
+        onRestored();
+}
+
+void ConsoleLinkHost::requestClose()
+{
+    if (onCloseRequested)
+        onCloseRequested();
+}
+
+void ConsoleLinkHost::M_Delay(int ticks)
+{
+    m_clock.delay(Ticks::ticks(ticks), [this] { return m_closing; });
+}

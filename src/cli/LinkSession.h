@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ConfigImage.h"
+#include "ConsoleDialogs.h"
+#include "ConsoleLinkHost.h"
+#include "PanelLink.h"
+#include "QtDatagramSocket.h"
+#include "QtSerialPort.h"
+#include "QtTickClock.h"
+#include "TransferProgress.h"
+
+#include <QEventLoop>
+
+#include <optional>
+
+class Console;
+
+// One transfer with a panel from the command line, on the window's own link:
+// connect, move the image, and end with an exit status. The link runs in this
+// event loop as it runs in the window's.
+class LinkSession {
+public:
+    struct Target {
+        QString port;        // the serial device; empty for UDP
+        quint16 listenPort;  // UDP only
+        bool answerYes;
+    };
+
+    LinkSession(Console& console, const Target& target);
+
+    // The image to write, or the one read once read() succeeds.
+    ConfigImage& image() { return m_image; }
+
+    int read();
+    int write();
+    // Ctrl+C: the transfer ends at once and the line is given up.
+    void interrupt();
+
+private:
+    enum class Transfer { Read, Write };
+
+    int run(Transfer transfer);
+    void connectPanel();
+    bool connectionStarted() const;
+    void startTransferOnceLinked();
+    void onMessage(const Dialogs::Message& message, Dialogs::Answer answer);
+    void finish(int status);
+    void release();
+
+    Console& m_console;
+    Target m_target;
+    QtTickClock m_clock;
+    QtSerialPort m_port;
+    QtDatagramSocket m_socket;
+    ConfigImage m_image;
+    TransferProgress m_progress;
+    ConsoleDialogs m_dialogs;
+    ConsoleLinkHost m_host;
+    PanelLink m_link;
+    QEventLoop m_loop;
+    Transfer m_transfer = Transfer::Read;
+    bool m_transferStarted = false;
+    std::optional<int> m_status;
+};

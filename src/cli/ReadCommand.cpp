@@ -1,0 +1,56 @@
+#include "CommandHelp.h"
+#include "CommandTable.h"
+#include "ConfigFile.h"
+#include "Console.h"
+#include "ExitStatus.h"
+#include "FactoryImage.h"
+#include "LinkOptions.h"
+#include "SignalInterrupt.h"
+
+namespace {
+
+const QString Name = QStringLiteral("read");
+const QString Output = QStringLiteral("output");
+
+int run(const QCommandLineParser& parsed, Console& console)
+{
+    if (!parsed.isSet(Output))
+        return console.fail(Name, QStringLiteral("expects -o FILE.q22; ") + CommandHelp::seeHelp(Name));
+    // Like the window, which starts from the factory configuration.
+    const LinkOptions::Result options = LinkOptions::target(parsed, factoryImage());
+    if (!options.target)
+        return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
+
+    LinkSession session(console, *options.target);
+    const SignalInterrupt interrupt([&session] { session.interrupt(); });
+    const int status = session.read();
+    if (status != ExitStatus::Success)
+        return status;
+    const QString target = parsed.value(Output);
+    if (const auto error = ConfigFile::write(target, session.image()))
+        return console.failedWrite(target, *error);
+    return ExitStatus::Success;
+}
+
+} // namespace
+
+Command readCommand()
+{
+    QList<QCommandLineOption> options = LinkOptions::options();
+    options.prepend(QCommandLineOption({QStringLiteral("o"), Output},
+                                       QStringLiteral("The file to write; an existing file is\n"
+                                                      "replaced only once the whole image has\n"
+                                                      "arrived."),
+                                       QStringLiteral("FILE.q22")));
+    return {
+        Name,
+        QStringLiteral("Read a panel's configuration into a file."),
+        QStringLiteral("Connects to the panel on a serial port (--port) or over the network (--udp),\n"
+                       "reads its configuration and writes it to FILE.q22. The link's messages and\n"
+                       "the progress go to standard error. Exit status 3 when the port or the panel\n"
+                       "fails the transfer, 130 when it is interrupted; no file is written then."),
+        {},
+        options,
+        run,
+    };
+}

@@ -1,0 +1,102 @@
+// zq22 read over UDP: the virtual panel announces itself on loopback.
+#include "RunningZq22.h"
+#include "SampleConfigs.h"
+#include "TestFiles.h"
+#include "VirtualPanel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUdpSocket>
+
+namespace {
+
+const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
+const QByteArray OldFile = QByteArrayLiteral("what was there before");
+constexpr int LinkFailure = 3;
+constexpr int ProcessMs = 10000;
+// The remote link pauses before every answer it sends.
+constexpr int TransferMs = 60000;
+
+quint16 freePort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return probe.localPort();
+}
+
+} // namespace
+
+class UdpTransferTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void read_data();
+    void read();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void UdpTransferTest::initTestCase()
+{
+    QVERIFY2(QFile::exists(VirtualPanel::program()), qPrintable(VirtualPanel::program()));
+    QVERIFY(m_dir.isValid());
+}
+
+void UdpTransferTest::read_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("message");   // the last line; empty: the read succeeds
+
+    QTest::newRow("whole image") << QStringList{} << QString();
+    QTest::newRow("armed panel") << QStringList{"--armed"}
+                                 << QStringLiteral("ППК под охраной. Конфигурирование запрещено");
+    QTest::newRow("block out of sequence") << QStringList{"--out-of-sequence", "5"}
+                                           << QStringLiteral("Нарушена последовательность блоков. Ждали 5, получили 7");
+}
+
+void UdpTransferTest::read()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QString, message);
+
+    const QByteArray image = SampleConfigs::scatteredBytes(5);
+    const QString held = m_dir.filePath(QStringLiteral("held.q22"));
+    QVERIFY(writeFile(held, Signature + image));
+    QDir folder(m_dir.filePath(QStringLiteral("out")));
+    QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral(".")));
+    const QString out = folder.filePath(QStringLiteral("panel.q22"));
+    QVERIFY(writeFile(out, OldFile));
+
+    const QString port = QString::number(freePort());
+    RunningZq22 zq22;
+    QVERIFY(zq22.start({"read", "--udp", "--listen-port", port, "-o", out}));
+    // An armed panel says so only once: it starts when zq22 listens.
+    QVERIFY2(zq22.waitForError(QStringLiteral("Ожидание запроса..."), ProcessMs), qPrintable(zq22.err()));
+    QProcess panel;
+    panel.start(VirtualPanel::program(), QStringList{"--udp", "--host", "127.0.0.1", "--port", port, held} + faults);
+    QVERIFY(panel.waitForStarted(ProcessMs));
+    const bool ended = zq22.waitForEnd(TransferMs);
+    panel.kill();
+    panel.waitForFinished();
+    QVERIFY2(ended, qPrintable(zq22.err()));
+
+    if (message.isEmpty()) {
+        QVERIFY2(zq22.exitCode() == 0, qPrintable(zq22.err()));
+        QCOMPARE(readFile(out), Signature + image);
+        QVERIFY2(zq22.errLines().contains(
+                     QStringLiteral("zq22: UDP port %1: Чтение конфигурации ППК завершено успешно.").arg(port)),
+                 qPrintable(zq22.err()));
+        return;
+    }
+    QCOMPARE(zq22.exitCode(), LinkFailure);
+    QVERIFY2(zq22.errLines().contains(QStringLiteral("zq22: UDP port %1: %2").arg(port, message)), qPrintable(zq22.err()));
+    QCOMPARE(readFile(out), OldFile);
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("panel.q22")});
+}
+
+QTEST_GUILESS_MAIN(UdpTransferTest)
+#include "tst_UdpTransfer.moc"
