@@ -2,6 +2,6 @@
 
 const QList<Command>& commandTable()
 {
-    static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand(), portsCommand(), readCommand()};
+    static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand(), portsCommand(), readCommand(), writeCommand()};
     return table;
 }

@@ -10,5 +10,6 @@ Command importCommand();
 Command diffCommand();
 Command portsCommand();
 Command readCommand();
+Command writeCommand();
 
 const QList<Command>& commandTable();

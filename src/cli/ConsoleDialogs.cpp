@@ -13,6 +13,11 @@ ConsoleDialogs::ConsoleDialogs(Console& console, TransferProgress& progress, QSt
 {
 }
 
+QString ConsoleDialogs::answeredNo()
+{
+    return QStringLiteral("zq22: answered No; add --yes to answer Yes");
+}
+
 Dialogs::Answer ConsoleDialogs::message(const Message& message)
 {
     m_progress.interrupt();
@@ -21,7 +26,7 @@ Dialogs::Answer ConsoleDialogs::message(const Message& message)
     if (message.buttons == Buttons::YesNo) {
         answer = m_answerYes ? Answer::Yes : Answer::No;
         if (!m_answerYes)
-            m_console.message(QStringLiteral("zq22: answered No; add --yes to answer Yes"));
+            m_console.message(answeredNo());
     }
     if (onMessage)
         onMessage(message, answer);

@@ -17,6 +17,9 @@ public:
     // Told of every box once it has been written out, with the answer given.
     std::function<void(const Message&, Answer)> onMessage;
 
+    // What follows a question that nobody was there to answer Yes to.
+    static QString answeredNo();
+
     Answer message(const Message& message) override;
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> saveFile(const FileRequest& request) override;

@@ -9,6 +9,7 @@
 #include "GeneralPage.h"
 #include "GroupsModel.h"
 #include "IP2Word.h"
+#include "ImageChecks.h"
 #include "RadioGroup.h"
 #include "RemotePage.h"
 #include "SmsPage.h"
@@ -33,16 +34,9 @@ namespace L = ImageLayout;
 
 namespace {
 
-constexpr int AccountDigits = 4;
-constexpr int PhoneLength = 13;
 constexpr int DefaultConfiguratorPort = 9990;
 constexpr int DefaultLocalPort = 9999;
 constexpr int GroupMaskBits = 16;
-constexpr int KeyboardZoneOffset = 6;
-constexpr int LastZoneOfPanel = 6;
-
-const QString ErrorCaption = QStringLiteral("Ошибка");
-const QString BalanceCaption = QStringLiteral("Конфигурирование");
 
 std::optional<std::int64_t> wholeNumber(const QString& text)
 {
@@ -54,17 +48,6 @@ std::optional<std::int64_t> wholeNumber(const QString& text)
 std::uint32_t wholeNumberOr(const QString& text, std::int64_t fallback)
 {
     return static_cast<std::uint32_t>(wholeNumber(text).value_or(fallback));
-}
-
-bool isHexNumber(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (!(c.isDigit() && c.unicode() < 0x80) && !QStringLiteral("abcdefABCDEF").contains(c))
-            return false;
-    }
-    return true;
 }
 
 // Trimmed of blanks and control characters on both ends.
@@ -79,10 +62,9 @@ QString trimmedText(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-QString zoneName(int zone)
+Dialogs::Message errorBox(const ImageChecks::Message& message, bool onTop = true)
 {
-    return zone <= LastZoneOfPanel ? QStringLiteral("Z%1").arg(zone)
-                                   : QStringLiteral("K%1").arg(zone - KeyboardZoneOffset);
+    return Dialogs::Message::error(message.text, message.caption, onTop);
 }
 
 // Bit GrNmb - 1 of a 16-bit group mask; a number outside 1..16 names no group.
@@ -204,8 +186,8 @@ int ImageBuilder::ZoneTypeOf(const StringGrid& grid, int zone)
 bool ImageBuilder::buildAccount()
 {
     QLineEdit* account = m_general.editAccount();
-    if (account->text().size() < AccountDigits || !isHexNumber(account->text())) {
-        refuse(Dialogs::Message::error(QStringLiteral("Проверьте номер ППК !"), ErrorCaption, false));
+    if (const auto failure = ImageChecks::account(account->text())) {
+        refuse(errorBox(*failure, false));
         if (m_sheets)
             m_sheets->pageConfig.setCurrentWidget(&m_sheets->sheetPblSet);
         focus(account);
@@ -229,12 +211,8 @@ bool ImageBuilder::buildRemoteRecord()
 {
     const ChannelPages& pages = *m_general.pageCh();
     const QString macText = m_general.channelsSheet().editMac->text();
-    const auto mac = wholeNumber(macText);
-    if (!mac || *mac < INT32_MIN || *mac > UINT32_MAX) {
-        return refuse(Dialogs::Message::error(
-            QStringLiteral("Поле EditMac содержит «%1», а не целое число. Конфигурация не сформирована.").arg(macText),
-            ErrorCaption));
-    }
+    if (const auto failure = ImageChecks::macNumber(macText))
+        return refuse(errorBox(*failure));
     constexpr int record = L::RemoteConfigRecord;
     m_image.setValue(L::channelField(record, L::Channel::Kind), L::Kind::RemoteConfigValue);
     m_image.setText(L::channelField(record, L::Channel::Apn), pages.remConfSheet->confAPNEdit->text());
@@ -242,7 +220,7 @@ bool ImageBuilder::buildRemoteRecord()
                      wholeNumberOr(m_general.confPortEdit()->text(), DefaultConfiguratorPort));
     m_image.setValue(L::channelField(record, L::Channel::LocalPort),
                      wholeNumberOr(pages.sheetEthernet->editPort_Loc->text(), DefaultLocalPort));
-    m_image.setValue(L::channelField(record, L::Channel::MacNumber), static_cast<std::uint32_t>(*mac));
+    m_image.setValue(L::channelField(record, L::Channel::MacNumber), static_cast<std::uint32_t>(*wholeNumber(macText)));
     m_image.setValue(L::channelField(record, L::Channel::Address), IP2Word(pages.remConfSheet->confIPEdit->text()));
     return true;
 }
@@ -254,15 +232,14 @@ bool ImageBuilder::buildPhones()
     for (int n = 1; n <= L::SmsPhoneCount; ++n) {
         QLineEdit* phone = sms.phV[n - 1];
         const QString text = phone->text();
-        if (text.isEmpty()) {
-            tell(Dialogs::Message::warning(
-                QStringLiteral("СМС будут отправлены на телефоны с №1 по №") + QString::number(n - 1),
-                QStringLiteral("Номера телефонов для получения СМС")));
+        const ImageChecks::Phone verdict = ImageChecks::phone(text);
+        if (verdict == ImageChecks::Phone::ListEnds) {
+            const ImageChecks::Message end = ImageChecks::phonesEndAt(n - 1);
+            tell(Dialogs::Message::warning(end.text, end.caption));
             break;
         }
-        if (text.size() != PhoneLength) {
-            refuse(Dialogs::Message::error(
-                QStringLiteral("Нарушен формат номера телефона для получения СМС. (+380ххххххххх)"), ErrorCaption));
+        if (verdict == ImageChecks::Phone::Malformed) {
+            refuse(errorBox(ImageChecks::malformedPhone()));
             focus(phone);
             m_image.setValue(L::channelField(L::SmsRecord, L::Channel::CallMask), callMask);
             return false;
@@ -302,13 +279,13 @@ void ImageBuilder::buildTexts()
 bool ImageBuilder::buildBalanceRequest()
 {
     const QString request = m_general.pageCh()->sheetVoice->edtBl->text();
-    if (request.isEmpty()) {
-        return ask(Dialogs::Message::question(QStringLiteral("Не заполнен запрос баланса на карточке. Продолжить?"),
-                                              BalanceCaption));
+    switch (ImageChecks::balanceRequest(request)) {
+    case ImageChecks::BalanceRequest::Missing: {
+        const ImageChecks::Message question = ImageChecks::missingBalanceRequest();
+        return ask(Dialogs::Message::question(question.text, question.caption));
     }
-    if (!request.startsWith(QLatin1Char('*')) || !request.endsWith(QLatin1Char('#'))) {
-        return refuse(
-            Dialogs::Message::error(QStringLiteral("Нарушен формат запроса баланса на карточке!"), BalanceCaption));
+    case ImageChecks::BalanceRequest::Malformed: return refuse(errorBox(ImageChecks::malformedBalanceRequest()));
+    case ImageChecks::BalanceRequest::Given: break;
     }
     m_image.setText(L::BalanceRequest, request);
     return true;
@@ -379,10 +356,8 @@ bool ImageBuilder::buildZones()
         m_image.setValue(L::zoneField(zone, L::Zone::ZoneClass),
                          zone >= ZoneGrid::FirstKeyboardZone ? L::Zone::KeyboardClass : 0);
         m_image.setValue(L::zoneField(zone, L::Zone::GroupMask), groupMask);
-        if (groupMask == 0 && type != 0) {
-            refuse(Dialogs::Message::error(
-                QStringLiteral("Шлейф ") + zoneName(zone) + QStringLiteral(" не включен в группы!"),
-                QStringLiteral("Ошибка описания")));
+        if (const auto failure = ImageChecks::zone(zone, type != 0, groupMask)) {
+            refuse(errorBox(*failure));
             if (m_sheets)
                 m_sheets->pageConfig.setCurrentWidget(&m_sheets->sheetZones);
             return false;

@@ -5,7 +5,6 @@
 #include "ChannelsSheet.h"
 #include "CheckGroup.h"
 #include "ConfigImage.h"
-#include "Cp1251.h"
 #include "EthernetPage.h"
 #include "GeneralPage.h"
 #include "GprsPage.h"
@@ -76,13 +75,6 @@ ImageRestorer::ImageRestorer(ConfigImage& image, GeneralPage& general, ZonesPage
     , m_zones(zones)
     , m_texts(texts)
 {
-}
-
-QString ImageRestorer::digitsOf(const ConfigImage& image, L::Field field)
-{
-    QByteArray digits = image.bytes().mid(field.offset, field.size);
-    digits.removeIf([](char byte) { return byte == '\0'; });
-    return Cp1251::toUnicode(digits);
 }
 
 QString ImageRestorer::ipTextOf(const ConfigImage& image, L::Field field)
@@ -157,9 +149,9 @@ void ImageRestorer::RestCh()
         page.editTestTL()->setValue(static_cast<int>(testPeriod) * L::Channel::TestPeriodUnit);
         const unsigned firmware = m_image.value(L::FirmwareVersion);
         putText(remote.verSim, firmware == 0 ? QString() : QString::number(firmware));
-        putText(remote.phoneUpEdit, digitsOf(m_image, L::UpdatePhone));
-        putText(remote.upAPNEdit, digitsOf(m_image, L::UpdateApn));
-        putText(remote.ftpEdit, digitsOf(m_image, L::UpdateServer));
+        putText(remote.phoneUpEdit, m_image.digits(L::UpdatePhone));
+        putText(remote.upAPNEdit, m_image.digits(L::UpdateApn));
+        putText(remote.ftpEdit, m_image.digits(L::UpdateServer));
 
         ether.chkOpenWF->setChecked(m_image.value(L::WifiSecured) == 0);
         putText(ether.edtPassWF, m_image.text(L::WifiPassword));
@@ -178,8 +170,8 @@ void ImageRestorer::RestCh()
             remote.confEtherBox->setVisible(remote.confEtherCheck->isChecked());
             remote.confGPRSBox->setVisible(remote.confGPRSCheck->isChecked());
         }
-        putText(page.phBlkEdit(), digitsOf(m_image, L::BlockPhone));
-        putText(page.phUnBlkEdit(), digitsOf(m_image, L::UnblockPhone));
+        putText(page.phBlkEdit(), m_image.digits(L::BlockPhone));
+        putText(page.phUnBlkEdit(), m_image.digits(L::UnblockPhone));
 
         switch (L::Kind::kindOf(kindOf(L::SmsRecord))) {
         case L::Kind::Gsm: pages.setCurrentWidget(pages.sheetGSM); break;
@@ -448,7 +440,7 @@ void ImageRestorer::restorePhones()
     }
     const unsigned callMask = m_image.value(L::channelField(L::SmsRecord, L::Channel::CallMask));
     for (int n = 0; n < SmsPage::Rows; ++n) {
-        const QString digits = digitsOf(m_image, L::smsPhone(n + 1));
+        const QString digits = m_image.digits(L::smsPhone(n + 1));
         putText(sms.phV[n], digits.trimmed());
         if (digits.size() != FullPhoneDigits)
             continue;

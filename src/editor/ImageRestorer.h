@@ -22,9 +22,6 @@ public:
     void RestDsc();
     void RestTxt();
 
-    // The reading conventions of an image field.
-    // Every non-zero byte of the field, in order.
-    static QString digitsOf(const ConfigImage& image, ImageLayout::Field field);
     // The four bytes as dotted decimal numbers, lowest offset first.
     static QString ipTextOf(const ConfigImage& image, ImageLayout::Field field);
 

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Dialogs.h"
+#include "ImageChecks.h"
 #include "InputFilter.h"
 
 #include <QCheckBox>
@@ -85,9 +86,8 @@ void SmsPage::PhV1Change(QLineEdit* field)
             if (callBox)
                 callBox->setEnabled(true);
         } else {
-            m_dialogs.message(Dialogs::Message::error(
-                QStringLiteral("Нарушен формат номера телефона для получения СМС. (+380ххххххххх)"),
-                QStringLiteral("Ошибка")));
+            const ImageChecks::Message malformed = ImageChecks::malformedPhone();
+            m_dialogs.message(Dialogs::Message::error(malformed.text, malformed.caption));
         }
     } else if (length == 0) {
         if (nextLabel)

@@ -76,6 +76,14 @@ QString ConfigImage::text(Field field) const
     return Cp1251::toUnicode(chars(field));
 }
 
+QString ConfigImage::digits(Field field) const
+{
+    requireInside(field);
+    QByteArray digits = m_bytes.mid(field.offset, field.size);
+    digits.removeIf([](char byte) { return byte == '\0'; });
+    return Cp1251::toUnicode(digits);
+}
+
 void ConfigImage::setChars(Field field, const QByteArray& bytes)
 {
     requireInside(field);

@@ -37,6 +37,9 @@ public:
     // Character fields: Windows-1251, one byte per character, zero tail.
     QByteArray chars(Field field) const;   // bytes before the first zero
     QString text(Field field) const;       // the same, decoded
+    // Every non-zero byte of the field, in order, decoded: how the pages read
+    // the phone-like fields, whose zero bytes stand for blanks.
+    QString digits(Field field) const;
     void setText(Field field, const QString& text);
     void setChars(Field field, const QByteArray& bytes);
 

@@ -53,6 +53,7 @@ void CommandLineTest::commandHelp_data()
     QTest::newRow("diff") << QStringList{"diff", "--help"} << "Usage: zq22 diff [options] A B" << "value in A";
     QTest::newRow("ports") << QStringList{"ports", "--help"} << "Usage: zq22 ports [options]" << "port chooser";
     QTest::newRow("read") << QStringList{"read", "--help"} << "Usage: zq22 read [options]" << "--listen-port N";
+    QTest::newRow("write") << QStringList{"write", "--help"} << "Usage: zq22 write [options] FILE" << "--yes";
     // Help wins over everything else on the line, even what would be an error.
     QTest::newRow("help with wrong arguments") << QStringList{"diff", "only-one.q22", "--help"}
                                                << "Usage: zq22 diff [options] A B" << "Exit status";
@@ -107,6 +108,8 @@ void CommandLineTest::usageErrors_data()
     QTest::newRow("listen port on a serial port")
         << QStringList{"read", "--port", "/dev/ttyUSB0", "--listen-port", "9990", "-o", "a.q22"}
         << "zq22: read: --listen-port goes with --udp; see \"zq22 read --help\"";
+    QTest::newRow("write without a file") << QStringList{"write", "--port", "/dev/ttyUSB0"}
+                                          << "zq22: write: expects FILE; see \"zq22 write --help\"";
     QTest::newRow("argument to ports") << QStringList{"ports", "/dev/ttyUSB0"}
                                        << "zq22: ports: takes no arguments; see \"zq22 ports --help\"";
 }

@@ -1,4 +1,5 @@
 // zq22 read and write against the virtual panel on a pseudo-terminal, in real time.
+#include "RefusedImages.h"
 #include "SampleConfigs.h"
 #include "TestFiles.h"
 #include "RunningZq22.h"
@@ -16,10 +17,27 @@ const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 constexpr int LinkFailure = 3;
 constexpr int Interrupted = 130;
+constexpr int Refused = 2;
 constexpr int ProcessMs = 30000;
 // A silent panel is given up only after the window's own waits: the watchdog,
 // then the whole connect countdown.
 constexpr std::chrono::milliseconds SilenceLimit{150000};
+
+// Every byte drawn from the seed, except what would make the write checks
+// refuse it: no channel record is an SMS one and every zone is off.
+ConfigImage scatteredStandAlone(quint32 seed)
+{
+    namespace L = ImageLayout;
+    ConfigImage image;
+    image.assign(SampleConfigs::scatteredBytes(seed));
+    for (int record = 1; record <= L::ChannelRecordCount; ++record)
+        image.setValue(L::channelField(record, L::Channel::Kind), 0x50 + record);
+    for (int zone = 1; zone <= L::UsedZoneCount; ++zone) {
+        const unsigned type = image.value(L::zoneField(zone, L::Zone::ZoneType));
+        image.setValue(L::zoneField(zone, L::Zone::ZoneType), type & (L::Zone::On | L::Zone::Siren));
+    }
+    return image;
+}
 
 } // namespace
 
@@ -32,9 +50,16 @@ private Q_SLOTS:
     void readFails();
     void missingPort();
     void interrupted();
+    void writeDelivers_data();
+    void writeDelivers();
+    void writeRefused_data();
+    void writeRefused();
+    void writeAsksAboutTheBalanceRequest_data();
+    void writeAsksAboutTheBalanceRequest();
 
 private:
     QString heldImage(const QByteArray& bytes);
+    QString fileOf(const QString& name, const ConfigImage& image);
     QTemporaryDir m_dir;
 };
 
@@ -48,6 +73,12 @@ QString SerialTransferTest::heldImage(const QByteArray& bytes)
 {
     const QString path = m_dir.filePath(QStringLiteral("held.q22"));
     return writeFile(path, Signature + bytes) ? path : QString();
+}
+
+QString SerialTransferTest::fileOf(const QString& name, const ConfigImage& image)
+{
+    const QString path = m_dir.filePath(name);
+    return SampleConfigs::write(path, image) ? path : QString();
 }
 
 void SerialTransferTest::readDelivers()
@@ -132,6 +163,106 @@ void SerialTransferTest::interrupted()
     QCOMPARE(zq22.exitCode(), Interrupted);
     QVERIFY2(zq22.errLines().contains(QStringLiteral("zq22: interrupted")), qPrintable(zq22.err()));
     QVERIFY(!QFile::exists(out));
+}
+
+void SerialTransferTest::writeDelivers_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("account");
+
+    ConfigImage scattered = scatteredStandAlone(11);
+    // Without an SMS record the pages never look at the balance request.
+    scattered.setText(ImageLayout::BalanceRequest, QStringLiteral("100"));
+    QTest::newRow("stand-alone, every byte scattered") << scattered.bytes() << "scattered.q22" << "1A2B";
+    QTest::newRow("SMS, as JSON") << RefusedImages::accepted().bytes() << "sms.json" << "EC22";
+}
+
+void SerialTransferTest::writeDelivers()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, file);
+    QFETCH(QString, account);
+
+    ConfigImage image;
+    image.assign(bytes);
+    const QString saved = m_dir.filePath(QStringLiteral("saved.q22"));
+    QFile::remove(saved);
+    VirtualPanel panel;
+    QVERIFY2(panel.start({"--save", saved, heldImage(SampleConfigs::scatteredBytes(2))}), qPrintable(panel.errors()));
+
+    const Zq22Run run = Zq22Run::start({"write", "--port", panel.devicePath(), fileOf(file, image)});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(readFile(saved), Signature + bytes);
+    QCOMPARE(run.errLines().constLast(),
+             QStringLiteral("zq22: %1: Запись конфигурации ППК %2 выполнена.").arg(panel.devicePath(), account));
+    QVERIFY(run.out.isEmpty());
+}
+
+void SerialTransferTest::writeRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    for (const RefusedImages::Case& refused : RefusedImages::cases())
+        QTest::newRow(qPrintable(refused.name)) << refused.image.bytes() << refused.text;
+}
+
+void SerialTransferTest::writeRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+
+    ConfigImage image;
+    image.assign(bytes);
+    const QString file = fileOf(QStringLiteral("refused.q22"), image);
+    const QString saved = m_dir.filePath(QStringLiteral("never.q22"));
+    QFile::remove(saved);
+    VirtualPanel panel;
+    QVERIFY2(panel.start({"--save", saved}), qPrintable(panel.errors()));
+
+    // Even --yes answers no failed check.
+    const Zq22Run run = Zq22Run::start({"write", "--yes", "--port", panel.devicePath(), file});
+    QCOMPARE(run.exitCode, Refused);
+    QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: %2").arg(file, text)});
+    // The panel was never spoken to: it would have been linked first.
+    panel.kill();
+    QVERIFY(!QFile::exists(saved));
+    QVERIFY2(!panel.errors().contains(QStringLiteral("image received")), qPrintable(panel.errors()));
+}
+
+void SerialTransferTest::writeAsksAboutTheBalanceRequest_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("question");
+
+    for (const RefusedImages::Case& asking : RefusedImages::asking())
+        QTest::newRow(qPrintable(asking.name)) << asking.image.bytes() << asking.text;
+}
+
+void SerialTransferTest::writeAsksAboutTheBalanceRequest()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, question);
+
+    ConfigImage image;
+    image.assign(bytes);
+    const QString file = fileOf(QStringLiteral("ask.q22"), image);
+    const QString saved = m_dir.filePath(QStringLiteral("answered.q22"));
+    QFile::remove(saved);
+    VirtualPanel panel;
+    QVERIFY2(panel.start({"--save", saved}), qPrintable(panel.errors()));
+
+    const Zq22Run declined = Zq22Run::start({"write", "--port", panel.devicePath(), file});
+    QCOMPARE(declined.exitCode, Refused);
+    QCOMPARE(declined.errLines(),
+             (QStringList{QStringLiteral("zq22: %1: %2").arg(file, question),
+                          QStringLiteral("zq22: answered No; add --yes to answer Yes")}));
+    QVERIFY(!QFile::exists(saved));
+
+    const Zq22Run answered = Zq22Run::start({"write", "--yes", "--port", panel.devicePath(), file});
+    QVERIFY2(answered.exitCode == 0, qPrintable(answered.err));
+    QCOMPARE(readFile(saved), Signature + bytes);
 }
 
 QTEST_GUILESS_MAIN(SerialTransferTest)

@@ -1,8 +1,10 @@
 // zq22 read over UDP: the virtual panel announces itself on loopback.
+#include "RefusedImages.h"
 #include "RunningZq22.h"
 #include "SampleConfigs.h"
 #include "TestFiles.h"
 #include "VirtualPanel.h"
+#include "Zq22Run.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@ namespace {
 
 const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
+constexpr int Refused = 2;
 constexpr int LinkFailure = 3;
 constexpr int ProcessMs = 10000;
 // The remote link pauses before every answer it sends.
@@ -35,6 +38,8 @@ private Q_SLOTS:
     void initTestCase();
     void read_data();
     void read();
+    void writeDelivers();
+    void writeRefusedNeverListens();
 
 private:
     QTemporaryDir m_dir;
@@ -96,6 +101,46 @@ void UdpTransferTest::read()
     QVERIFY2(zq22.errLines().contains(QStringLiteral("zq22: UDP port %1: %2").arg(port, message)), qPrintable(zq22.err()));
     QCOMPARE(readFile(out), OldFile);
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("panel.q22")});
+}
+
+void UdpTransferTest::writeDelivers()
+{
+    const ConfigImage image = RefusedImages::accepted();
+    const QString file = m_dir.filePath(QStringLiteral("write.q22"));
+    QVERIFY(SampleConfigs::write(file, image));
+    const QString saved = m_dir.filePath(QStringLiteral("saved.q22"));
+    QFile::remove(saved);
+
+    const QString port = QString::number(freePort());
+    RunningZq22 zq22;
+    QVERIFY(zq22.start({"write", "--udp", "--listen-port", port, file}));
+    QVERIFY2(zq22.waitForError(QStringLiteral("Ожидание запроса..."), ProcessMs), qPrintable(zq22.err()));
+    QProcess panel;
+    panel.start(VirtualPanel::program(),
+                QStringList{"--udp", "--host", "127.0.0.1", "--port", port, "--save", saved});
+    QVERIFY(panel.waitForStarted(ProcessMs));
+    const bool ended = zq22.waitForEnd(TransferMs);
+    panel.kill();
+    panel.waitForFinished();
+    QVERIFY2(ended, qPrintable(zq22.err()));
+
+    QVERIFY2(zq22.exitCode() == 0, qPrintable(zq22.err()));
+    QCOMPARE(readFile(saved), Signature + image.bytes());
+    QVERIFY2(zq22.errLines().contains(
+                 QStringLiteral("zq22: UDP port %1: Запись конфигурации ППК EC22 завершена успешно.").arg(port)),
+             qPrintable(zq22.err()));
+}
+
+void UdpTransferTest::writeRefusedNeverListens()
+{
+    const RefusedImages::Case refused = RefusedImages::cases().constFirst();
+    const QString file = m_dir.filePath(QStringLiteral("refused.q22"));
+    QVERIFY(SampleConfigs::write(file, refused.image));
+
+    const QString port = QString::number(freePort());
+    const Zq22Run run = Zq22Run::start({"write", "--udp", "--listen-port", port, file});
+    QCOMPARE(run.exitCode, Refused);
+    QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: %2").arg(file, refused.text)});
 }
 
 QTEST_GUILESS_MAIN(UdpTransferTest)
