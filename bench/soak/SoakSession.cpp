@@ -1,11 +1,11 @@
 #include "SoakSession.h"
 
 #include "EventWait.h"
+#include "FreeUdpPort.h"
 #include "TestFiles.h"
 #include "VirtualPanel.h"
 
 #include <QProcess>
-#include <QUdpSocket>
 
 #include <memory>
 
@@ -18,13 +18,6 @@ constexpr int LinkMs = 150000;
 constexpr int TransferMs = 300000;
 constexpr int ControlsBackMs = 150000;
 constexpr int PanelStartMs = 10000;
-
-quint16 freeUdpPort()
-{
-    QUdpSocket probe;
-    probe.bind(QHostAddress::AnyIPv4, 0);
-    return probe.localPort();
-}
 
 bool claimsSuccess(const QString& message)
 {

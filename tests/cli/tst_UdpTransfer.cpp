@@ -1,4 +1,5 @@
 // zq22 read over UDP: the virtual panel announces itself on loopback.
+#include "FreeUdpPort.h"
 #include "RefusedImages.h"
 #include "RunningZq22.h"
 #include "SampleConfigs.h"
@@ -11,7 +12,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUdpSocket>
 
 namespace {
 
@@ -22,13 +22,6 @@ constexpr int LinkFailure = 3;
 constexpr int ProcessMs = 10000;
 // The remote link pauses before every answer it sends.
 constexpr int TransferMs = 60000;
-
-quint16 freePort()
-{
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    return probe.localPort();
-}
 
 } // namespace
 
@@ -76,7 +69,7 @@ void UdpTransferTest::read()
     const QString out = folder.filePath(QStringLiteral("panel.q22"));
     QVERIFY(writeFile(out, OldFile));
 
-    const QString port = QString::number(freePort());
+    const QString port = QString::number(freeUdpPort());
     RunningZq22 zq22;
     QVERIFY(zq22.start({"read", "--udp", "--listen-port", port, "-o", out}));
     // An armed panel says so only once: it starts when zq22 listens.
@@ -111,7 +104,7 @@ void UdpTransferTest::writeDelivers()
     const QString saved = m_dir.filePath(QStringLiteral("saved.q22"));
     QFile::remove(saved);
 
-    const QString port = QString::number(freePort());
+    const QString port = QString::number(freeUdpPort());
     RunningZq22 zq22;
     QVERIFY(zq22.start({"write", "--udp", "--listen-port", port, file}));
     QVERIFY2(zq22.waitForError(QStringLiteral("Ожидание запроса..."), ProcessMs), qPrintable(zq22.err()));
@@ -137,7 +130,7 @@ void UdpTransferTest::writeRefusedNeverListens()
     const QString file = m_dir.filePath(QStringLiteral("refused.q22"));
     QVERIFY(SampleConfigs::write(file, refused.image));
 
-    const QString port = QString::number(freePort());
+    const QString port = QString::number(freeUdpPort());
     const Zq22Run run = Zq22Run::start({"write", "--udp", "--listen-port", port, file});
     QCOMPARE(run.exitCode, Refused);
     QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: %2").arg(file, refused.text)});

@@ -1,20 +1,10 @@
 #include "EventWait.h"
+#include "FreeUdpPort.h"
 #include "QtDatagramSocket.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
-
-namespace {
-
-quint16 freePort()
-{
-    QUdpSocket probe;
-    probe.bind(QHostAddress::AnyIPv4, 0);
-    return probe.localPort();
-}
-
-} // namespace
 
 class QtDatagramSocketTest : public QObject {
     Q_OBJECT
@@ -27,7 +17,7 @@ private Q_SLOTS:
 void QtDatagramSocketTest::deliversWholeDatagramsWithTheirSender()
 {
     QtDatagramSocket socket;
-    const quint16 port = freePort();
+    const quint16 port = freeUdpPort();
     QVERIFY(socket.listen(port));
     QVERIFY(socket.isListening());
     QSignalSpy spy(&socket, &DatagramSocket::received);
@@ -65,7 +55,7 @@ void QtDatagramSocketTest::portHeldElsewhereIsRefused()
 void QtDatagramSocketTest::stoppedSocketHearsNothingButStillSends()
 {
     QtDatagramSocket socket;
-    const quint16 port = freePort();
+    const quint16 port = freeUdpPort();
     QVERIFY(socket.listen(port));
     socket.stop();
     QVERIFY(!socket.isListening());

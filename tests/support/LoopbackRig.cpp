@@ -1,13 +1,13 @@
 #include "LoopbackRig.h"
 
 #include "EventWait.h"
+#include "FreeUdpPort.h"
 #include "TransferStart.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTimer>
-#include <QUdpSocket>
 
 #include <algorithm>
 
@@ -18,13 +18,6 @@ constexpr int LinkMs = 5000;
 // The panel resends an unacknowledged block well before the link's own timer.
 constexpr int PanelRetransmitMs = 2000;
 const QByteArray Q22Signature = QByteArrayLiteral("ZQ.32U");
-
-quint16 freePort()
-{
-    QUdpSocket probe;
-    probe.bind(QHostAddress::AnyIPv4, 0);
-    return probe.localPort();
-}
 
 QByteArray randomImage()
 {
@@ -43,7 +36,7 @@ LoopbackRig::LoopbackRig(int divisor)
     , host(clock)
     , link(vars, host, dialogs, clock, image, socket)
 {
-    host.confPort = QString::number(freePort());
+    host.confPort = QString::number(freeUdpPort());
     QFile file(m_dir.filePath(QStringLiteral("panel.q22")));
     if (file.open(QIODevice::WriteOnly))
         file.write(Q22Signature + panelImage);
