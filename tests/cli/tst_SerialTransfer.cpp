@@ -1,12 +1,11 @@
-// zq22 read and write against the virtual panel on a pseudo-terminal, in real time.
+// zq22 read and write against the virtual panel on a pseudo-terminal, in real
+// time; its faults are in tst_LinkFaults.
 #include "RefusedImages.h"
 #include "SampleConfigs.h"
 #include "TestFiles.h"
-#include "RunningZq22.h"
 #include "VirtualPanel.h"
 #include "Zq22Run.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,12 +15,7 @@ namespace {
 const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 constexpr int LinkFailure = 3;
-constexpr int Interrupted = 130;
 constexpr int Refused = 2;
-constexpr int ProcessMs = 30000;
-// A silent panel is given up only after the window's own waits: the watchdog,
-// then the whole connect countdown.
-constexpr std::chrono::milliseconds SilenceLimit{150000};
 
 // Every byte drawn from the seed, except what would make the write checks
 // refuse it: no channel record is an SMS one and every zone is off.
@@ -46,10 +40,7 @@ class SerialTransferTest : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void readDelivers();
-    void readFails_data();
-    void readFails();
     void missingPort();
-    void interrupted();
     void writeDelivers_data();
     void writeDelivers();
     void writeRefused_data();
@@ -99,38 +90,6 @@ void SerialTransferTest::readDelivers()
     QVERIFY(run.out.isEmpty());
 }
 
-void SerialTransferTest::readFails_data()
-{
-    QTest::addColumn<QStringList>("faults");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("bad CRC seven times") << QStringList{"--bad-crc", "5", "--bad-crc-times", "7"}
-                                         << QStringLiteral("Ошибка чтения конфигурации");
-    QTest::newRow("hung up") << QStringList{"--close-after", "10"} << QStringLiteral("USB не подключен!");
-    QTest::newRow("silent") << QStringList{"--silent-after", "10"} << QStringLiteral("E1: ППК не отвечает!");
-}
-
-void SerialTransferTest::readFails()
-{
-    QFETCH(QStringList, faults);
-    QFETCH(QString, message);
-
-    VirtualPanel panel;
-    QVERIFY2(panel.start(faults + QStringList{heldImage(SampleConfigs::scatteredBytes(23))}), qPrintable(panel.errors()));
-    // A failed read leaves the file that was there as it was, and nothing beside it.
-    QDir folder(m_dir.filePath(QStringLiteral("failed")));
-    QVERIFY(folder.removeRecursively() && folder.mkpath(QStringLiteral(".")));
-    const QString out = folder.filePath(QStringLiteral("panel.q22"));
-    QVERIFY(writeFile(out, OldFile));
-
-    const Zq22Run run = Zq22Run::start({"read", "--port", panel.devicePath(), "-o", out}, {}, SilenceLimit);
-    QCOMPARE(run.exitCode, LinkFailure);
-    QVERIFY2(run.errLines().contains(QStringLiteral("zq22: %1: %2").arg(panel.devicePath(), message)),
-             qPrintable(run.err));
-    QCOMPARE(readFile(out), OldFile);
-    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("panel.q22")});
-}
-
 void SerialTransferTest::missingPort()
 {
     const QString out = m_dir.filePath(QStringLiteral("none.q22"));
@@ -142,26 +101,6 @@ void SerialTransferTest::missingPort()
                                          .arg(device)),
              qPrintable(run.err));
     QVERIFY2(run.err.contains(QStringLiteral("--yes")), qPrintable(run.err));
-    QVERIFY(!QFile::exists(out));
-}
-
-void SerialTransferTest::interrupted()
-{
-    // The panel falls silent in the middle, so the read is still waiting when Ctrl+C comes.
-    VirtualPanel panel;
-    QVERIFY2(panel.start({"--silent-after", "20", heldImage(SampleConfigs::scatteredBytes(3))}),
-             qPrintable(panel.errors()));
-    const QString out = m_dir.filePath(QStringLiteral("interrupted.q22"));
-    QFile::remove(out);
-
-    RunningZq22 zq22;
-    QVERIFY(zq22.start({"read", "--port", panel.devicePath(), "-o", out}));
-    QVERIFY2(zq22.waitForError(QStringLiteral("zq22: 20 %"), ProcessMs), qPrintable(zq22.err()));
-    zq22.interrupt();
-    QVERIFY2(zq22.waitForEnd(ProcessMs), qPrintable(zq22.err()));
-
-    QCOMPARE(zq22.exitCode(), Interrupted);
-    QVERIFY2(zq22.errLines().contains(QStringLiteral("zq22: interrupted")), qPrintable(zq22.err()));
     QVERIFY(!QFile::exists(out));
 }
 

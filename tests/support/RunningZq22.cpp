@@ -43,7 +43,8 @@ void RunningZq22::interrupt()
 
 bool RunningZq22::waitForEnd(int timeoutMs)
 {
-    const bool ended = m_process.waitForFinished(timeoutMs);
+    // A wait on another process runs the event loop, in which this one may have ended already.
+    const bool ended = m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
     if (!ended) {
         m_process.kill();
         m_process.waitForFinished();
