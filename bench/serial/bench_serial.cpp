@@ -1,14 +1,14 @@
 // Reads and writes a whole image against the virtual panel pacing its line at
 // 115200 baud, and prints the time taken over the time the bytes need on the
-// wire (8N1: ten bits a byte).
+// wire.
 #include "ConfigImage.h"
 #include "FakeDatagramSocket.h"
-#include "Frames.h"
 #include "PanelLink.h"
 #include "QtSerialPort.h"
 #include "QtTickClock.h"
 #include "RecordingLinkHost.h"
 #include "ScriptedDialogs.h"
+#include "SerialWire.h"
 #include "VirtualPanel.h"
 
 #include <QCoreApplication>
@@ -20,13 +20,7 @@
 
 namespace {
 
-constexpr double BitsPerByte = 10;
-constexpr double BaudRate = 115200;
 constexpr int TimeoutMs = 30000;
-
-// What crosses the line before the configurator can know a transfer is done.
-constexpr int ReadBytes = Frames::CommandFrameSize + Frames::BlockCount * Frames::BlockSize + (Frames::BlockCount - 1);
-constexpr int WriteBytes = Frames::CommandFrameSize + 1 + Frames::BlockCount * (Frames::BlockSize + 1);
 
 // Runs the event loop until the condition holds; the loop keeps running while
 // it waits, as the program's own loop does.
@@ -42,11 +36,6 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
     poll.start(1);
     loop.exec();
     return condition();
-}
-
-double wireSeconds(int bytes)
-{
-    return bytes * BitsPerByte / BaudRate;
 }
 
 } // namespace
@@ -92,14 +81,14 @@ int main(int argc, char* argv[])
             return false;
         }
         const double measured = boxAtNs / 1e9;
-        const double wire = wireSeconds(bytes);
+        const double wire = SerialWire::seconds(bytes);
         out << name << ": " << bytes << " bytes, measured " << QString::number(measured, 'f', 3) << " s, wire "
             << QString::number(wire, 'f', 3) << " s, ratio " << QString::number(measured / wire, 'f', 3) << "  ("
             << dialogs.last().text << ")" << Qt::endl;
         return waitUntil(linked, TimeoutMs);
     };
 
-    const bool ok = measure("read", ReadBytes, [&] { link.ItemReadClick(); })
-        && measure("write", WriteBytes, [&] { link.startWrite(); });
+    const bool ok = measure("read", SerialWire::ReadBytes, [&] { link.ItemReadClick(); })
+        && measure("write", SerialWire::WriteBytes, [&] { link.startWrite(); });
     return ok ? 0 : 1;
 }
