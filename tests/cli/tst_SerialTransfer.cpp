@@ -6,9 +6,15 @@
 #include "VirtualPanel.h"
 #include "Zq22Run.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +22,7 @@ const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 constexpr int LinkFailure = 3;
 constexpr int Refused = 2;
+constexpr int ProcessMs = 30000;
 
 // Every byte drawn from the seed, except what would make the write checks
 // refuse it: no channel record is an SMS one and every zone is off.
@@ -33,13 +40,53 @@ ConfigImage scatteredStandAlone(quint32 seed)
     return image;
 }
 
+struct TerminalRun {
+    int exitCode = -1;
+    QString screen;   // what standard error showed
+};
+
+// zq22 with its standard error on a pseudo-terminal, as when a person watches it.
+TerminalRun runWithTerminal(const QStringList& arguments)
+{
+    TerminalRun run;
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        return run;
+    QProcess process;
+    process.setStandardErrorFile(QString::fromLocal8Bit(ptsname(master)));
+    process.start(Zq22Run::program(), arguments);
+    QByteArray shown;
+    const auto drain = [&] {
+        char buffer[4096];
+        ssize_t count = 0;
+        while ((count = ::read(master, buffer, sizeof buffer)) > 0)
+            shown.append(buffer, count);
+    };
+    // The terminal holds little: it is read while zq22 writes.
+    QDeadlineTimer deadline(ProcessMs);
+    while (!process.waitForFinished(10) && !deadline.hasExpired())
+        drain();
+    drain();
+    ::close(master);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+    }
+    run.screen = QString::fromUtf8(shown);
+    return run;
+}
+
 } // namespace
 
 class SerialTransferTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void readDelivers_data();
     void readDelivers();
+    void progressBarOnATerminal();
     void missingPort();
     void writeDelivers_data();
     void writeDelivers();
@@ -72,22 +119,47 @@ QString SerialTransferTest::fileOf(const QString& name, const ConfigImage& image
     return SampleConfigs::write(path, image) ? path : QString();
 }
 
+void SerialTransferTest::readDelivers_data()
+{
+    QTest::addColumn<bool>("byName");
+    QTest::newRow("device path") << false;
+    // As "zq22 ports" lists it.
+    QTest::newRow("port name") << true;
+}
+
 void SerialTransferTest::readDelivers()
 {
+    QFETCH(bool, byName);
+
     const QByteArray image = SampleConfigs::scatteredBytes(7);
     VirtualPanel panel;
     QVERIFY2(panel.start({heldImage(image)}), qPrintable(panel.errors()));
     const QString out = m_dir.filePath(QStringLiteral("read.q22"));
     QVERIFY(writeFile(out, OldFile));
+    const QString port = byName ? panel.devicePath().mid(QStringLiteral("/dev/").size()) : panel.devicePath();
 
-    const Zq22Run run = Zq22Run::start({"read", "--port", panel.devicePath(), "-o", out});
+    const Zq22Run run = Zq22Run::start({"read", "--port", port, "-o", out});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(readFile(out), Signature + image);
-    QCOMPARE(run.errLines().constLast(),
-             QStringLiteral("zq22: %1: Чтение конфигурации ППК 1A2B выполнено.").arg(panel.devicePath()));
+    QCOMPARE(run.errLines().constLast(), QStringLiteral("zq22: %1: Чтение конфигурации ППК 1A2B выполнено.").arg(port));
     // Without a terminal the progress is a line at every tenth.
     QVERIFY2(run.errLines().contains(QStringLiteral("zq22: 50 %")), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+void SerialTransferTest::progressBarOnATerminal()
+{
+    VirtualPanel panel;
+    QVERIFY2(panel.start({heldImage(SampleConfigs::scatteredBytes(9))}), qPrintable(panel.errors()));
+    const QString out = m_dir.filePath(QStringLiteral("watched.q22"));
+
+    const TerminalRun run = runWithTerminal({"read", "--port", panel.devicePath(), "-o", out});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.screen));
+    // The bar is redrawn in place and ends its line before the outcome.
+    QVERIFY2(run.screen.contains(QStringLiteral("\r[%1] 100 %\r\n").arg(QString(40, QLatin1Char('#')))),
+             qPrintable(run.screen));
+    QVERIFY2(run.screen.contains(QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.")), qPrintable(run.screen));
+    QVERIFY2(!run.screen.contains(QStringLiteral("zq22: 50 %")), qPrintable(run.screen));
 }
 
 void SerialTransferTest::missingPort()

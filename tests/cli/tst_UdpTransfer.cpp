@@ -1,6 +1,7 @@
 // zq22 read and write over UDP: the virtual panel announces itself on
 // loopback. Its faults are in tst_LinkFaults.
 #include "FreeUdpPort.h"
+#include "ImageLayout.h"
 #include "RefusedImages.h"
 #include "RunningZq22.h"
 #include "SampleConfigs.h"
@@ -21,6 +22,7 @@ constexpr int Refused = 2;
 constexpr int ProcessMs = 10000;
 // The remote link pauses before every answer it sends.
 constexpr int TransferMs = 60000;
+constexpr quint16 FactoryConfiguratorPort = 34463;
 
 } // namespace
 
@@ -28,11 +30,14 @@ class UdpTransferTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void readDelivers_data();
     void readDelivers();
+    void writeDelivers_data();
     void writeDelivers();
     void writeRefusedNeverListens();
 
 private:
+    bool runWithPanel(RunningZq22& zq22, const QStringList& arguments, quint16 port, const QStringList& panelOptions);
     QTemporaryDir m_dir;
 };
 
@@ -42,25 +47,45 @@ void UdpTransferTest::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
+// Runs zq22 and, once it listens, the virtual panel announcing itself to the port.
+bool UdpTransferTest::runWithPanel(RunningZq22& zq22, const QStringList& arguments, quint16 port,
+                                   const QStringList& panelOptions)
+{
+    if (!zq22.start(arguments) || !zq22.waitForError(QStringLiteral("Ожидание запроса..."), ProcessMs))
+        return false;
+    QProcess panel;
+    panel.start(VirtualPanel::program(),
+                QStringList{"--udp", "--host", "127.0.0.1", "--port", QString::number(port)} + panelOptions);
+    const bool ended = panel.waitForStarted(ProcessMs) && zq22.waitForEnd(TransferMs);
+    panel.kill();
+    panel.waitForFinished();
+    return ended;
+}
+
+void UdpTransferTest::readDelivers_data()
+{
+    QTest::addColumn<bool>("listenPortGiven");
+    QTest::newRow("--listen-port") << true;
+    // Without it, the port the window listens on with its factory configuration.
+    QTest::newRow("the factory configurator port") << false;
+}
+
 void UdpTransferTest::readDelivers()
 {
+    QFETCH(bool, listenPortGiven);
+
     const QByteArray image = SampleConfigs::scatteredBytes(5);
     const QString held = m_dir.filePath(QStringLiteral("held.q22"));
     QVERIFY(writeFile(held, Signature + image));
     const QString out = m_dir.filePath(QStringLiteral("panel.q22"));
     QVERIFY(writeFile(out, OldFile));
 
-    const QString port = QString::number(freeUdpPort());
+    const quint16 port = listenPortGiven ? freeUdpPort() : FactoryConfiguratorPort;
+    QStringList arguments{"read", "--udp", "-o", out};
+    if (listenPortGiven)
+        arguments << "--listen-port" << QString::number(port);
     RunningZq22 zq22;
-    QVERIFY(zq22.start({"read", "--udp", "--listen-port", port, "-o", out}));
-    QVERIFY2(zq22.waitForError(QStringLiteral("Ожидание запроса..."), ProcessMs), qPrintable(zq22.err()));
-    QProcess panel;
-    panel.start(VirtualPanel::program(), QStringList{"--udp", "--host", "127.0.0.1", "--port", port, held});
-    QVERIFY(panel.waitForStarted(ProcessMs));
-    const bool ended = zq22.waitForEnd(TransferMs);
-    panel.kill();
-    panel.waitForFinished();
-    QVERIFY2(ended, qPrintable(zq22.err()));
+    QVERIFY2(runWithPanel(zq22, arguments, port, {held}), qPrintable(zq22.err()));
 
     QVERIFY2(zq22.exitCode() == 0, qPrintable(zq22.err()));
     QCOMPARE(readFile(out), Signature + image);
@@ -69,26 +94,32 @@ void UdpTransferTest::readDelivers()
              qPrintable(zq22.err()));
 }
 
+void UdpTransferTest::writeDelivers_data()
+{
+    QTest::addColumn<bool>("listenPortGiven");
+    QTest::newRow("--listen-port") << true;
+    // Without it, the port the window would listen on once the file is loaded.
+    QTest::newRow("the file's configurator port") << false;
+}
+
 void UdpTransferTest::writeDelivers()
 {
-    const ConfigImage image = RefusedImages::accepted();
+    QFETCH(bool, listenPortGiven);
+
+    const quint16 port = freeUdpPort();
+    ConfigImage image = RefusedImages::accepted();
+    if (!listenPortGiven)
+        image.setValue(ImageLayout::channelField(ImageLayout::RemoteConfigRecord, ImageLayout::Channel::Port), port);
     const QString file = m_dir.filePath(QStringLiteral("write.q22"));
     QVERIFY(SampleConfigs::write(file, image));
     const QString saved = m_dir.filePath(QStringLiteral("saved.q22"));
     QFile::remove(saved);
 
-    const QString port = QString::number(freeUdpPort());
+    QStringList arguments{"write", "--udp", file};
+    if (listenPortGiven)
+        arguments << "--listen-port" << QString::number(port);
     RunningZq22 zq22;
-    QVERIFY(zq22.start({"write", "--udp", "--listen-port", port, file}));
-    QVERIFY2(zq22.waitForError(QStringLiteral("Ожидание запроса..."), ProcessMs), qPrintable(zq22.err()));
-    QProcess panel;
-    panel.start(VirtualPanel::program(),
-                QStringList{"--udp", "--host", "127.0.0.1", "--port", port, "--save", saved});
-    QVERIFY(panel.waitForStarted(ProcessMs));
-    const bool ended = zq22.waitForEnd(TransferMs);
-    panel.kill();
-    panel.waitForFinished();
-    QVERIFY2(ended, qPrintable(zq22.err()));
+    QVERIFY2(runWithPanel(zq22, arguments, port, {"--save", saved}), qPrintable(zq22.err()));
 
     QVERIFY2(zq22.exitCode() == 0, qPrintable(zq22.err()));
     QCOMPARE(readFile(saved), Signature + image.bytes());
