@@ -1,3 +1,4 @@
+#include "ConfigFile.h"
 #include "SoakSession.h"
 
 #include "EventWait.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 // Longer than any of the link's own ways to give up (E1 after 60 s, E9 after
 // 76 s, seven unanswered blocks after 80 s), so that only a hang reaches them.
 constexpr int LinkMs = 150000;
@@ -83,7 +83,7 @@ SoakSession::Outcome SoakSession::transfer(Transport transport, Direction direct
     const QString held = m_dir.filePath(QStringLiteral("held.q22"));
     const QString saved = m_dir.filePath(QStringLiteral("written.q22"));
     QFile::remove(saved);
-    if (!writeFile(held, Signature + image))
+    if (!writeFile(held, ConfigFile::Signature + image))
         return {Result::Stuck, QStringLiteral("cannot write the panel's image")};
 
     const std::unique_ptr<Panel> panel = transport == Transport::Serial
@@ -140,7 +140,7 @@ SoakSession::Outcome SoakSession::judge(Direction direction, const QByteArray& i
     const QString message = m_dialogs.shown().constFirst().text;
     if (!claimsSuccess(message))
         return {Result::FailedWithMessage, message};
-    const QByteArray arrived = direction == Direction::Read ? m_image.bytes() : readFile(saved).mid(Signature.size());
+    const QByteArray arrived = direction == Direction::Read ? m_image.bytes() : readFile(saved).mid(ConfigFile::Signature.size());
     return {arrived == image ? Result::Succeeded : Result::Lost, message};
 }
 

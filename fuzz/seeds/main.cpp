@@ -2,6 +2,7 @@
 // factory configuration as a .q22 file and as JSON, and whole read and write
 // conversations with a panel, on the serial line and over UDP, in the record
 // format of RecordFeed.
+#include "ConfigFile.h"
 #include "ConfigJson.h"
 #include "FactoryImage.h"
 #include "Frames.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 
 // Kinds shared by the two link targets; the rest is each target's own.
 constexpr char Pause = 0;
@@ -155,7 +155,7 @@ int main(int argc, char* argv[])
     }
     const QDir corpus(QString::fromLocal8Bit(argv[1]));
     const ConfigImage factory = factoryImage();
-    const QByteArray file = Signature + factory.bytes();
+    const QByteArray file = ConfigFile::Signature + factory.bytes();
     QByteArray foreign = file;
     foreign.replace(0, 2, "AB");
 

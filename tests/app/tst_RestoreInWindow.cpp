@@ -1,5 +1,6 @@
 // A configuration that arrives in the window, from a file or from a panel,
 // shows up on the pages.
+#include "ConfigFile.h"
 #include "TestFiles.h"
 #include "ChannelPages.h"
 #include "ConfigFiles.h"
@@ -37,7 +38,6 @@ namespace L = ImageLayout;
 
 namespace {
 
-const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QString Linked = QStringLiteral("ППК подключен по USB.");
 const QString ReadDonePrefix = QStringLiteral("Чтение конфигурации ППК ");
 const QString WriteDone = QStringLiteral("Запись конфигурации ППК 5A17 выполнена.");
@@ -180,7 +180,7 @@ void RestoreInWindowTest::initTestCase()
 void RestoreInWindowTest::loadShowsTheFileOnThePages()
 {
     const QString path = m_dir.filePath(QStringLiteral("sample.q22"));
-    QVERIFY(writeFile(path, Signature + sampleImage().bytes()));
+    QVERIFY(writeFile(path, ConfigFile::Signature + sampleImage().bytes()));
     Shell shell;
     shell.dialogs.answerOpen(path);
     menuItem(shell.window, "ItemLoad")->trigger();
@@ -194,7 +194,7 @@ void RestoreInWindowTest::loadShowsTheFileOnThePages()
 void RestoreInWindowTest::refusedLoadLeavesThePages()
 {
     const QString path = m_dir.filePath(QStringLiteral("sample.bin"));
-    QVERIFY(writeFile(path, Signature + sampleImage().bytes()));
+    QVERIFY(writeFile(path, ConfigFile::Signature + sampleImage().bytes()));
     Shell shell;
     shell.window.generalPage().editAccount()->setText(QStringLiteral("EC22"));
     shell.dialogs.answerOpen(path);
@@ -207,7 +207,7 @@ void RestoreInWindowTest::panelReadShowsTheImageOnThePages()
     QVERIFY2(QFile::exists(VirtualPanel::program()), qPrintable(VirtualPanel::program()));
     const QString sent = m_dir.filePath(QStringLiteral("panel.q22"));
     const QString written = m_dir.filePath(QStringLiteral("written.q22"));
-    QVERIFY(writeFile(sent, Signature + sampleImage().bytes()));
+    QVERIFY(writeFile(sent, ConfigFile::Signature + sampleImage().bytes()));
 
     SerialShell shell;
     QVERIFY2(shell.panel.start({sent, QStringLiteral("--save"), written}), qPrintable(shell.panel.errors()));
@@ -228,7 +228,7 @@ void RestoreInWindowTest::panelReadShowsTheImageOnThePages()
     // Written back untouched, the panel gets exactly what it sent.
     QVERIFY(shell.writeBack());
     QVERIFY2(shell.boxShown(WriteDone, TransferTimeoutMs), qPrintable(shell.dialogs.texts().join('\n')));
-    QCOMPARE(readFile(written), Signature + sampleImage().bytes());
+    QCOMPARE(readFile(written), ConfigFile::Signature + sampleImage().bytes());
 }
 
 QTEST_MAIN(RestoreInWindowTest)

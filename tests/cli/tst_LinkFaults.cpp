@@ -1,6 +1,7 @@
 // zq22 read and write against a virtual panel that misbehaves, over a
 // pseudo-terminal and over UDP, and pressed Ctrl+C in the middle. Each case
 // waits out the link's own timers in real time, so they all run side by side.
+#include "ConfigFile.h"
 #include "FreeUdpPort.h"
 #include "RefusedImages.h"
 #include "RunningZq22.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 const QString Interrupted = QStringLiteral("zq22: interrupted");
 const QString Listening = QStringLiteral("Ожидание запроса...");
@@ -107,7 +107,7 @@ public:
     {
         const QString held = m_folder.filePath(QStringLiteral("held.q22"));
         const QString toWrite = m_folder.filePath(QStringLiteral("to-write.q22"));
-        if (!QDir().mkpath(m_folder.path()) || !writeFile(held, Signature + heldImage())
+        if (!QDir().mkpath(m_folder.path()) || !writeFile(held, ConfigFile::Signature + heldImage())
             || !writeFile(outFile(), OldFile) || !SampleConfigs::write(toWrite, RefusedImages::accepted())) {
             *error = QStringLiteral("cannot prepare %1").arg(m_folder.path());
             return false;
@@ -212,12 +212,12 @@ void LinkFaultsTest::eachFaultEndsWithItsMessage()
         const QByteArray written = readFile(run.savedFile());
         if (fault.transfer == Transfer::Write) {
             // The panel keeps a written image only once it has all of it.
-            const QByteArray expected = delivered ? Signature + RefusedImages::accepted().bytes() : QByteArray();
+            const QByteArray expected = delivered ? ConfigFile::Signature + RefusedImages::accepted().bytes() : QByteArray();
             QVERIFY2(written == expected, qPrintable(context));
         }
         if (fault.transfer == Transfer::Read) {
             // A read replaces the file whole, or leaves it and nothing beside it.
-            const QByteArray expected = delivered ? Signature + FaultRun::heldImage() : OldFile;
+            const QByteArray expected = delivered ? ConfigFile::Signature + FaultRun::heldImage() : OldFile;
             QVERIFY2(readFile(run.outFile()) == expected, qPrintable(context));
         }
         QStringList expectedFiles{QStringLiteral("held.q22"), QStringLiteral("panel.q22"), QStringLiteral("to-write.q22")};

@@ -1,5 +1,6 @@
 // zq22 read and write against the virtual panel on a pseudo-terminal, in real
 // time; its faults are in tst_LinkFaults.
+#include "ConfigFile.h"
 #include "RefusedImages.h"
 #include "SampleConfigs.h"
 #include "TestFiles.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 constexpr int LinkFailure = 3;
 constexpr int Refused = 2;
@@ -110,7 +110,7 @@ void SerialTransferTest::initTestCase()
 QString SerialTransferTest::heldImage(const QByteArray& bytes)
 {
     const QString path = m_dir.filePath(QStringLiteral("held.q22"));
-    return writeFile(path, Signature + bytes) ? path : QString();
+    return writeFile(path, ConfigFile::Signature + bytes) ? path : QString();
 }
 
 QString SerialTransferTest::fileOf(const QString& name, const ConfigImage& image)
@@ -140,7 +140,7 @@ void SerialTransferTest::readDelivers()
 
     const Zq22Run run = Zq22Run::start({"read", "--port", port, "-o", out});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(readFile(out), Signature + image);
+    QCOMPARE(readFile(out), ConfigFile::Signature + image);
     QCOMPARE(run.errLines().constLast(), QStringLiteral("zq22: %1: Чтение конфигурации ППК 1A2B выполнено.").arg(port));
     // Without a terminal the progress is a line at every tenth.
     QVERIFY2(run.errLines().contains(QStringLiteral("zq22: 50 %")), qPrintable(run.err));
@@ -204,7 +204,7 @@ void SerialTransferTest::writeDelivers()
 
     const Zq22Run run = Zq22Run::start({"write", "--port", panel.devicePath(), fileOf(file, image)});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(readFile(saved), Signature + bytes);
+    QCOMPARE(readFile(saved), ConfigFile::Signature + bytes);
     QCOMPARE(run.errLines().constLast(),
              QStringLiteral("zq22: %1: Запись конфигурации ППК %2 выполнена.").arg(panel.devicePath(), account));
     QVERIFY(run.out.isEmpty());
@@ -273,7 +273,7 @@ void SerialTransferTest::writeAsksAboutTheBalanceRequest()
 
     const Zq22Run answered = Zq22Run::start({"write", "--yes", "--port", panel.devicePath(), file});
     QVERIFY2(answered.exitCode == 0, qPrintable(answered.err));
-    QCOMPARE(readFile(saved), Signature + bytes);
+    QCOMPARE(readFile(saved), ConfigFile::Signature + bytes);
 }
 
 QTEST_GUILESS_MAIN(SerialTransferTest)

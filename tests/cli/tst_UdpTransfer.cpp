@@ -1,5 +1,6 @@
 // zq22 read and write over UDP: the virtual panel announces itself on
 // loopback. Its faults are in tst_LinkFaults.
+#include "ConfigFile.h"
 #include "FreeUdpPort.h"
 #include "ImageLayout.h"
 #include "RefusedImages.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 constexpr int Refused = 2;
 constexpr int ProcessMs = 10000;
@@ -76,7 +76,7 @@ void UdpTransferTest::readDelivers()
 
     const QByteArray image = SampleConfigs::scatteredBytes(5);
     const QString held = m_dir.filePath(QStringLiteral("held.q22"));
-    QVERIFY(writeFile(held, Signature + image));
+    QVERIFY(writeFile(held, ConfigFile::Signature + image));
     const QString out = m_dir.filePath(QStringLiteral("panel.q22"));
     QVERIFY(writeFile(out, OldFile));
 
@@ -88,7 +88,7 @@ void UdpTransferTest::readDelivers()
     QVERIFY2(runWithPanel(zq22, arguments, port, {held}), qPrintable(zq22.err()));
 
     QVERIFY2(zq22.exitCode() == 0, qPrintable(zq22.err()));
-    QCOMPARE(readFile(out), Signature + image);
+    QCOMPARE(readFile(out), ConfigFile::Signature + image);
     QVERIFY2(zq22.errLines().contains(
                  QStringLiteral("zq22: UDP port %1: Чтение конфигурации ППК завершено успешно.").arg(port)),
              qPrintable(zq22.err()));
@@ -122,7 +122,7 @@ void UdpTransferTest::writeDelivers()
     QVERIFY2(runWithPanel(zq22, arguments, port, {"--save", saved}), qPrintable(zq22.err()));
 
     QVERIFY2(zq22.exitCode() == 0, qPrintable(zq22.err()));
-    QCOMPARE(readFile(saved), Signature + image.bytes());
+    QCOMPARE(readFile(saved), ConfigFile::Signature + image.bytes());
     QVERIFY2(zq22.errLines().contains(
                  QStringLiteral("zq22: UDP port %1: Запись конфигурации ППК EC22 завершена успешно.").arg(port)),
              qPrintable(zq22.err()));

@@ -1,4 +1,5 @@
 // The link against the virtual panel over a real pseudo-terminal, in real time.
+#include "ConfigFile.h"
 #include "TestFiles.h"
 #include "ConfigImage.h"
 #include "PanelLinkRig.h"
@@ -17,7 +18,6 @@ const QString Linked = QStringLiteral("ППК подключен по USB.");
 // Every image of these tests names its panel 1A2B.
 const QString ReadDone = QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
 const QString WriteDone = QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
-const QByteArray Signature = QByteArrayLiteral("ZQ.32U");
 constexpr int ConnectTimeoutMs = 5000;
 constexpr int TransferTimeoutMs = 30000;
 // How long a box stays open before it is answered.
@@ -68,7 +68,7 @@ void SerialPanelTest::fullRead()
 {
     const QByteArray panelImage = SampleConfigs::scatteredBytes(7);
     const QString file = m_dir.filePath(QStringLiteral("panel.q22"));
-    QVERIFY(writeFile(file, Signature + panelImage));
+    QVERIFY(writeFile(file, ConfigFile::Signature + panelImage));
 
     Rig rig;
     QVERIFY2(rig.connect({file}), qPrintable(rig.panel.errors()));
@@ -88,7 +88,7 @@ void SerialPanelTest::fullWrite()
     rig.image.assign(SampleConfigs::scatteredBytes(11));
     rig.link.startWrite();
     QVERIFY2(rig.waitForBox(WriteDone), qPrintable(rig.dialogs.texts().join('\n')));
-    QCOMPARE(readFile(saved), Signature + rig.image.bytes());
+    QCOMPARE(readFile(saved), ConfigFile::Signature + rig.image.bytes());
     QVERIFY(QTest::qWaitFor([&] { return rig.host.status() == Linked; }, ConnectTimeoutMs));
     QCOMPARE(rig.dialogs.shown().size(), 1);
 }
@@ -136,7 +136,7 @@ void SerialPanelTest::injectedFault()
     // way the transfer is judged against it.
     const QByteArray sample = SampleConfigs::scatteredBytes(23);
     const QString held = m_dir.filePath(QStringLiteral("held.q22"));
-    QVERIFY(writeFile(held, Signature + sample));
+    QVERIFY(writeFile(held, ConfigFile::Signature + sample));
     Rig rig;
     QVERIFY2(rig.connect(arguments + QStringList{held, QStringLiteral("--save"), saved}), qPrintable(rig.panel.errors()));
     if (write) {
@@ -157,7 +157,7 @@ void SerialPanelTest::injectedFault()
     }
     QCOMPARE(rig.port.isOpen(), portOpen);
     if (write)
-        QCOMPARE(readFile(saved) == Signature + sample, transferred);
+        QCOMPARE(readFile(saved) == ConfigFile::Signature + sample, transferred);
     else if (transferred)
         QCOMPARE(rig.image.bytes(), sample);
 }
@@ -174,7 +174,7 @@ void SerialPanelTest::panelEnded()
 {
     QFETCH(QString, transfer);
     const QString held = m_dir.filePath(QStringLiteral("ended.q22"));
-    QVERIFY(writeFile(held, Signature + SampleConfigs::scatteredBytes(31)));
+    QVERIFY(writeFile(held, ConfigFile::Signature + SampleConfigs::scatteredBytes(31)));
     Rig rig;
     // The panel goes quiet after block 10, so the transfer is surely under way
     // when the panel is ended.

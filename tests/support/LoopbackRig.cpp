@@ -1,3 +1,4 @@
+#include "ConfigFile.h"
 #include "LoopbackRig.h"
 
 #include "EventWait.h"
@@ -17,7 +18,6 @@ constexpr int PanelStartMs = 5000;
 constexpr int LinkMs = 5000;
 // The panel resends an unacknowledged block well before the link's own timer.
 constexpr int PanelRetransmitMs = 2000;
-const QByteArray Q22Signature = QByteArrayLiteral("ZQ.32U");
 
 QByteArray randomImage()
 {
@@ -39,7 +39,7 @@ LoopbackRig::LoopbackRig(int divisor)
     host.confPort = QString::number(freeUdpPort());
     QFile file(m_dir.filePath(QStringLiteral("panel.q22")));
     if (file.open(QIODevice::WriteOnly))
-        file.write(Q22Signature + panelImage);
+        file.write(ConfigFile::Signature + panelImage);
     m_panel.setProcessChannelMode(QProcess::MergedChannels);
     // Every program of the build lands in one folder.
     m_panel.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/zq22-panel-sim"));
@@ -98,7 +98,7 @@ QByteArray LoopbackRig::panelReceived() const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray content = file.readAll();
-    return content.startsWith(Q22Signature) ? content.mid(Q22Signature.size()) : QByteArray();
+    return content.startsWith(ConfigFile::Signature) ? content.mid(ConfigFile::Signature.size()) : QByteArray();
 }
 
 QString LoopbackRig::panelOutput()

@@ -1,6 +1,7 @@
 #include "PanelOptions.h"
 
 #include "CommandLineNumber.h"
+#include "ConfigFile.h"
 #include "ConfigImage.h"
 
 #include <QCommandLineParser>
@@ -91,17 +92,17 @@ std::optional<QByteArray> PanelOptions::loadImage(const QStringList& files, QStr
         return std::nullopt;
     }
     const QByteArray content = file.readAll();
-    if (content.size() != FileSignature.size() + ConfigImage::Size || !content.startsWith(FileSignature)) {
+    if (content.size() != ConfigFile::Signature.size() + ConfigImage::Size || !content.startsWith(ConfigFile::Signature)) {
         *error = QStringLiteral("%1 is not a .q22 file (\"ZQ.32U\" and %2 bytes)").arg(file.fileName()).arg(ConfigImage::Size);
         return std::nullopt;
     }
-    return content.mid(FileSignature.size());
+    return content.mid(ConfigFile::Signature.size());
 }
 
 bool PanelOptions::saveImage(const QString& path, const QByteArray& image, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(FileSignature + image) < 0) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(ConfigFile::Signature + image) < 0) {
         *error = QStringLiteral("cannot save %1: %2").arg(path, file.errorString());
         return false;
     }

@@ -6,9 +6,6 @@
 
 #include <optional>
 
-// A configuration file: this signature, then the image.
-inline const QByteArray FileSignature = QByteArrayLiteral("ZQ.32U");
-
 // How the virtual panel behaves: its image, where a written image goes, and
 // the faults it injects. A block number of 0 means "never".
 struct PanelOptions {
