@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -87,7 +88,8 @@ private Q_SLOTS:
     void readDelivers_data();
     void readDelivers();
     void progressBarOnATerminal();
-    void missingPort();
+    void unavailablePort_data();
+    void unavailablePort();
     void writeDelivers_data();
     void writeDelivers();
     void writeRefused_data();
@@ -162,17 +164,42 @@ void SerialTransferTest::progressBarOnATerminal()
     QVERIFY2(!run.screen.contains(QStringLiteral("zq22: 50 %")), qPrintable(run.screen));
 }
 
-void SerialTransferTest::missingPort()
+void SerialTransferTest::unavailablePort_data()
 {
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<bool>("answerYes");
+    QTest::newRow("missing") << false << false;
+    QTest::newRow("busy") << true << false;
+    // Yes goes on without a port, as the window does: there is still no panel to read.
+    QTest::newRow("busy, --yes") << true << true;
+}
+
+void SerialTransferTest::unavailablePort()
+{
+    QFETCH(bool, busy);
+    QFETCH(bool, answerYes);
+
+    VirtualPanel panel;
+    QSerialPort holder;
+    QString device = m_dir.filePath(QStringLiteral("no-such-port"));
+    if (busy) {
+        QVERIFY2(panel.start({}), qPrintable(panel.errors()));
+        device = panel.devicePath();
+        holder.setPortName(device);
+        QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
+    }
     const QString out = m_dir.filePath(QStringLiteral("none.q22"));
-    const QString device = m_dir.filePath(QStringLiteral("no-such-port"));
-    const Zq22Run run = Zq22Run::start({"read", "--port", device, "-o", out});
+    QStringList arguments{"read", "--port", device, "-o", out};
+    if (answerYes)
+        arguments << "--yes";
+
+    const Zq22Run run = Zq22Run::start(arguments);
     QCOMPARE(run.exitCode, LinkFailure);
     QVERIFY2(run.errLines().contains(QStringLiteral("zq22: %1: Нет доступного Com-порта. Работа в автономном режиме. "
                                                     "Продолжить?")
                                          .arg(device)),
              qPrintable(run.err));
-    QVERIFY2(run.err.contains(QStringLiteral("--yes")), qPrintable(run.err));
+    QCOMPARE(run.err.contains(QStringLiteral("add --yes")), !answerYes);
     QVERIFY(!QFile::exists(out));
 }
 

@@ -14,11 +14,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 
 namespace {
 
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 constexpr int Refused = 2;
+constexpr int LinkFailure = 3;
 constexpr int ProcessMs = 10000;
 // The remote link pauses before every answer it sends.
 constexpr int TransferMs = 60000;
@@ -35,6 +37,7 @@ private Q_SLOTS:
     void writeDelivers_data();
     void writeDelivers();
     void writeRefusedNeverListens();
+    void busyListenPort();
 
 private:
     bool runWithPanel(RunningZq22& zq22, const QStringList& arguments, quint16 port, const QStringList& panelOptions);
@@ -138,6 +141,21 @@ void UdpTransferTest::writeRefusedNeverListens()
     const Zq22Run run = Zq22Run::start({"write", "--udp", "--listen-port", port, file});
     QCOMPARE(run.exitCode, Refused);
     QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: %2").arg(file, refused.text)});
+}
+
+void UdpTransferTest::busyListenPort()
+{
+    QUdpSocket holder;
+    QVERIFY(holder.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress));
+    const QString port = QString::number(holder.localPort());
+    const QString out = m_dir.filePath(QStringLiteral("never.q22"));
+
+    const Zq22Run run = Zq22Run::start({"read", "--udp", "--listen-port", port, "-o", out});
+    QCOMPARE(run.exitCode, LinkFailure);
+    QVERIFY2(run.errLines().contains(
+                 QStringLiteral("zq22: UDP port %1: Порт РС - конфигуратора %1 недоступен!").arg(port)),
+             qPrintable(run.err));
+    QVERIFY(!QFile::exists(out));
 }
 
 QTEST_GUILESS_MAIN(UdpTransferTest)
