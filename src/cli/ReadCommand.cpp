@@ -7,10 +7,29 @@
 #include "LinkOptions.h"
 #include "SignalInterrupt.h"
 
+#include <QFileInfo>
+
+#include <optional>
+
 namespace {
 
 const QString Name = QStringLiteral("read");
 const QString Output = QStringLiteral("output");
+
+// Told before the panel's time is spent on a read: the file is written into
+// its folder (as a temporary file first), so that folder must take it.
+std::optional<QString> cannotWriteTo(const QString& path)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("it is a directory");
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("there is no directory %1").arg(folder.filePath());
+    if (!folder.isWritable())
+        return QStringLiteral("the directory %1 is not writable").arg(folder.filePath());
+    return std::nullopt;
+}
 
 int run(const QCommandLineParser& parsed, Console& console)
 {
@@ -21,12 +40,15 @@ int run(const QCommandLineParser& parsed, Console& console)
     if (!options.target)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
 
+    const QString target = parsed.value(Output);
+    if (const auto reason = cannotWriteTo(target))
+        return console.failedWrite(target, *reason);
+
     LinkSession session(console, *options.target);
     const SignalInterrupt interrupt([&session] { session.interrupt(); });
     const int status = session.read();
     if (status != ExitStatus::Success)
         return status;
-    const QString target = parsed.value(Output);
     if (const auto error = ConfigFile::write(target, session.image()))
         return console.failedWrite(target, *error);
     return ExitStatus::Success;

@@ -8,6 +8,7 @@
 #include "Zq22Run.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSerialPort>
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void readDelivers_data();
     void readDelivers();
     void progressBarOnATerminal();
+    void readRefusesAnUnwritableFile_data();
+    void readRefusesAnUnwritableFile();
     void unavailablePort_data();
     void unavailablePort();
     void writeDelivers_data();
@@ -162,6 +165,34 @@ void SerialTransferTest::progressBarOnATerminal()
              qPrintable(run.screen));
     QVERIFY2(run.screen.contains(QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.")), qPrintable(run.screen));
     QVERIFY2(!run.screen.contains(QStringLiteral("zq22: 50 %")), qPrintable(run.screen));
+}
+
+void SerialTransferTest::readRefusesAnUnwritableFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "gone/panel.q22"
+                                    << QStringLiteral("there is no directory ") + m_dir.filePath(QStringLiteral("gone"));
+    QTest::newRow("a directory") << "folder.q22" << "it is a directory";
+}
+
+void SerialTransferTest::readRefusesAnUnwritableFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.q22")));
+    VirtualPanel panel;
+    QVERIFY2(panel.start({}), qPrintable(panel.errors()));
+    const QString out = m_dir.filePath(name);
+
+    // Before the panel is asked for anything.
+    const Zq22Run run = Zq22Run::start({"read", "--port", panel.devicePath(), "-o", out});
+    QCOMPARE(run.exitCode, Refused);
+    QCOMPARE(run.errLines(),
+             QStringList{QStringLiteral("zq22: %1: cannot write the file: %2").arg(out, reason)});
+    panel.kill();
+    QVERIFY2(!panel.errors().contains(QStringLiteral("read requested")), qPrintable(panel.errors()));
 }
 
 void SerialTransferTest::unavailablePort_data()
