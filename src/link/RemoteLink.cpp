@@ -231,13 +231,8 @@ void RemoteLink::armed()
         m_vars.PeerPort = 0;
         m_host.setWhoLit(false);
     } else {
-        m_vars.TransferOp = TransferOps::None;
-        m_vars.PanelLinked = false;
-        m_vars.LinkMode = LinkModes::None;
-        m_host.setWhoLit(false);
-        endConnection();
+        endTransfer(Panel::Dropped);
         m_host.setGaugeVisible(false);
-        m_host.setStatus(StandAlone);
     }
     m_dialogs.message(Message::warning(QStringLiteral("ППК под охраной. Конфигурирование запрещено"), RemoteCaption));
 }
@@ -338,14 +333,9 @@ void RemoteLink::rejectBlock()
         return;
     }
     const bool wasReading = m_vars.TransferOp == TransferOps::Read;
-    m_vars.TransferOp = TransferOps::None;
-    m_vars.PanelLinked = false;
-    m_host.setWhoLit(false);
-    endConnection();
-    m_host.setStatus(StandAlone);
+    endTransfer(Panel::Dropped);
     m_host.setGaugeVisible(false);
     m_host.setGauge(0);
-    m_vars.LinkMode = LinkModes::None;
     if (wasReading)
         m_dialogs.message(Message::error(QStringLiteral("Ошибка чтения конфигурации"), ReadCaption));
     m_dialogs.message(Message::error(QStringLiteral("Нет ответа на отрицательную квитанцию!"), ConfigCaption));
@@ -413,13 +403,8 @@ void RemoteLink::sequenceBroken(int received)
     // Everything the panel still sends is ignored until the user declines
     // closing, and after that too: the read and the connection are over.
     m_host.setClosingFlag();
-    m_vars.TransferOp = TransferOps::None;
-    m_vars.PanelLinked = false;
-    m_vars.LinkMode = LinkModes::None;
-    m_host.setWhoLit(false);
-    endConnection();
+    endTransfer(Panel::Dropped);
     m_host.setGaugeVisible(false);
-    m_host.setStatus(StandAlone);
     m_dialogs.message(Message::error(QStringLiteral("Нарушена последовательность блоков. Ждали %1, получили %2")
                                          .arg(m_vars.BlockNo)
                                          .arg(received),
@@ -430,12 +415,7 @@ void RemoteLink::sequenceBroken(int received)
 // may still send; the pages are restored once the box is answered.
 void RemoteLink::finishRead()
 {
-    m_vars.TransferOp = TransferOps::None;
-    m_vars.PanelLinked = false;
-    m_vars.LinkMode = LinkModes::None;
-    m_host.setWhoLit(false);
-    endConnection();
-    m_host.setStatus(StandAlone);
+    endTransfer(Panel::Dropped);
     m_host.setGauge(100);
     m_dialogs.message(Message::information(QStringLiteral("Чтение конфигурации ППК завершено успешно."), ConfigCaption));
     m_host.setGauge(0);
@@ -483,14 +463,9 @@ void RemoteLink::finishWrite()
     } while (!m_vars.PanelLinked && m_vars.RetryCount <= Remote::RelinkFrames);
 
     m_vars.RxIgnore = false;
-    m_vars.TransferOp = TransferOps::None;
-    m_vars.PanelLinked = false;
-    endConnection();
-    m_host.setWhoLit(false);
+    endTransfer(Panel::Dropped);
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
-    m_vars.LinkMode = LinkModes::None;
-    m_host.setStatus(StandAlone);
     m_dialogs.message(Message::information(LinkTexts::remoteWriteDone(m_host.accountText()), ConfigCaption));
 }
 
@@ -509,12 +484,9 @@ void RemoteLink::TimerWaitAckTimer()
 void RemoteLink::giveUpWaitingAck()
 {
     m_vars.RxIgnore = false;
-    m_vars.TransferOp = TransferOps::None;
+    endTransfer(Panel::Kept);
     m_host.setGauge(0);
-    m_host.setStatus(StandAlone);
-    endConnection();
     m_host.setGaugeVisible(false);
-    m_host.setWhoLit(false);
     m_dialogs.message(
         Message::error(QStringLiteral("Время ожидания подтверждения приема блока истекло!"), WriteCaption));
 }
@@ -531,10 +503,7 @@ void RemoteLink::TimerWaitBlockTimer()
         m_timerWaitBlock->start(Remote::TimerWaitBlockInterval);
         return;
     }
-    m_vars.TransferOp = TransferOps::None;
-    m_host.setStatus(StandAlone);
-    m_host.setWhoLit(false);
-    endConnection();
+    endTransfer(Panel::Kept);
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_dialogs.message(Message::error(QStringLiteral("Время ожидания блока от ППК истекло!"), OverdueBlockCaption));
@@ -612,6 +581,18 @@ void RemoteLink::stopAllTimers()
     m_timerUDP->stop();
     m_timerWaitAck->stop();
     m_timerWaitBlock->stop();
+}
+
+void RemoteLink::endTransfer(Panel panel)
+{
+    m_vars.TransferOp = TransferOps::None;
+    if (panel == Panel::Dropped) {
+        m_vars.PanelLinked = false;
+        m_vars.LinkMode = LinkModes::None;
+    }
+    m_host.setWhoLit(false);
+    endConnection();
+    m_host.setStatus(StandAlone);
 }
 
 void RemoteLink::endConnection()

@@ -98,6 +98,12 @@ private:
     // Stand-alone after a connection ends: no timer of it left, the commands
     // back, without read and write, and the panel no longer heard.
     void endConnection();
+    enum class Panel { Kept, Dropped };
+    // A transfer over, however it ended, before the box that tells why (the
+    // panel may still send while it is open): the light out and the link
+    // stand-alone. Dropped also forgets the linked panel and the remote mode;
+    // the two timer give-ups keep them, and a new wait starts afresh anyway.
+    void endTransfer(Panel panel);
 
     LinkVars& m_vars;
     LinkHost& m_host;
