@@ -15,7 +15,6 @@
 
 namespace {
 
-
 // Kinds shared by the two link targets; the rest is each target's own.
 constexpr char Pause = 0;
 constexpr char Bytes = 1;     // serial: the panel's bytes; UDP: sender byte and datagram

@@ -1,8 +1,8 @@
 // A configuration that arrives in the window, from a file or from a panel,
 // shows up on the pages.
-#include "ConfigFile.h"
 #include "TestFiles.h"
 #include "ChannelPages.h"
+#include "ConfigFile.h"
 #include "ConfigFiles.h"
 #include "FixedSettingsStore.h"
 #include "GeneralPage.h"

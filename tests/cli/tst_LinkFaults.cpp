@@ -12,7 +12,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -117,32 +116,28 @@ public:
                                          ? QStringList{"read", "-o", outFile()}
                                          : QStringList{"write", "--yes", toWrite};
         if (m_fault.line == Line::Serial) {
-            if (!m_serialPanel.start(panelOptions)) {
-                *error = m_serialPanel.errors();
+            if (!m_panel.start(panelOptions)) {
+                *error = m_panel.errors();
                 return false;
             }
-            m_subject = m_serialPanel.devicePath();
+            m_subject = m_panel.devicePath();
             return m_zq22.start(transfer + QStringList{"--port", m_subject});
         }
         // An armed panel says so only once: it starts when zq22 listens.
-        const QString port = QString::number(freeUdpPort());
-        m_subject = QStringLiteral("UDP port ") + port;
-        if (!m_zq22.start(transfer + QStringList{"--udp", "--listen-port", port})
+        const quint16 port = freeUdpPort();
+        m_subject = QStringLiteral("UDP port %1").arg(port);
+        if (!m_zq22.start(transfer + QStringList{"--udp", "--listen-port", QString::number(port)})
             || !m_zq22.waitForError(Listening, ProcessMs)) {
             *error = m_zq22.err();
             return false;
         }
-        m_udpPanel.start(VirtualPanel::program(),
-                         QStringList{"--udp", "--host", "127.0.0.1", "--port", port} + panelOptions);
-        return m_udpPanel.waitForStarted(ProcessMs);
+        return m_panel.startAnnouncingTo(port, panelOptions);
     }
 
     bool waitForEnd(const QDeadlineTimer& deadline)
     {
         const bool ended = m_zq22.waitForEnd(int(deadline.remainingTime()));
-        m_serialPanel.kill();
-        m_udpPanel.kill();
-        m_udpPanel.waitForFinished();
+        m_panel.kill();
         return ended;
     }
 
@@ -161,8 +156,7 @@ private:
     Fault m_fault;
     QDir m_folder;
     QString m_subject;
-    VirtualPanel m_serialPanel;
-    QProcess m_udpPanel;
+    VirtualPanel m_panel;
     RunningZq22 m_zq22;
 };
 

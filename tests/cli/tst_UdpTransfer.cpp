@@ -11,7 +11,6 @@
 #include "Zq22Run.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
@@ -56,13 +55,8 @@ bool UdpTransferTest::runWithPanel(RunningZq22& zq22, const QStringList& argumen
 {
     if (!zq22.start(arguments) || !zq22.waitForError(QStringLiteral("Ожидание запроса..."), ProcessMs))
         return false;
-    QProcess panel;
-    panel.start(VirtualPanel::program(),
-                QStringList{"--udp", "--host", "127.0.0.1", "--port", QString::number(port)} + panelOptions);
-    const bool ended = panel.waitForStarted(ProcessMs) && zq22.waitForEnd(TransferMs);
-    panel.kill();
-    panel.waitForFinished();
-    return ended;
+    VirtualPanel panel;
+    return panel.startAnnouncingTo(port, panelOptions) && zq22.waitForEnd(TransferMs);
 }
 
 void UdpTransferTest::readDelivers_data()

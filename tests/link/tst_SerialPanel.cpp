@@ -1,6 +1,6 @@
 // The link against the virtual panel over a real pseudo-terminal, in real time.
-#include "ConfigFile.h"
 #include "TestFiles.h"
+#include "ConfigFile.h"
 #include "ConfigImage.h"
 #include "PanelLinkRig.h"
 #include "QtSerialPort.h"

@@ -1,6 +1,6 @@
-#include "ConfigFile.h"
 #include "LoopbackRig.h"
 
+#include "ConfigFile.h"
 #include "EventWait.h"
 #include "FreeUdpPort.h"
 #include "TransferStart.h"

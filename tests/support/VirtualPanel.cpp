@@ -38,6 +38,14 @@ bool VirtualPanel::start(const QStringList& arguments)
     return !m_path.isEmpty();
 }
 
+bool VirtualPanel::startAnnouncingTo(quint16 port, const QStringList& arguments)
+{
+    m_process.start(program(), QStringList{QStringLiteral("--udp"), QStringLiteral("--host"), QStringLiteral("127.0.0.1"),
+                                           QStringLiteral("--port"), QString::number(port)}
+                                   + arguments);
+    return m_process.waitForStarted(StartTimeoutMs);
+}
+
 QString VirtualPanel::errors()
 {
     return QString::fromLocal8Bit(m_process.readAllStandardError());

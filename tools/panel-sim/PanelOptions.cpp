@@ -93,7 +93,9 @@ std::optional<QByteArray> PanelOptions::loadImage(const QStringList& files, QStr
     }
     const QByteArray content = file.readAll();
     if (content.size() != ConfigFile::Signature.size() + ConfigImage::Size || !content.startsWith(ConfigFile::Signature)) {
-        *error = QStringLiteral("%1 is not a .q22 file (\"ZQ.32U\" and %2 bytes)").arg(file.fileName()).arg(ConfigImage::Size);
+        *error = QStringLiteral("%1 is not a .q22 file (\"%2\" and %3 bytes)")
+                     .arg(file.fileName(), QString::fromLatin1(ConfigFile::Signature))
+                     .arg(ConfigImage::Size);
         return std::nullopt;
     }
     return content.mid(ConfigFile::Signature.size());
