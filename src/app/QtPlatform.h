@@ -3,6 +3,7 @@
 #include "Platform.h"
 #include "QtDatagramSocket.h"
 #include "QtDialogs.h"
+#include "QtPreferences.h"
 #include "QtSerialPort.h"
 #include "QtSettingsStore.h"
 #include "QtTickClock.h"
@@ -11,11 +12,12 @@
 // for the tools that show its window.
 class QtPlatform {
 public:
-    Platform platform() { return {dialogs, clock, serial, udp, settings}; }
+    Platform platform() { return {dialogs, clock, serial, udp, settings, preferences}; }
 
     QtDialogs dialogs;
     QtTickClock clock;
     QtSerialPort serial;
     QtDatagramSocket udp;
     QtSettingsStore settings;
+    QtPreferences preferences;
 };

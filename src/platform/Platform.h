@@ -2,6 +2,7 @@
 
 class DatagramSocket;
 class Dialogs;
+class Preferences;
 class SerialPort;
 class SettingsStore;
 class TickClock;
@@ -13,4 +14,5 @@ struct Platform {
     SerialPort& serial;
     DatagramSocket& udp;
     const SettingsStore& settings;
+    Preferences& preferences;
 };

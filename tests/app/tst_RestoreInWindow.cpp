@@ -136,7 +136,8 @@ struct SerialShell {
     QtSerialPort port;
     FakeDatagramSocket udp;
     FixedSettingsStore settings;
-    MainWindow window{Platform{dialogs, clock, port, udp, settings}};
+    MemoryPreferences preferences;
+    MainWindow window{Platform{dialogs, clock, port, udp, settings, preferences}};
     VirtualPanel panel;
 
     QString status() const { return window.findChild<QLabel*>(QStringLiteral("SB"))->text(); }

@@ -3,6 +3,7 @@
 #include "FakeDatagramSocket.h"
 #include "FakeSerialPort.h"
 #include "FixedSettingsStore.h"
+#include "MemoryPreferences.h"
 #include "Platform.h"
 #include "ScriptedDialogs.h"
 #include "VirtualClock.h"
@@ -15,6 +16,7 @@ struct TestPlatform {
     FakeSerialPort serial;
     FakeDatagramSocket udp;
     FixedSettingsStore settings;
+    MemoryPreferences preferences;
 
-    Platform platform() { return {dialogs, clock, serial, udp, settings}; }
+    Platform platform() { return {dialogs, clock, serial, udp, settings, preferences}; }
 };

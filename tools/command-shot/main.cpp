@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
     QtPlatform qt;
     AnsweringDialogs dialogs(qt.dialogs, args.constLast());
     Platform platform = qt.platform();
-    MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings});
+    MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings, platform.preferences});
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);
     if (report)
