@@ -11,6 +11,10 @@ namespace SampleConfigs {
 // the pages write "Включен" with no other mark as an instant zone.
 ConfigImage factoryWithZ3OnAndSirenAt60();
 
+// The factory configuration of the panel with this account number: 0x1A2B is
+// the panel 1A2B.
+ConfigImage factoryOfPanel(quint16 account);
+
 // Every byte drawn from the seed, so a byte moved, lost or left zero shows;
 // the panel is named 1A2B.
 QByteArray scatteredBytes(quint32 seed);
