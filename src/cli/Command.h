@@ -10,17 +10,23 @@
 class Console;
 
 // One command of zq22: what its help says and what it runs. The command line
-// checks the options and the number of arguments before run is called.
+// checks the options and the number of arguments before run is called. A
+// command may instead be a group of commands ("zq22 library list"), each named
+// with the group's name before its own.
 struct Command {
     struct Argument {
+        enum class Count { One, Optional, OneOrMore };
+
         QString name;          // as the usage line shows it: "FILE", "A"
         QString description;
+        Count count = Count::One;   // an optional one follows every one that is not
     };
 
     QString name;
     QString summary;           // one line in the program's help
     QString description;       // the paragraphs of the command's own help
-    QList<Argument> arguments; // exactly these, in this order
+    QList<Argument> arguments; // these, in this order
     QList<QCommandLineOption> options;
     std::function<int(const QCommandLineParser& parsed, Console& console)> run;
+    QList<Command> commands = {};   // a group's commands, in the order its help lists them
 };

@@ -38,10 +38,11 @@ QString optionNames(const QCommandLineOption& option)
 }
 
 const QString ExitStatuses = QStringLiteral(
-    "Exit status: 0 success, 1 the configurations differ (diff), 2 bad arguments,\n"
-    "an unreadable or invalid file, a configuration the configurator would refuse\n"
-    "to write (write), or a failed write, 3 the port or the panel failed a\n"
-    "transfer (read, write), 130 interrupted by Ctrl+C.\n");
+    "Exit status: 0 success, 1 the configurations differ (diff, library diff),\n"
+    "2 bad arguments, an unreadable or invalid file, a configuration the\n"
+    "configurator would refuse to write (write), a failed write, or a library that\n"
+    "cannot be opened or written, 3 the port or the panel failed a transfer (read,\n"
+    "write), 130 interrupted by Ctrl+C.\n");
 
 } // namespace
 
@@ -70,21 +71,55 @@ QString program(const QList<Command>& commands)
 
 QString command(const Command& command)
 {
-    QStringList names;
+    if (!command.commands.isEmpty())
+        return group(command);
     QList<Row> argumentRows;
-    for (const Command::Argument& argument : command.arguments) {
-        names << argument.name;
+    for (const Command::Argument& argument : command.arguments)
         argumentRows.append({argument.name, argument.description});
-    }
     QList<Row> optionRows;
     for (const QCommandLineOption& option : command.options + QList{helpOption()})
         optionRows.append({optionNames(option), option.description()});
 
+    const QString arguments = argumentsUsage(command);
     return QStringLiteral("Usage: zq22 %1 [options]%2\n\n")
-               .arg(command.name, names.isEmpty() ? QString() : QLatin1Char(' ') + names.join(QLatin1Char(' ')))
+               .arg(command.name, arguments.isEmpty() ? QString() : QLatin1Char(' ') + arguments)
         + command.description + QStringLiteral("\n\n")
         + (argumentRows.isEmpty() ? QString() : QStringLiteral("Arguments:\n") + table(argumentRows) + QLatin1Char('\n'))
         + QStringLiteral("Options:\n") + table(optionRows) + QLatin1Char('\n') + ExitStatuses;
+}
+
+QString group(const Command& group)
+{
+    QList<Row> commandRows;
+    for (const Command& command : group.commands)
+        commandRows.append({command.name.mid(group.name.size() + 1), command.summary});
+    return QStringLiteral("Usage: zq22 %1 COMMAND [options] ARGUMENTS...\n\n").arg(group.name) + group.description
+        + QStringLiteral("\n\nCommands:\n") + table(commandRows)
+        + QStringLiteral("\n\"zq22 %1 COMMAND --help\" tells a command's arguments and options.\n").arg(group.name)
+        + ExitStatuses;
+}
+
+QString argumentsUsage(const Command& command)
+{
+    QString usage;
+    int open = 0;
+    for (const Command::Argument& argument : command.arguments) {
+        if (!usage.isEmpty())
+            usage += QLatin1Char(' ');
+        switch (argument.count) {
+        case Command::Argument::Count::One:
+            usage += argument.name;
+            break;
+        case Command::Argument::Count::Optional:
+            usage += QLatin1Char('[') + argument.name;
+            ++open;
+            break;
+        case Command::Argument::Count::OneOrMore:
+            usage += argument.name + QStringLiteral("...");
+            break;
+        }
+    }
+    return usage + QString(open, QLatin1Char(']'));
 }
 
 QString seeHelp(const QString& commandName)

@@ -18,6 +18,18 @@ const Command* find(const QList<Command>& commands, const QString& name)
     return nullptr;
 }
 
+bool takes(const Command& command, qsizetype count)
+{
+    qsizetype least = 0;
+    bool unlimited = false;
+    for (const Command::Argument& argument : command.arguments) {
+        if (argument.count != Command::Argument::Count::Optional)
+            ++least;
+        unlimited = unlimited || argument.count == Command::Argument::Count::OneOrMore;
+    }
+    return count >= least && (unlimited || count <= command.arguments.size());
+}
+
 QString withoutFullStop(QString text)
 {
     if (text.endsWith(QLatin1Char('.')))
@@ -25,8 +37,12 @@ QString withoutFullStop(QString text)
     return text;
 }
 
+int runGroup(const Command& group, const QStringList& arguments, Console& console);
+
 int runCommand(const Command& command, const QStringList& arguments, Console& console)
 {
+    if (!command.commands.isEmpty())
+        return runGroup(command, arguments, console);
     QCommandLineParser parser;
     const QCommandLineOption help = CommandHelp::helpOption();
     parser.addOptions(command.options);
@@ -38,15 +54,32 @@ int runCommand(const Command& command, const QStringList& arguments, Console& co
         console.out() << CommandHelp::command(command);
         return ExitStatus::Success;
     }
-    if (parser.positionalArguments().size() != command.arguments.size()) {
-        QStringList names;
-        for (const Command::Argument& argument : command.arguments)
-            names << argument.name;
-        const QString expected = names.isEmpty() ? QStringLiteral("takes no arguments")
-                                                 : QStringLiteral("expects ") + names.join(QLatin1Char(' '));
+    if (!takes(command, parser.positionalArguments().size())) {
+        const QString expected = command.arguments.isEmpty()
+                                     ? QStringLiteral("takes no arguments")
+                                     : QStringLiteral("expects ") + CommandHelp::argumentsUsage(command);
         return console.fail(command.name, expected + QStringLiteral("; ") + CommandHelp::seeHelp(command.name));
     }
     return command.run(parser, console);
+}
+
+// "zq22 library list ...": the group's command by the next argument.
+int runGroup(const Command& group, const QStringList& arguments, Console& console)
+{
+    const QString first = arguments.value(0);
+    if (first.isEmpty()) {
+        console.message(CommandHelp::group(group).trimmed());
+        return ExitStatus::Failure;
+    }
+    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
+        console.out() << CommandHelp::group(group);
+        return ExitStatus::Success;
+    }
+    const Command* command = find(group.commands, group.name + QLatin1Char(' ') + first);
+    if (!command)
+        return console.fail(group.name + QLatin1Char(' ') + first,
+                            QStringLiteral("no such command; ") + CommandHelp::seeHelp(group.name));
+    return runCommand(*command, arguments.mid(1), console);
 }
 
 } // namespace

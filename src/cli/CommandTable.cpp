@@ -2,6 +2,7 @@
 
 const QList<Command>& commandTable()
 {
-    static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand(), portsCommand(), readCommand(), writeCommand()};
+    static const QList<Command> table = {showCommand(),  exportCommand(), importCommand(), diffCommand(),
+                                         portsCommand(), readCommand(),   writeCommand(),  libraryCommand()};
     return table;
 }

@@ -11,5 +11,6 @@ Command diffCommand();
 Command portsCommand();
 Command readCommand();
 Command writeCommand();
+Command libraryCommand();
 
 const QList<Command>& commandTable();

@@ -30,6 +30,8 @@ public:
 
     // The image to write, or the one read once read() succeeds.
     ConfigImage& image() { return m_image; }
+    // How the transfer reached the panel, as the library records it.
+    const QString& route() const { return m_route; }
 
     int read();
     int write();
@@ -60,5 +62,6 @@ private:
     QEventLoop m_loop;
     Transfer m_transfer = Transfer::Read;
     bool m_transferStarted = false;
+    QString m_route;
     std::optional<int> m_status;
 };

@@ -6,6 +6,7 @@
 #include "FactoryImage.h"
 #include "LinkOptions.h"
 #include "SignalInterrupt.h"
+#include "TransferRecording.h"
 
 #include <QFileInfo>
 
@@ -43,12 +44,16 @@ int run(const QCommandLineParser& parsed, Console& console)
     const QString target = parsed.value(Output);
     if (const auto reason = cannotWriteTo(target))
         return console.failedWrite(target, *reason);
+    const auto recording = TransferRecording::fromOptions(parsed, console);
+    if (!recording)
+        return ExitStatus::Failure;
 
     LinkSession session(console, *options.target);
     const SignalInterrupt interrupt([&session] { session.interrupt(); });
     const int status = session.read();
     if (status != ExitStatus::Success)
         return status;
+    recording->record(session.image(), Operation::Read, session.route());
     if (const auto error = ConfigFile::write(target, session.image()))
         return console.failedWrite(target, *error);
     return ExitStatus::Success;
@@ -58,7 +63,7 @@ int run(const QCommandLineParser& parsed, Console& console)
 
 Command readCommand()
 {
-    QList<QCommandLineOption> options = LinkOptions::options();
+    QList<QCommandLineOption> options = LinkOptions::options() + TransferRecording::options();
     options.prepend(QCommandLineOption({QStringLiteral("o"), Output},
                                        QStringLiteral("The file to write; an existing file is\n"
                                                       "replaced only once the whole image has\n"
@@ -70,7 +75,9 @@ Command readCommand()
         QStringLiteral("Connects to the panel on a serial port (--port) or over the network (--udp),\n"
                        "reads its configuration and writes it to FILE.q22. The link's messages and\n"
                        "the progress go to standard error. Exit status 3 when the port or the panel\n"
-                       "fails the transfer, 130 when it is interrupted; no file is written then."),
+                       "fails the transfer, 130 when it is interrupted; no file is written then.\n"
+                       "The configuration read is recorded as a version in the panel library; a\n"
+                       "recording that fails is one more message and leaves the exit status."),
         {},
         options,
         run,

@@ -8,6 +8,7 @@
 #include "ImageChecks.h"
 #include "LinkOptions.h"
 #include "SignalInterrupt.h"
+#include "TransferRecording.h"
 
 namespace {
 
@@ -34,6 +35,10 @@ int run(const QCommandLineParser& parsed, Console& console)
     if (!options.target)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
 
+    const auto recording = TransferRecording::fromOptions(parsed, console);
+    if (!recording)
+        return ExitStatus::Failure;
+
     const ImageChecks::Verdict verdict = ImageChecks::ofImage(*input.image, parsed.isSet(Yes));
     if (verdict.outcome != ImageChecks::Verdict::Outcome::Passed) {
         console.fail(path, verdict.message.text);
@@ -45,7 +50,10 @@ int run(const QCommandLineParser& parsed, Console& console)
     LinkSession session(console, *options.target);
     session.image() = *input.image;
     const SignalInterrupt interrupt([&session] { session.interrupt(); });
-    return session.write();
+    const int status = session.write();
+    if (status == ExitStatus::Success)
+        recording->record(session.image(), Operation::Write, session.route());
+    return status;
 }
 
 } // namespace
@@ -61,10 +69,12 @@ Command writeCommand()
                        "byte. A configuration the configurator would refuse is refused with its\n"
                        "message and exit status 2, and nothing is sent. The link's messages and the\n"
                        "progress go to standard error. Exit status 3 when the port or the panel\n"
-                       "fails the transfer, 130 when it is interrupted."),
+                       "fails the transfer, 130 when it is interrupted. A configuration the panel\n"
+                       "took is recorded as a version in the panel library; a recording that fails\n"
+                       "is one more message and leaves the exit status."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
                                                  "its JSON form")}},
-        LinkOptions::options(),
+        LinkOptions::options() + TransferRecording::options(),
         run,
     };
 }

@@ -260,7 +260,7 @@ LibraryResult<RecordedVersion> Library::addOne(Transaction& transaction, const N
         LibraryQuery& image = transaction.query(QStringLiteral("INSERT INTO images (sha256, bytes)"
                                                                " VALUES (:sha, :bytes)"
                                                                " ON CONFLICT (sha256) DO NOTHING"));
-        image.bind(QStringLiteral(":sha"), sha).bind(QStringLiteral(":bytes"), bytes);
+        image.bind(QStringLiteral(":sha"), sha).bind(QStringLiteral(":bytes"), QVariant(bytes));
         if (!image.exec())
             return Result::failure(reason(image.error()));
         recorded.newImage = image.rowsAffected() > 0;

@@ -135,9 +135,10 @@ LibraryResult<std::unique_ptr<LibraryConnection>> LibraryConnection::openSqlite(
     if (!database.open())
         return Result::failure(connection->reason(database.lastError()));
     std::optional<QSqlError> error = connection->probeSqlite();
-    if (error && !writable && sqliteCode(*error) == SqliteCode::CantOpen) {
+    if (error && !writable && (sqliteCode(*error) == SqliteCode::CantOpen || sqliteCode(*error) == SqliteCode::ReadOnly)) {
         // A library in a folder this user may not write has no shared-memory
-        // file to read its log through; one that is not being written needs none.
+        // file to read its log through, which SQLite cannot make; a library
+        // that is not being written needs none.
         database.close();
         database.setDatabaseName(sqliteUri(file.absoluteFilePath(), true));
         error = database.open() ? connection->probeSqlite() : database.lastError();

@@ -17,11 +17,14 @@ LibraryQuery& LibraryQuery::bind(const QString& placeholder, const QVariant& val
     return *this;
 }
 
+LibraryQuery& LibraryQuery::bind(const QString& placeholder, const QString& text)
+{
+    return bind(placeholder, QVariant(text.isNull() ? QStringLiteral("") : text));
+}
+
 LibraryQuery& LibraryQuery::bindText(const QString& placeholder, const std::optional<QString>& text)
 {
-    if (!text)
-        return bind(placeholder, QVariant(QMetaType::fromType<QString>()));
-    return bind(placeholder, text->isNull() ? QStringLiteral("") : *text);
+    return text ? bind(placeholder, *text) : bind(placeholder, QVariant(QMetaType::fromType<QString>()));
 }
 
 bool LibraryQuery::exec()

@@ -16,8 +16,10 @@ public:
     LibraryQuery(const QSqlDatabase& database, const QString& sql);
 
     LibraryQuery& bind(const QString& placeholder, const QVariant& value);
-    // A text that may be missing, bound as NULL then; a text that is there,
-    // even empty, is bound as text (Qt's drivers take a null QString for NULL).
+    // A text, even an empty one, is bound as text (Qt's drivers would take a
+    // null QString for NULL).
+    LibraryQuery& bind(const QString& placeholder, const QString& text);
+    // A text that may be missing, bound as NULL then.
     LibraryQuery& bindText(const QString& placeholder, const std::optional<QString>& text);
 
     bool exec();

@@ -106,6 +106,11 @@ QString LibraryTexts::unknownVersion(const QString& identifier, int number)
     return tr("у панели %1 нет версии %2").arg(identifier).arg(number);
 }
 
+QString LibraryTexts::onlyOneVersion(const QString& identifier)
+{
+    return tr("у панели %1 одна версия: её не с чем сравнить").arg(identifier);
+}
+
 QString LibraryTexts::notRecorded(const QString& reason)
 {
     return tr("версия не записана в библиотеку: %1").arg(reason);

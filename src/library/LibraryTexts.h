@@ -35,6 +35,7 @@ public:
     static QString badIdentifier(const QString& text);
     static QString unknownPanel(const QString& identifier);
     static QString unknownVersion(const QString& identifier, int number);
+    static QString onlyOneVersion(const QString& identifier);
     static QString notRecorded(const QString& reason);
 
     // What a check finds.

@@ -5,6 +5,11 @@
 
 #include <QSysInfo>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 VersionRecorder::VersionRecorder(LibraryUrl url, Library::Options options)
     : m_url(std::move(url))
     , m_options(options)
@@ -19,11 +24,16 @@ LibraryResult<RecordedVersion> VersionRecorder::record(const ConfigImage& image,
     auto library = Library::open(m_url, m_options);
     if (!library)
         return Result::failure(LibraryTexts::notRecorded(library.error));
-    const VersionOrigin origin{operation, how, m_operatorName, QSysInfo::machineHostName(), note, LibraryTime::nowUtc()};
-    const auto recorded = (*library)->add({{image, origin}});
+    const auto recorded = (*library)->add({{image, here(operation, how, note, m_operatorName)}});
     if (!recorded)
         return Result::failure(LibraryTexts::notRecorded(recorded.error));
     return {recorded->constFirst(), QString()};
+}
+
+VersionOrigin VersionRecorder::here(Operation operation, const QString& how, const QString& note,
+                                    const QString& operatorName)
+{
+    return {operation, how, operatorName, QSysInfo::machineHostName(), note, LibraryTime::nowUtc()};
 }
 
 QString VersionRecorder::serialRoute(const QString& port)
@@ -43,5 +53,10 @@ QString VersionRecorder::loginName()
         if (!name.isEmpty())
             return name;
     }
+#ifdef Q_OS_UNIX
+    // A service or a container may set none of them.
+    if (const passwd* user = getpwuid(getuid()))
+        return QString::fromLocal8Bit(user->pw_name);
+#endif
     return {};
 }

@@ -22,6 +22,9 @@ public:
     static QString udpRoute(const QString& address, quint16 port);
     // The user's login name, as the system gives it.
     static QString loginName();
+    // A version made on this computer now.
+    static VersionOrigin here(Operation operation, const QString& how, const QString& note,
+                              const QString& operatorName = loginName());
 
 private:
     LibraryUrl m_url;
