@@ -9,13 +9,14 @@ cd "$(dirname "$0")"
 
 scripts/deps.sh
 jobs="$(nproc)"
+with_postgres="$PWD/scripts/with-postgres.sh"
 
 run_suite() {
   local dir="$1"; shift
   cmake -S . -B "$dir" "$@" >/dev/null
   cmake --build "$dir" -j"$jobs"
   (cd "$dir" && ZQ22_TEST_PG_REQUIRED=1 QT_QPA_PLATFORM=offscreen \
-     "$OLDPWD/scripts/with-postgres.sh" ctest --output-on-failure -j"$jobs")
+     "$with_postgres" ctest --output-on-failure -j"$jobs")
 }
 
 echo "== tests =="
