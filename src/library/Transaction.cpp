@@ -17,8 +17,12 @@ Transaction::~Transaction()
 
 LibraryQuery& Transaction::query(const QString& sql)
 {
-    m_queries.push_back(std::make_unique<LibraryQuery>(m_database, sql));
-    return *m_queries.back();
+    std::unique_ptr<LibraryQuery>& query = m_queries[sql];
+    if (query)
+        query->finish();
+    else
+        query = std::make_unique<LibraryQuery>(m_database, sql);
+    return *query;
 }
 
 std::optional<QSqlError> Transaction::commit()
@@ -26,7 +30,7 @@ std::optional<QSqlError> Transaction::commit()
     if (!m_open)
         return m_beginError;
     m_open = false;
-    for (const auto& query : m_queries)
+    for (const auto& [sql, query] : m_queries)
         query->finish();
     if (m_database.commit())
         return std::nullopt;

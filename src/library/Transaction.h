@@ -5,9 +5,9 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
+#include <map>
 #include <memory>
 #include <optional>
-#include <vector>
 
 // One change of the library, whole or not at all: begun when made, rolled
 // back when it goes unless committed. Its first statement must write, so that
@@ -23,8 +23,9 @@ public:
 
     // Why it could not begin; none when it did.
     std::optional<QSqlError> beginError() const { return m_beginError; }
-    // A statement of this change. It lives as long as the change: PostgreSQL
-    // frees a prepared statement only outside a failed transaction.
+    // A statement of this change, prepared once however often it runs. It
+    // lives as long as the change: PostgreSQL frees a prepared statement only
+    // outside a failed transaction.
     LibraryQuery& query(const QString& sql);
     std::optional<QSqlError> commit();
 
@@ -32,5 +33,5 @@ private:
     QSqlDatabase& m_database;
     std::optional<QSqlError> m_beginError;
     bool m_open = false;
-    std::vector<std::unique_ptr<LibraryQuery>> m_queries;
+    std::map<QString, std::unique_ptr<LibraryQuery>> m_queries;
 };
