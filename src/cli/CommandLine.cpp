@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace CommandLine {
 
 namespace {
@@ -63,18 +65,26 @@ int runCommand(const Command& command, const QStringList& arguments, Console& co
     return command.run(parser, console);
 }
 
+// Where a command is expected: nothing is the help as an error, --help the help.
+std::optional<int> helpInstead(const QString& first, const QString& help, Console& console)
+{
+    if (first.isEmpty()) {
+        console.message(help.trimmed());
+        return ExitStatus::Failure;
+    }
+    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
+        console.out() << help;
+        return ExitStatus::Success;
+    }
+    return std::nullopt;
+}
+
 // "zq22 library list ...": the group's command by the next argument.
 int runGroup(const Command& group, const QStringList& arguments, Console& console)
 {
     const QString first = arguments.value(0);
-    if (first.isEmpty()) {
-        console.message(CommandHelp::group(group).trimmed());
-        return ExitStatus::Failure;
-    }
-    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
-        console.out() << CommandHelp::group(group);
-        return ExitStatus::Success;
-    }
+    if (const auto status = helpInstead(first, CommandHelp::group(group), console))
+        return *status;
     const Command* command = find(group.commands, group.name + QLatin1Char(' ') + first);
     if (!command)
         return console.fail(group.name + QLatin1Char(' ') + first,
@@ -87,14 +97,8 @@ int runGroup(const Command& group, const QStringList& arguments, Console& consol
 int run(const QStringList& arguments, const QList<Command>& commands, Console& console)
 {
     const QString first = arguments.value(1);
-    if (first.isEmpty()) {
-        console.message(CommandHelp::program(commands).trimmed());
-        return ExitStatus::Failure;
-    }
-    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
-        console.out() << CommandHelp::program(commands);
-        return ExitStatus::Success;
-    }
+    if (const auto status = helpInstead(first, CommandHelp::program(commands), console))
+        return *status;
     if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
         console.out() << QStringLiteral("zq22 %1\n").arg(QCoreApplication::applicationVersion());
         return ExitStatus::Success;

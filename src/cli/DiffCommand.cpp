@@ -2,7 +2,6 @@
 #include "ConfigInput.h"
 #include "Console.h"
 #include "DifferenceLines.h"
-#include "ExitStatus.h"
 
 namespace {
 
@@ -15,9 +14,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             return console.fail(path, input.error);
         images.append(*input.image);
     }
-    const QList<FieldDifference> differences = compareImages(images[0], images[1]);
-    printDifferences(differences, console.out());
-    return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
+    return printDifferences(images[0], images[1], console.out());
 }
 
 } // namespace

@@ -44,9 +44,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             return console.fail(subject, image.error);
         images << *image;
     }
-    const QList<FieldDifference> differences = compareImages(images[0], images[1]);
-    printDifferences(differences, console.out());
-    return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
+    return printDifferences(images[0], images[1], console.out());
 }
 
 } // namespace
