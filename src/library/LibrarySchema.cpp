@@ -63,16 +63,19 @@ struct Found {
 
 Found schemaVersion(LibraryConnection& connection)
 {
+    // A library of ours says its version in one statement; the tables are
+    // looked at only when it cannot (a server is asked as little as may be).
+    LibraryQuery query(connection.database(), QStringLiteral("SELECT MAX(version) FROM zq22_schema"));
+    if (query.exec() && query.next())
+        return {query.value(0).toInt(), QString()};
+    const QSqlError failure = query.error();
     QStringList tables = connection.database().tables(QSql::Tables);
     tables.removeIf(isEngineTable);
     if (tables.isEmpty())
         return {0, QString()};
     if (!tables.contains(SchemaTable))
         return {std::nullopt, LibraryTexts::foreignDatabase()};
-    LibraryQuery query(connection.database(), QStringLiteral("SELECT MAX(version) FROM zq22_schema"));
-    if (!query.exec() || !query.next())
-        return {std::nullopt, connection.reason(query.error())};
-    return {query.value(0).toInt(), QString()};
+    return {std::nullopt, connection.reason(failure)};
 }
 
 std::optional<QString> migrate(LibraryConnection& connection, int version)
