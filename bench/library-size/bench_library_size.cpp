@@ -53,7 +53,7 @@ bool fill(const QString& url, const Size& size)
                       {Operation::Read, QStringLiteral("USB /dev/ttyUSB0"), QStringLiteral("bench"),
                        QStringLiteral("bench"), QString(), QDateTime::currentDateTimeUtc()}});
         if (batch.size() == Batch || version + 1 == size.versions) {
-            const auto added = (*library)->add(batch);
+            const auto added = (*library)->addVersions(batch);
             if (!added) {
                 out << "cannot add to " << url << ": " << added.error << Qt::endl;
                 return false;

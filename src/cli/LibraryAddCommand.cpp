@@ -26,7 +26,7 @@ int run(const QCommandLineParser& parsed, Console& console)
     const std::unique_ptr<Library> library = LibraryAccess::open(parsed, console);
     if (!library)
         return ExitStatus::Failure;
-    const auto recorded = library->add(versions);
+    const auto recorded = library->addVersions(versions);
     if (!recorded)
         return console.fail(library->url().text(), recorded.error);
     for (qsizetype i = 0; i < recorded->size(); ++i)

@@ -204,7 +204,7 @@ QString Library::missingPanelOrVersion(const QString& identifier, std::optional<
     return number ? LibraryTexts::unknownVersion(identifier, *number) : LibraryTexts::unknownPanel(identifier);
 }
 
-LibraryResult<QList<RecordedVersion>> Library::add(const QList<NewVersion>& versions)
+LibraryResult<QList<RecordedVersion>> Library::addVersions(const QList<NewVersion>& versions)
 {
     using Result = LibraryResult<QList<RecordedVersion>>;
     Transaction transaction(m_connection->database());
@@ -213,7 +213,7 @@ LibraryResult<QList<RecordedVersion>> Library::add(const QList<NewVersion>& vers
     QSet<QString> storedImages;
     QList<RecordedVersion> recorded;
     for (const NewVersion& version : versions) {
-        const LibraryResult<RecordedVersion> one = addOne(transaction, version, storedImages);
+        const LibraryResult<RecordedVersion> one = addVersion(transaction, version, storedImages);
         if (!one)
             return Result::failure(one.error);
         recorded.append(*one);
@@ -226,7 +226,7 @@ LibraryResult<QList<RecordedVersion>> Library::add(const QList<NewVersion>& vers
 // The panel's row first: it is the change's first write, and on PostgreSQL it
 // holds the row until the end, so that two programs recording the same panel
 // take their numbers one after the other.
-LibraryResult<RecordedVersion> Library::addOne(Transaction& transaction, const NewVersion& version,
+LibraryResult<RecordedVersion> Library::addVersion(Transaction& transaction, const NewVersion& version,
                                               QSet<QString>& storedImages)
 {
     using Result = LibraryResult<RecordedVersion>;

@@ -50,7 +50,7 @@ public:
     };
     // Each image as a version of the panel its identifier names, all in one
     // transaction: every one of them is recorded, or none.
-    LibraryResult<QList<RecordedVersion>> add(const QList<NewVersion>& versions);
+    LibraryResult<QList<RecordedVersion>> addVersions(const QList<NewVersion>& versions);
 
     LibraryResult<LibraryCounts> counts() const;
     // What is wrong with the library: the engine's own check, then every
@@ -61,7 +61,7 @@ public:
 private:
     Library(LibraryUrl url, std::unique_ptr<LibraryConnection> connection);
 
-    LibraryResult<RecordedVersion> addOne(Transaction& transaction, const NewVersion& version,
+    LibraryResult<RecordedVersion> addVersion(Transaction& transaction, const NewVersion& version,
                                           QSet<QString>& storedImages);
     QString missingPanelOrVersion(const QString& identifier, std::optional<int> number) const;
     QString reason(const QSqlError& error) const { return m_connection->reason(error); }

@@ -24,7 +24,7 @@ LibraryResult<RecordedVersion> VersionRecorder::record(const ConfigImage& image,
     auto library = Library::open(m_url, m_options);
     if (!library)
         return Result::failure(LibraryTexts::notRecorded(library.error));
-    const auto recorded = (*library)->add({{image, here(operation, how, note, m_operatorName)}});
+    const auto recorded = (*library)->addVersions({{image, here(operation, how, note, m_operatorName)}});
     if (!recorded)
         return Result::failure(LibraryTexts::notRecorded(recorded.error));
     return {recorded->constFirst(), QString()};

@@ -89,7 +89,7 @@ std::unique_ptr<Library> LibraryTest::openLibrary()
 
 RecordedVersion LibraryTest::add(Library& library, const ConfigImage& image, const VersionOrigin& how)
 {
-    const auto recorded = library.add({{image, how}});
+    const auto recorded = library.addVersions({{image, how}});
     if (!recorded) {
         qWarning("%s", qPrintable(recorded.error));
         return {};
@@ -167,7 +167,7 @@ void LibraryTest::numbersRisePerPanel()
     QVERIFY(library);
     const ConfigImage a = SampleConfigs::factoryOfPanel(0x0001);
     const ConfigImage b = SampleConfigs::factoryOfPanel(0x0002);
-    const auto recorded = library->add({{a, origin(Operation::Added, QStringLiteral("a.q22"))},
+    const auto recorded = library->addVersions({{a, origin(Operation::Added, QStringLiteral("a.q22"))},
                                         {b, origin(Operation::Added, QStringLiteral("b.q22"))},
                                         {withSirenAt(a, 60), origin(Operation::Added, QStringLiteral("a2.q22"))},
                                         {a, origin(Operation::Added, QStringLiteral("a.q22"))}});
@@ -260,7 +260,7 @@ void LibraryTest::historyCountsTheChangedFields()
     const ConfigImage first = SampleConfigs::factoryOfPanel(0x1A2B);
     ConfigImage second = withSirenAt(first, 60);
     second.setValue(ImageLayout::zoneField(3, ImageLayout::Zone::ZoneType), ImageLayout::Zone::On);
-    const auto recorded = library->add({{first, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0"))},
+    const auto recorded = library->addVersions({{first, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0"))},
                                         {second, origin(Operation::Write, QStringLiteral("USB /dev/ttyUSB0"))},
                                         {second, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0"))},
                                         {first, origin(Operation::Added, QStringLiteral("old.q22"))}});
@@ -348,14 +348,14 @@ void LibraryTest::aLockedLibraryGivesUpAfterItsTimeout()
     add(**library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
     QVERIFY2(m_scratch->holdWriteLock(), qPrintable(m_scratch->lastError()));
 
-    const auto refused = (*library)->add({{SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Added, "x.q22")}});
+    const auto refused = (*library)->addVersions({{SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Added, "x.q22")}});
     QVERIFY(!refused);
     QCOMPARE(refused.error, LibraryTexts::busy(1));
     // Reading waits for nobody.
     QCOMPARE((*library)->panels()->size(), 1);
 
     m_scratch->releaseWriteLock();
-    const auto recorded = (*library)->add({{SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Added, "x.q22")}});
+    const auto recorded = (*library)->addVersions({{SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Added, "x.q22")}});
     QVERIFY2(recorded, qPrintable(recorded.error));
     QCOMPARE(recorded->constFirst().number, 2);
 }
