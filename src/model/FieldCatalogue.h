@@ -53,6 +53,8 @@ namespace FieldCatalogue {
 
 // Every byte of the image in exactly one entry, in image order.
 const QList<CatalogueField>& fields();
+// The same entries, as pointers into fields().
+const QList<const CatalogueField*>& everyField();
 
 // The captions of the pages the entries are on, in the order of the window's tabs.
 const QStringList& pages();
