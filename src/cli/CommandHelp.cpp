@@ -73,8 +73,8 @@ QString command(const Command& command)
     QStringList names;
     QList<Row> argumentRows;
     for (const Command::Argument& argument : command.arguments) {
-        names << argument.name;
-        argumentRows.append({argument.name, argument.description});
+        names << argument.usage();
+        argumentRows.append({argument.usage(), argument.description});
     }
     QList<Row> optionRows;
     for (const QCommandLineOption& option : command.options + QList{helpOption()})
