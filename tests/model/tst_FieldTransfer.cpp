@@ -1,7 +1,8 @@
 // Chosen fields taken from one image into another: exactly their bytes change,
 // the fields the pages tie to them follow or the change is refused, and the
 // result must pass the checks of "Записать".
-#include "FactoryImage.h"
+#include "SampleConfigs.h"
+
 #include "FieldCatalogue.h"
 #include "FieldTie.h"
 #include "FieldTransfer.h"
@@ -15,17 +16,6 @@ namespace L = ImageLayout;
 namespace {
 
 using Assignments = QList<std::pair<QString, QString>>;
-
-// The factory configuration as an installer leaves it: one phone, with its
-// call ticked, and a balance request, so that "Записать" takes it as it is.
-ConfigImage installed()
-{
-    ConfigImage image = factoryImage();
-    image.setChars(L::smsPhone(1), "+380501234567");
-    image.setValue(L::channelField(L::SmsRecord, L::Channel::CallMask), 0x01);
-    image.setText(L::BalanceRequest, QStringLiteral("*111#"));
-    return image;
-}
 
 const CatalogueField& field(const QString& key)
 {
@@ -89,7 +79,7 @@ void FieldTransferTest::exactlyTheChosenFieldsChange()
     const QList<const CatalogueField*> chosen{&field("channels[2].address"), &field("wifi.ssid"),
                                               &field("general.siren_time_s"), &field("reserved_table"),
                                               &field("texts.arm[7]")};
-    const ConfigImage target = installed();
+    const ConfigImage target = SampleConfigs::readyToWrite();
 
     const FieldTransfer::Result result = FieldTransfer::take(target, source, chosen, false);
     QVERIFY(result.accepted());
@@ -110,7 +100,7 @@ void FieldTransferTest::tiedFieldsAreCarriedAlong_data()
     QTest::addColumn<QString>("follower");
     QTest::addColumn<QString>("followerShows");
 
-    const ConfigImage target = installed();
+    const ConfigImage target = SampleConfigs::readyToWrite();
     ConfigImage userOutside = target;
     userOutside.setValue(L::userField(6, L::User::UserNo), 0);
     userOutside.setValue(L::userField(6, L::User::GroupMask), 0);
@@ -175,7 +165,7 @@ void FieldTransferTest::aChangeThatBreaksATieIsRefused()
     QFETCH(QString, follower);
     QFETCH(QString, leader);
 
-    const FieldTransfer::Result result = take(installed(), assignments);
+    const FieldTransfer::Result result = take(SampleConfigs::readyToWrite(), assignments);
     QVERIFY(!result.accepted());
     QVERIFY(result.brokenTie);
     QCOMPARE(result.brokenTie->follower->key, follower);
@@ -203,7 +193,7 @@ void FieldTransferTest::aCopiedFieldMayKeepAValueOfItsOwn()
     QFETCH(QString, z1Shows);
     QFETCH(QString, exitShows);
 
-    ConfigImage target = installed();
+    ConfigImage target = SampleConfigs::readyToWrite();
     target.setValue(L::zoneField(1, L::Zone::EntryDelay), static_cast<std::uint32_t>(z1EntryDelay));
     const FieldTransfer::Result result = take(target, assignments);
     QVERIFY(result.accepted());
@@ -216,7 +206,7 @@ void FieldTransferTest::aCopiedFieldMayKeepAValueOfItsOwn()
 // does not touch it leaves it, and a carried bit takes only its own.
 void FieldTransferTest::whatTheTargetBroughtIsNotTheChangesToMend()
 {
-    ConfigImage target = installed();
+    ConfigImage target = SampleConfigs::readyToWrite();
     target.setValue(L::userField(7, L::User::UserNo), 9);
     target.setValue(L::channelField(L::SmsRecord, L::Channel::CallMask), 0x09);   // phone 4 is empty
 
@@ -265,7 +255,7 @@ void FieldTransferTest::theResultMustPassTheChecksOfWrite()
     QFETCH(QString, text);
     QFETCH(QString, caption);
 
-    const FieldTransfer::Result result = take(installed(), assignments, answerYes);
+    const FieldTransfer::Result result = take(SampleConfigs::readyToWrite(), assignments, answerYes);
     QCOMPARE(int(result.verdict.outcome), outcome);
     QCOMPARE(result.accepted(), outcome == int(ImageChecks::Verdict::Outcome::Passed));
     QCOMPARE(result.verdict.message.text, text);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Configurations on disk for the command line's tests.
 namespace SampleConfigs {
 
@@ -11,11 +13,17 @@ namespace SampleConfigs {
 // the pages write "Включен" with no other mark as an instant zone.
 ConfigImage factoryWithZ3OnAndSirenAt60();
 
+// The factory configuration as an installer leaves it: one SMS phone, with its
+// call ticked, and a balance request, so that "Записать" takes it without a question.
+ConfigImage readyToWrite();
+
 // Every byte drawn from the seed, so a byte moved, lost or left zero shows;
 // the panel is named 1A2B.
 QByteArray scatteredBytes(quint32 seed);
 
 // As a JSON document when the name ends in ".json", otherwise as a .q22 file.
 bool write(const QString& path, const ConfigImage& image);
+// Back from a file of either form; none when it is not a whole configuration.
+std::optional<ConfigImage> read(const QString& path);
 
 } // namespace SampleConfigs
