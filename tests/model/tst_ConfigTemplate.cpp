@@ -6,6 +6,7 @@
 #include "FieldCatalogue.h"
 #include "FieldValue.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void fieldsAreReadByTheRulesOfImport();
     void aTemplateThatNamesNothingIsRefused();
     void differencesAreThoseOfTheNamedFields();
+    void documentedExampleIsATemplate();
 };
 
 void ConfigTemplateTest::namesOnlyItsFieldsInImageOrder()
@@ -187,6 +189,20 @@ void ConfigTemplateTest::differencesAreThoseOfTheNamedFields()
     QCOMPARE(differences[1].field->key, QStringLiteral("texts.alarm[1]"));
     QCOMPARE(differences[1].valueA, QStringLiteral("Пожар"));
     QCOMPARE(differences[1].valueB, QStringLiteral("Тревога ШС 1"));
+}
+
+void ConfigTemplateTest::documentedExampleIsATemplate()
+{
+    QFile page(QStringLiteral(ZQ_SOURCE_DIR "/docs/json-format.md"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray text = page.readAll();
+    const qsizetype example = text.indexOf("```json\n", text.indexOf("## Templates"));
+    QVERIFY(example >= 0);
+    const qsizetype begin = example + qstrlen("```json\n");
+    const ConfigJson::TemplateResult result = ConfigJson::readTemplate(text.mid(begin, text.indexOf("```", begin) - begin));
+    QCOMPARE(result.error, QString());
+    QCOMPARE(keysOf(result.parsed->fields()), (QStringList{"sms.phones[1]", "sms.phones[2]", "texts.alarm[1]",
+                                                           "texts.system[3]", "sms.balance_request"}));
 }
 
 QTEST_GUILESS_MAIN(ConfigTemplateTest)
