@@ -1,10 +1,11 @@
+#include "SampleConfigs.h"
+
 #include "ConfigJson.h"
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
 #include "FieldValue.h"
 #include "ImageComparison.h"
 
-#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -211,11 +212,9 @@ void FieldCatalogueTest::shownValuesTypeBackToTheSameBytes_data()
     QTest::addColumn<ConfigImage>("image");
     QTest::newRow("factory") << factoryImage();
     for (quint32 seed = 1; seed <= 6; ++seed) {
-        QRandomGenerator random(seed);
         ConfigImage image;
-        for (int position = 1; position <= ConfigImage::Size; ++position)
-            image.setByteAt(position, static_cast<std::uint8_t>(random.bounded(256)));
-        QTest::addRow("random %u", seed) << image;
+        image.assign(SampleConfigs::scatteredBytes(seed));
+        QTest::addRow("scattered %u", seed) << image;
     }
 }
 

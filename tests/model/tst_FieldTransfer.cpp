@@ -8,8 +8,9 @@
 #include "FieldTransfer.h"
 #include "FieldValue.h"
 
-#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
 
 namespace L = ImageLayout;
 
@@ -72,10 +73,8 @@ private Q_SLOTS:
 
 void FieldTransferTest::exactlyTheChosenFieldsChange()
 {
-    QRandomGenerator random(23);
     ConfigImage source;
-    for (int position = 1; position <= ConfigImage::Size; ++position)
-        source.setByteAt(position, static_cast<std::uint8_t>(random.bounded(256)));
+    source.assign(SampleConfigs::scatteredBytes(23));
     const QList<const CatalogueField*> chosen{&field("channels[2].address"), &field("wifi.ssid"),
                                               &field("general.siren_time_s"), &field("reserved_table"),
                                               &field("texts.arm[7]")};
