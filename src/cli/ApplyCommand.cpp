@@ -37,7 +37,8 @@ int run(const QCommandLineParser& parsed, Console& console)
         }
         const FieldTransfer::Result change
             = FieldTransfer::take(*input.image, standard.values(), standard.fields(), answerYes);
-        const int written = CheckedChange::write(console, path, change, parsed.isSet(InPlace) ? path : parsed.value(Output));
+        const QString output = parsed.isSet(InPlace) ? path : parsed.value(Output);
+        const int written = CheckedChange::write(console, path, change, output);
         if (written != ExitStatus::Success)
             status = written;
     }

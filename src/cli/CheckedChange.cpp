@@ -11,8 +11,9 @@ namespace CheckedChange {
 
 QCommandLineOption answerYesOption()
 {
-    return QCommandLineOption(QStringLiteral("yes"), QStringLiteral("Answer Yes to the question of \"Записать\"\n"
-                                                                    "about an empty balance request."));
+    return QCommandLineOption(QStringLiteral("yes"),
+                              QStringLiteral("Answer Yes to the question of \"Записать\"\n"
+                                             "about an empty balance request."));
 }
 
 int refusedByChecks(Console& console, const QString& path, const ImageChecks::Verdict& verdict)
@@ -26,7 +27,8 @@ int refusedByChecks(Console& console, const QString& path, const ImageChecks::Ve
 int write(Console& console, const QString& path, const FieldTransfer::Result& change, const QString& output)
 {
     if (const FieldTie* tie = change.brokenTie)
-        return console.fail(path, QStringLiteral("%1 follows %2: %3").arg(tie->follower->key, tie->leader->key, tie->rule));
+        return console.fail(path,
+                            QStringLiteral("%1 follows %2: %3").arg(tie->follower->key, tie->leader->key, tie->rule));
     if (!change.accepted())
         return refusedByChecks(console, path, change.verdict);
     for (const FieldTie* tie : change.carried)

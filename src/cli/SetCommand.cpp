@@ -34,8 +34,9 @@ std::optional<Assignments> assignments(const QStringList& arguments, Console& co
         const QString key = argument.left(equals);
         const CatalogueField* field = FieldCatalogue::find(key);
         if (!field) {
+            const QStringList nearest = FieldCatalogue::nearestKeys(key, SuggestedKeys);
             console.fail(Name, QStringLiteral("unknown key \"%1\"; the nearest: %2")
-                                   .arg(key, FieldCatalogue::nearestKeys(key, SuggestedKeys).join(QStringLiteral(", "))));
+                                   .arg(key, nearest.join(QStringLiteral(", "))));
             return std::nullopt;
         }
         if (given.fields.contains(field)) {

@@ -166,7 +166,8 @@ std::optional<Given> parse(const QByteArray& json, QString& error)
     }
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(ConfigJson::FormatName)) {
-        error = QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(ConfigJson::FormatName));
+        error = QStringLiteral("not a configuration: \"format\" must be \"%1\"")
+                    .arg(QLatin1String(ConfigJson::FormatName));
         return std::nullopt;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));

@@ -142,7 +142,8 @@ void ApplyTest::aRefusedFileStaysAsItWasAndTheOthersAreDone()
     QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: Шлейф Z3 не включен в группы!").arg(inNoGroup)});
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(readFile(inNoGroup), untouched);
-    QCOMPARE(shown(QStringLiteral("zones[Z3].type"), *SampleConfigs::read(inGroup)), QStringLiteral("Включен, Периметр"));
+    QCOMPARE(shown(QStringLiteral("zones[Z3].type"), *SampleConfigs::read(inGroup)),
+             QStringLiteral("Включен, Периметр"));
 }
 
 void ApplyTest::aFieldTiedToATemplatesFieldChangesWithIt()
@@ -155,8 +156,8 @@ void ApplyTest::aFieldTiedToATemplatesFieldChangesWithIt()
 
     const Zq22Run run = Zq22Run::start({"apply", "--in-place", exitDelay, shop});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.errLines(),
-             QStringList{QStringLiteral("zq22: %1: zones[Z1].entry_delay_s changed with groups[1].exit_delay_s").arg(shop)});
+    const QString carried = QStringLiteral("zq22: %1: zones[Z1].entry_delay_s changed with groups[1].exit_delay_s");
+    QCOMPARE(run.errLines(), QStringList{carried.arg(shop)});
     const ConfigImage applied = *SampleConfigs::read(shop);
     QCOMPARE(shown(QStringLiteral("groups[1].exit_delay_s"), applied), QStringLiteral("45"));
     QCOMPARE(shown(QStringLiteral("zones[Z1].entry_delay_s"), applied), QStringLiteral("45"));
@@ -179,9 +180,9 @@ void ApplyTest::badInputChangesNothing_data()
         << QStringList{"zq22: apply: -o OUT takes one FILE; give --in-place for several" + seeHelp} << 2;
     QTest::newRow("no file") << QStringList{"standard.json", "--in-place"}
                              << QStringList{"zq22: apply: expects TEMPLATE FILE..." + seeHelp} << 2;
-    QTest::newRow("a template with a bad value") << QStringList{"bad.json", "a.q22", "b.q22", "--in-place"}
-                                                 << QStringList{"zq22: bad.json: general.siren_time_s: 22 is not a multiple of 5"}
-                                                 << 2;
+    QTest::newRow("a template with a bad value")
+        << QStringList{"bad.json", "a.q22", "b.q22", "--in-place"}
+        << QStringList{"zq22: bad.json: general.siren_time_s: 22 is not a multiple of 5"} << 2;
     QTest::newRow("a template that names nothing") << QStringList{"empty.json", "a.q22", "--in-place"}
                                                    << QStringList{"zq22: empty.json: not a template: it names no field"}
                                                    << 2;

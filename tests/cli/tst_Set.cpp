@@ -147,7 +147,8 @@ void SetTest::refusedWithItsReasonAndNothingWritten_data()
     row("no key", {"=60"}, {"zq22: set: \"=60\" is not KEY=VALUE; see \"zq22 set --help\""});
     row("a key twice", {"general.siren_time_s=60", "general.siren_time_s=30"},
         {"zq22: set: general.siren_time_s is given twice"});
-    row("out of range", {"general.siren_time_s=327680"}, {"zq22: set: general.siren_time_s: 327680 is outside 0..327675"});
+    row("out of range", {"general.siren_time_s=327680"},
+        {"zq22: set: general.siren_time_s: 327680 is outside 0..327675"});
     row("not a multiple of the unit", {"zones[Z1].sensitivity_ms=65"},
         {"zq22: set: zones[Z1].sensitivity_ms: 65 is not a multiple of 10"});
     row("a word for a number", {"general.siren_time_s=long"},
@@ -166,7 +167,8 @@ void SetTest::refusedWithItsReasonAndNothingWritten_data()
         {"zq22: set: zones[Z1].type: names both \"Интерьер\" and \"Периметр\", of which only one can hold"});
     row("neither number nor name", {"wifi.secured=maybe"},
         {"zq22: set: wifi.secured: \"maybe\" is neither a whole number nor one of: да, нет"});
-    row("a reserved range", {"zones.reserved=00"}, {"zq22: set: zones.reserved: is reserved and has no readable value"});
+    row("a reserved range", {"zones.reserved=00"},
+        {"zq22: set: zones.reserved: is reserved and has no readable value"});
     row("a user's number against its groups", {"users[5].number=0"},
         {"zq22: base.q22: users[5].number follows users[5].groups: a user in a group is numbered by its row, one in "
          "none by 0"});
@@ -182,8 +184,9 @@ void SetTest::refusedWithItsReasonAndNothingWritten_data()
         {"zq22: base.q22: Не заполнен запрос баланса на карточке. Продолжить?",
          "zq22: answered No; add --yes to answer Yes"});
     // A value's error comes before the file is looked at.
-    QTest::newRow("a bad value for a missing file") << "missing.q22" << QStringList{"general.siren_time_s=22"}
-                                                    << QStringList{"zq22: set: general.siren_time_s: 22 is not a multiple of 5"};
+    QTest::newRow("a bad value for a missing file")
+        << "missing.q22" << QStringList{"general.siren_time_s=22"}
+        << QStringList{"zq22: set: general.siren_time_s: 22 is not a multiple of 5"};
     QTest::newRow("a missing file") << "missing.q22" << QStringList{"general.siren_time_s=60"}
                                     << QStringList{"zq22: missing.q22: No such file or directory"};
 }
@@ -216,7 +219,8 @@ void SetTest::aTiedFieldChangesWithIt()
     const Zq22Run run = Zq22Run::start(
         {QStringLiteral("set"), base, QStringLiteral("users[5].groups="), QStringLiteral("-o"), base});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: users[5].number changed with users[5].groups").arg(base)});
+    const QString carried = QStringLiteral("zq22: %1: users[5].number changed with users[5].groups");
+    QCOMPARE(run.errLines(), QStringList{carried.arg(base)});
     const ConfigImage changed = *SampleConfigs::read(base);
     QCOMPARE(shown(QStringLiteral("users[5].groups"), changed), QString());
     QCOMPARE(shown(QStringLiteral("users[5].number"), changed), QStringLiteral("0"));

@@ -194,10 +194,11 @@ void ConfigTemplateTest::documentedExampleIsATemplate()
     QFile page(QStringLiteral(ZQ_SOURCE_DIR "/docs/json-format.md"));
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QByteArray text = page.readAll();
-    const qsizetype example = text.indexOf("```json\n", text.indexOf("## Templates"));
-    QVERIFY(example >= 0);
-    const qsizetype begin = example + qstrlen("```json\n");
-    const ConfigJson::TemplateResult result = ConfigJson::readTemplate(text.mid(begin, text.indexOf("```", begin) - begin));
+    const qsizetype opening = text.indexOf("```json\n", text.indexOf("## Templates"));
+    QVERIFY(opening >= 0);
+    const qsizetype begin = opening + qstrlen("```json\n");
+    const QByteArray example = text.mid(begin, text.indexOf("```", begin) - begin);
+    const ConfigJson::TemplateResult result = ConfigJson::readTemplate(example);
     QCOMPARE(result.error, QString());
     QCOMPARE(keysOf(result.parsed->fields()), (QStringList{"sms.phones[1]", "sms.phones[2]", "texts.alarm[1]",
                                                            "texts.system[3]", "sms.balance_request"}));
