@@ -15,11 +15,12 @@ class Console;
 // with the group's name before its own.
 struct Command {
     struct Argument {
-        enum class Count { One, Optional, OneOrMore };
-
         QString name;          // as the usage line shows it: "FILE", "A"
         QString description;
-        Count count = Count::One;   // an optional one follows every one that is not
+        bool repeats = false;   // one or more; only the last argument may
+        bool optional = false;  // may be left out, and so may every one after it
+
+        QString usage() const { return repeats ? name + QStringLiteral("...") : name; }
     };
 
     QString name;
@@ -29,4 +30,14 @@ struct Command {
     QList<QCommandLineOption> options;
     std::function<int(const QCommandLineParser& parsed, Console& console)> run;
     QList<Command> commands = {};   // a group's commands, in the order its help lists them
+
+    // Whether the command takes this many arguments.
+    bool takes(qsizetype count) const
+    {
+        qsizetype least = 0;
+        for (const Argument& argument : arguments)
+            least += argument.optional ? 0 : 1;
+        const bool repeats = !arguments.isEmpty() && arguments.constLast().repeats;
+        return count >= least && (repeats || count <= arguments.size());
+    }
 };

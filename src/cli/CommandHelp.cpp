@@ -38,11 +38,11 @@ QString optionNames(const QCommandLineOption& option)
 }
 
 const QString ExitStatuses = QStringLiteral(
-    "Exit status: 0 success, 1 the configurations differ (diff, library diff),\n"
-    "2 bad arguments, an unreadable or invalid file, a configuration the\n"
-    "configurator would refuse to write (write), a failed write, or a library that\n"
-    "cannot be opened or written, 3 the port or the panel failed a transfer (read,\n"
-    "write), 130 interrupted by Ctrl+C.\n");
+    "Exit status: 0 success, 1 the configurations differ (diff, check, library\n"
+    "diff), 2 bad arguments, an unreadable or invalid file, a configuration the\n"
+    "configurator would refuse to write (write, set, apply), a failed write, or a\n"
+    "library that cannot be opened or written, 3 the port or the panel failed a\n"
+    "transfer (read, write), 130 interrupted by Ctrl+C.\n");
 
 } // namespace
 
@@ -57,8 +57,9 @@ QString program(const QList<Command>& commands)
     for (const Command& command : commands)
         commandRows.append({command.name, command.summary});
     return QStringLiteral("Usage: zq22 COMMAND [options] ARGUMENTS...\n\n"
-                          "Shows, converts and compares configurations of the \"Зорвел-22 Lite\" panel\n"
-                          "(.q22 files as the configurator saves them, or their JSON form).\n\n"
+                          "Shows, converts, changes and compares configurations of the \"Зорвел-22 Lite\"\n"
+                          "panel (.q22 files as the configurator saves them, or their JSON form), and\n"
+                          "reads and writes panels.\n\n"
                           "Commands:\n")
         + table(commandRows)
         + QStringLiteral("\nOptions:\n")
@@ -75,7 +76,7 @@ QString command(const Command& command)
         return group(command);
     QList<Row> argumentRows;
     for (const Command::Argument& argument : command.arguments)
-        argumentRows.append({argument.name, argument.description});
+        argumentRows.append({argument.usage(), argument.description});
     QList<Row> optionRows;
     for (const QCommandLineOption& option : command.options + QList{helpOption()})
         optionRows.append({optionNames(option), option.description()});
@@ -101,25 +102,13 @@ QString group(const Command& group)
 
 QString argumentsUsage(const Command& command)
 {
-    QString usage;
+    QStringList names;
     int open = 0;
     for (const Command::Argument& argument : command.arguments) {
-        if (!usage.isEmpty())
-            usage += QLatin1Char(' ');
-        switch (argument.count) {
-        case Command::Argument::Count::One:
-            usage += argument.name;
-            break;
-        case Command::Argument::Count::Optional:
-            usage += QLatin1Char('[') + argument.name;
-            ++open;
-            break;
-        case Command::Argument::Count::OneOrMore:
-            usage += argument.name + QStringLiteral("...");
-            break;
-        }
+        names << (argument.optional ? QLatin1Char('[') + argument.usage() : argument.usage());
+        open += argument.optional ? 1 : 0;
     }
-    return usage + QString(open, QLatin1Char(']'));
+    return names.join(QLatin1Char(' ')) + QString(open, QLatin1Char(']'));
 }
 
 QString seeHelp(const QString& commandName)

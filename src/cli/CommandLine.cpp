@@ -20,18 +20,6 @@ const Command* find(const QList<Command>& commands, const QString& name)
     return nullptr;
 }
 
-bool takes(const Command& command, qsizetype count)
-{
-    qsizetype least = 0;
-    bool unlimited = false;
-    for (const Command::Argument& argument : command.arguments) {
-        if (argument.count != Command::Argument::Count::Optional)
-            ++least;
-        unlimited = unlimited || argument.count == Command::Argument::Count::OneOrMore;
-    }
-    return count >= least && (unlimited || count <= command.arguments.size());
-}
-
 QString withoutFullStop(QString text)
 {
     if (text.endsWith(QLatin1Char('.')))
@@ -56,7 +44,7 @@ int runCommand(const Command& command, const QStringList& arguments, Console& co
         console.out() << CommandHelp::command(command);
         return ExitStatus::Success;
     }
-    if (!takes(command, parser.positionalArguments().size())) {
+    if (!command.takes(parser.positionalArguments().size())) {
         const QString expected = command.arguments.isEmpty()
                                      ? QStringLiteral("takes no arguments")
                                      : QStringLiteral("expects ") + CommandHelp::argumentsUsage(command);

@@ -2,7 +2,8 @@
 
 const QList<Command>& commandTable()
 {
-    static const QList<Command> table = {showCommand(),  exportCommand(), importCommand(), diffCommand(),
-                                         portsCommand(), readCommand(),   writeCommand(),  libraryCommand()};
+    static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand(),
+                                         setCommand(),  applyCommand(),  checkCommand(),  portsCommand(),
+                                         readCommand(), writeCommand(),  libraryCommand()};
     return table;
 }

@@ -14,7 +14,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             return console.fail(path, input.error);
         images.append(*input.image);
     }
-    return printDifferences(images[0], images[1], console.out());
+    return printComparison(console.out(), images[0], images[1]);
 }
 
 } // namespace

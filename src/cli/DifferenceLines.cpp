@@ -3,12 +3,18 @@
 #include "ExitStatus.h"
 #include "TabSeparated.h"
 
-int printDifferences(const ConfigImage& a, const ConfigImage& b, QTextStream& out)
+void printDifferences(QTextStream& out, const QList<FieldDifference>& differences, const QStringList& leading)
 {
-    const QList<FieldDifference> differences = compareImages(a, b);
     for (const FieldDifference& difference : differences) {
         const CatalogueField& field = *difference.field;
-        printTabSeparated(out, {field.page, field.caption, field.key, difference.valueA, difference.valueB});
+        printTabSeparated(out, QStringList(leading) << field.page << field.caption << field.key << difference.valueA
+                                                    << difference.valueB);
     }
+}
+
+int printComparison(QTextStream& out, const ConfigImage& a, const ConfigImage& b)
+{
+    const QList<FieldDifference> differences = compareImages(a, b);
+    printDifferences(out, differences);
     return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
 }

@@ -2,10 +2,15 @@
 
 #include "ImageComparison.h"
 
+#include <QStringList>
 #include <QTextStream>
 
-// How zq22 diff and zq22 library diff print what differs: a line per field,
-// its columns separated by tabs (the page, the caption, the key, the value in
-// A and the value in B), each column printable on one line. The exit status:
-// the configurations differ, or not.
-int printDifferences(const ConfigImage& a, const ConfigImage& b, QTextStream& out);
+// One line per difference, its columns separated by tabs: the columns given
+// first, then the page, the caption, the key and the two values, each made
+// safe for one line.
+void printDifferences(QTextStream& out, const QList<FieldDifference>& differences,
+                      const QStringList& leading = {});
+
+// What zq22 diff and zq22 library diff print of two configurations, and the
+// exit status: whether they differ.
+int printComparison(QTextStream& out, const ConfigImage& a, const ConfigImage& b);

@@ -44,7 +44,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             return console.fail(subject, image.error);
         images << *image;
     }
-    return printDifferences(images[0], images[1], console.out());
+    return printComparison(console.out(), images[0], images[1]);
 }
 
 } // namespace
@@ -59,8 +59,8 @@ Command libraryDiffCommand()
                        "and the value in V2. Without V2 V1 is compared with the newest version;\n"
                        "without either, the two newest versions."),
         {{QStringLiteral("PANEL"), QStringLiteral("the panel's identifier, four hexadecimal digits")},
-         {QStringLiteral("V1"), QStringLiteral("the older version's number"), Command::Argument::Count::Optional},
-         {QStringLiteral("V2"), QStringLiteral("the newer version's number"), Command::Argument::Count::Optional}},
+         {.name = QStringLiteral("V1"), .description = QStringLiteral("the older version's number"), .optional = true},
+         {.name = QStringLiteral("V2"), .description = QStringLiteral("the newer version's number"), .optional = true}},
         {LibraryAccess::option()},
         run,
     };

@@ -6,9 +6,10 @@
 
 class ConfigImage;
 
-// A configuration written to the file its name asks for: the JSON form when
-// the name ends in ".json", otherwise a .q22 file. Whole or not at all (see
-// AtomicFile); the system's reason when it fails.
+// A configuration written to the file its name asks for: its JSON form when
+// the name ends in ".json", as the command line reads it back, otherwise a
+// .q22 file. The whole file or nothing; the system's reason when it fails.
+// The command line's outputs, and a version exported from the library.
 namespace ConfigOutput {
 
 std::optional<QString> write(const QString& path, const ConfigImage& image);
