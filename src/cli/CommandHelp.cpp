@@ -59,7 +59,7 @@ QString program(const QList<Command>& commands)
     return QStringLiteral("Usage: zq22 COMMAND [options] ARGUMENTS...\n\n"
                           "Shows, converts, changes and compares configurations of the \"Зорвел-22 Lite\"\n"
                           "panel (.q22 files as the configurator saves them, or their JSON form), and\n"
-                          "reads and writes panels.\n\n"
+                          "reads and writes panels, keeping their versions in the panel library.\n\n"
                           "Commands:\n")
         + table(commandRows)
         + QStringLiteral("\nOptions:\n")

@@ -46,7 +46,7 @@ Command libraryAddCommand()
                        "account number of its first channel), all in one change: every file is\n"
                        "added, or none. Prints a line for each: the panel, the version number and\n"
                        "the file."),
-        {{.name = QStringLiteral("FILE"), .description = QStringLiteral("a .q22 file or a .json export"), .repeats = true}},
+        {{QStringLiteral("FILE"), QStringLiteral("a .q22 file or a .json export"), true}},
         {LibraryAccess::option(),
          QCommandLineOption(Note, QStringLiteral("The note the versions carry."), QStringLiteral("TEXT"))},
         run,

@@ -3,6 +3,7 @@
 #include "CommandTable.h"
 #include "ConfigInput.h"
 #include "Console.h"
+#include "ExitStatus.h"
 #include "FactoryImage.h"
 #include "ImageChecks.h"
 #include "LinkOptions.h"
