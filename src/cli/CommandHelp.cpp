@@ -85,7 +85,8 @@ QString command(const Command& command)
     return QStringLiteral("Usage: zq22 %1 [options]%2\n\n")
                .arg(command.name, arguments.isEmpty() ? QString() : QLatin1Char(' ') + arguments)
         + command.description + QStringLiteral("\n\n")
-        + (argumentRows.isEmpty() ? QString() : QStringLiteral("Arguments:\n") + table(argumentRows) + QLatin1Char('\n'))
+        + (argumentRows.isEmpty() ? QString()
+                                  : QStringLiteral("Arguments:\n") + table(argumentRows) + QLatin1Char('\n'))
         + QStringLiteral("Options:\n") + table(optionRows) + QLatin1Char('\n') + ExitStatuses;
 }
 

@@ -66,7 +66,8 @@ std::optional<int> versionNumber(const QString& commandName, const QString& text
     bool ok = false;
     const int number = text.toInt(&ok);
     if (!ok || number < 1) {
-        console.fail(commandName, QStringLiteral("%1 is not a version number; %2").arg(text, CommandHelp::seeHelp(commandName)));
+        console.fail(
+            commandName, QStringLiteral("%1 is not a version number; %2").arg(text, CommandHelp::seeHelp(commandName)));
         return std::nullopt;
     }
     return number;

@@ -58,7 +58,8 @@ LibraryResult<std::unique_ptr<Library>> Library::open(const LibraryUrl& url, con
 LibraryResult<QList<PanelSummary>> Library::panels(const QString& search) const
 {
     using Result = LibraryResult<QList<PanelSummary>>;
-    const QString filter = search.isEmpty() ? QString() : QStringLiteral(" WHERE search_text LIKE :pattern ESCAPE '\\'");
+    const QString filter
+        = search.isEmpty() ? QString() : QStringLiteral(" WHERE search_text LIKE :pattern ESCAPE '\\'");
     LibraryQuery query(m_connection->database(),
                        QStringLiteral("SELECT identifier, name, address, version_count, last_change FROM panels")
                            + filter + QStringLiteral(" ORDER BY identifier"));

@@ -135,7 +135,8 @@ LibraryResult<std::unique_ptr<LibraryConnection>> LibraryConnection::openSqlite(
     if (!database.open())
         return Result::failure(connection->reason(database.lastError()));
     std::optional<QSqlError> error = connection->probeSqlite();
-    if (error && !writable && (sqliteCode(*error) == SqliteCode::CantOpen || sqliteCode(*error) == SqliteCode::ReadOnly)) {
+    if (error && !writable
+        && (sqliteCode(*error) == SqliteCode::CantOpen || sqliteCode(*error) == SqliteCode::ReadOnly)) {
         // A library in a folder this user may not write has no shared-memory
         // file to read its log through, which SQLite cannot make; a library
         // that is not being written needs none.

@@ -137,8 +137,9 @@ void CommandLineTest::usageErrors_data()
     QTest::newRow("unknown library command")
         << QStringList{"library", "remove", "1A2B"}
         << "zq22: library remove: no such command; see \"zq22 library --help\"";
-    QTest::newRow("history without a panel") << QStringList{"library", "history"}
-                                             << "zq22: library history: expects PANEL; see \"zq22 library history --help\"";
+    QTest::newRow("history without a panel")
+        << QStringList{"library", "history"}
+        << "zq22: library history: expects PANEL; see \"zq22 library history --help\"";
     QTest::newRow("add without a file") << QStringList{"library", "add", "--note", "x"}
                                         << "zq22: library add: expects FILE...; see \"zq22 library add --help\"";
     QTest::newRow("diff of three versions")

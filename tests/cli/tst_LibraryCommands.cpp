@@ -195,7 +195,8 @@ void LibraryCommandsTest::diffNamesTheChangedFields()
     const ConfigImage factory = SampleConfigs::factoryOfPanel(0x1A2B);
     ConfigImage edited = SampleConfigs::factoryWithZ3OnAndSirenAt60();
     edited.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), 0x1A2B);
-    const Zq22Run add = zq22({"library", "add", file("a.q22", factory), file("b.json", edited), file("c.q22", factory)});
+    const Zq22Run add
+        = zq22({"library", "add", file("a.q22", factory), file("b.json", edited), file("c.q22", factory)});
     QVERIFY2(add.exitCode == 0, qPrintable(add.err));
 
     const Zq22Run run = zq22(QStringList{"library", "diff", "1A2B"} + versions);
@@ -209,7 +210,8 @@ void LibraryCommandsTest::listAndHistoryColumns()
     const Zq22Run add = zq22({"library", "add", "--note", "из\tархива", file("old.q22", numbered(0)),
                               file("other.q22", numbered(1)), file("new.q22", numbered(5))});
     QVERIFY2(add.exitCode == 0, qPrintable(add.err));
-    QCOMPARE(add.outLines(), (QStringList{"0A00\t1\t" + m_dir->filePath("old.q22"), "0A01\t1\t" + m_dir->filePath("other.q22"),
+    QCOMPARE(add.outLines(), (QStringList{"0A00\t1\t" + m_dir->filePath("old.q22"),
+                                          "0A01\t1\t" + m_dir->filePath("other.q22"),
                                           "0A00\t2\t" + m_dir->filePath("new.q22")}));
     const Zq22Run set = zq22({"library", "set", "0a00", "--name", "Аптека", "--address", "ул. Мира, 1", "--contact",
                               "Иванов"});

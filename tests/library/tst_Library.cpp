@@ -16,10 +16,12 @@
 namespace {
 
 const QDateTime March5 = QDateTime(QDate(2024, 3, 5), QTime(10, 20, 30), Qt::UTC);
+const QString Usb = QStringLiteral("USB /dev/ttyUSB0");
 
 VersionOrigin origin(Operation operation, const QString& how, const QDateTime& time = March5)
 {
-    return {operation, how, QStringLiteral("petrov"), QStringLiteral("laptop-7"), QStringLiteral("после ремонта"), time};
+    return {operation, how, QStringLiteral("petrov"), QStringLiteral("laptop-7"), QStringLiteral("после ремонта"),
+            time};
 }
 
 ConfigImage withSirenAt(ConfigImage image, unsigned seconds)
@@ -104,7 +106,7 @@ void LibraryTest::aVersionIsRecordedWhole()
     ConfigImage image;
     image.assign(SampleConfigs::scatteredBytes(3));
 
-    const RecordedVersion recorded = add(*library, image, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+    const RecordedVersion recorded = add(*library, image, origin(Operation::Read, Usb));
     QCOMPARE(recorded.identifier, QStringLiteral("1A2B"));
     QCOMPARE(recorded.number, 1);
     QVERIFY(recorded.newImage);
@@ -138,7 +140,7 @@ void LibraryTest::anUnchangedImageIsStoredOnce()
     const auto library = openLibrary();
     QVERIFY(library);
     const ConfigImage image = SampleConfigs::factoryOfPanel(0x00AB);
-    const RecordedVersion first = add(*library, image, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+    const RecordedVersion first = add(*library, image, origin(Operation::Read, Usb));
     const RecordedVersion second =
         add(*library, image, origin(Operation::Write, QStringLiteral("UDP 10.1.2.3:34463"), March5.addDays(1)));
     QCOMPARE(first.number, 1);
@@ -232,7 +234,7 @@ void LibraryTest::detailsChangeOnlyWhatIsGiven()
 {
     const auto library = openLibrary();
     QVERIFY(library);
-    add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+    add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, Usb));
     QVERIFY(!library->setDetails(QStringLiteral("1A2B"), {QStringLiteral("Аптека"), QStringLiteral("ул. Мира, 1"),
                                                           QStringLiteral("Иванов"), QStringLiteral("код 1234")}));
     QVERIFY(!library->setDetails(QStringLiteral("1A2B"), {std::nullopt, QStringLiteral("ул. Мира, 2"), std::nullopt,
@@ -260,9 +262,9 @@ void LibraryTest::historyCountsTheChangedFields()
     const ConfigImage first = SampleConfigs::factoryOfPanel(0x1A2B);
     ConfigImage second = withSirenAt(first, 60);
     second.setValue(ImageLayout::zoneField(3, ImageLayout::Zone::ZoneType), ImageLayout::Zone::On);
-    const auto recorded = library->addVersions({{first, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0"))},
-                                        {second, origin(Operation::Write, QStringLiteral("USB /dev/ttyUSB0"))},
-                                        {second, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0"))},
+    const auto recorded = library->addVersions({{first, origin(Operation::Read, Usb)},
+                                        {second, origin(Operation::Write, Usb)},
+                                        {second, origin(Operation::Read, Usb)},
                                         {first, origin(Operation::Added, QStringLiteral("old.q22"))}});
     QVERIFY2(recorded, qPrintable(recorded.error));
 
@@ -283,7 +285,7 @@ void LibraryTest::unknownPanelsAndVersions()
 {
     const auto library = openLibrary();
     QVERIFY(library);
-    add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+    add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, Usb));
 
     QCOMPARE(library->image(QStringLiteral("1A2B"), 2).error, LibraryTexts::unknownVersion(QStringLiteral("1A2B"), 2));
     QCOMPARE(library->image(QStringLiteral("FFFF"), 1).error, LibraryTexts::unknownPanel(QStringLiteral("FFFF")));
@@ -298,12 +300,12 @@ void LibraryTest::aReopenedLibraryKeepsEverything()
     {
         const auto library = openLibrary();
         QVERIFY(library);
-        add(*library, image, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+        add(*library, image, origin(Operation::Read, Usb));
     }
     const auto library = openLibrary();
     QVERIFY(library);
     QCOMPARE(library->image(QStringLiteral("1A2B"), 1)->bytes(), image.bytes());
-    QCOMPARE(add(*library, image, origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0"))).number, 2);
+    QCOMPARE(add(*library, image, origin(Operation::Read, Usb)).number, 2);
     QVERIFY(library->check()->isEmpty());
 }
 
@@ -312,7 +314,7 @@ void LibraryTest::aNewerLibraryIsRefusedAndLeftAlone()
     {
         const auto library = openLibrary();
         QVERIFY(library);
-        add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+        add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, Usb));
     }
     const int newer = LibrarySchema::currentVersion() + 1;
     QVERIFY2(m_scratch->runSql(QStringLiteral("INSERT INTO zq22_schema (version, applied) VALUES (%1, "
@@ -330,7 +332,8 @@ void LibraryTest::aNewerLibraryIsRefusedAndLeftAlone()
 
 void LibraryTest::anotherProgramsDatabaseIsRefused()
 {
-    QVERIFY2(m_scratch->runSql(QStringLiteral("CREATE TABLE contacts (name TEXT)")), qPrintable(m_scratch->lastError()));
+    QVERIFY2(m_scratch->runSql(QStringLiteral("CREATE TABLE contacts (name TEXT)")),
+             qPrintable(m_scratch->lastError()));
     const QByteArray before = readFile(m_scratch->url());
 
     const auto url = LibraryUrl::parse(m_scratch->url());
@@ -345,17 +348,18 @@ void LibraryTest::aLockedLibraryGivesUpAfterItsTimeout()
     const auto url = LibraryUrl::parse(m_scratch->url());
     const auto library = Library::open(*url, {std::chrono::milliseconds(300)});
     QVERIFY2(library, qPrintable(library.error));
-    add(**library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+    add(**library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, Usb));
     QVERIFY2(m_scratch->holdWriteLock(), qPrintable(m_scratch->lastError()));
 
-    const auto refused = (*library)->addVersions({{SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Added, "x.q22")}});
+    const Library::NewVersion another{SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Added, "x.q22")};
+    const auto refused = (*library)->addVersions({another});
     QVERIFY(!refused);
     QCOMPARE(refused.error, LibraryTexts::busy(1));
     // Reading waits for nobody.
     QCOMPARE((*library)->panels()->size(), 1);
 
     m_scratch->releaseWriteLock();
-    const auto recorded = (*library)->addVersions({{SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Added, "x.q22")}});
+    const auto recorded = (*library)->addVersions({another});
     QVERIFY2(recorded, qPrintable(recorded.error));
     QCOMPARE(recorded->constFirst().number, 2);
 }
@@ -365,12 +369,13 @@ void LibraryTest::checkFindsACountThatDisagrees()
     {
         const auto library = openLibrary();
         QVERIFY(library);
-        add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, QStringLiteral("USB /dev/ttyUSB0")));
+        add(*library, SampleConfigs::factoryOfPanel(0x1A2B), origin(Operation::Read, Usb));
         const auto sound = library->check();
         QVERIFY2(sound, qPrintable(sound.error));
         QCOMPARE(*sound, QStringList{});
     }
-    QVERIFY2(m_scratch->runSql(QStringLiteral("UPDATE panels SET version_count = 5")), qPrintable(m_scratch->lastError()));
+    QVERIFY2(m_scratch->runSql(QStringLiteral("UPDATE panels SET version_count = 5")),
+             qPrintable(m_scratch->lastError()));
     const auto library = openLibrary();
     QVERIFY(library);
     QCOMPARE(*library->check(), QStringList{LibraryTexts::countsDisagree(QStringLiteral("1A2B"), 1, 5)});

@@ -87,7 +87,8 @@ void LibraryUrlTest::refused_data()
     QTest::newRow("parameters") << "postgresql://db.example/zq22?sslmode=require" << LibraryTexts::parametersInUrl();
     QTest::newRow("no database") << "postgresql://db.example/" << LibraryTexts::noDatabaseInUrl();
     QTest::newRow("no path at all") << "postgresql://db.example" << LibraryTexts::noDatabaseInUrl();
-    QTest::newRow("another engine") << "mysql://db.example/zq22" << LibraryTexts::unknownScheme(QStringLiteral("mysql"));
+    QTest::newRow("another engine") << "mysql://db.example/zq22"
+                                    << LibraryTexts::unknownScheme(QStringLiteral("mysql"));
     QTest::newRow("a port that is none") << "postgresql://db.example:54x/zq22" << LibraryTexts::badUrl();
 }
 
