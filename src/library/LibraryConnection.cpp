@@ -71,6 +71,12 @@ std::optional<QString> notSqliteFile(const QString& path)
     return std::nullopt;
 }
 
+// A value of a libpq connection string, for inside single quotes.
+QString conninfoQuoted(QString value)
+{
+    return value.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\''), QStringLiteral("\\'"));
+}
+
 QString sqliteUri(const QString& path, bool immutable)
 {
     return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)
@@ -178,7 +184,7 @@ LibraryResult<std::unique_ptr<LibraryConnection>> LibraryConnection::openPostgre
     // The password stays libpq's business (~/.pgpass, PGPASSWORD), and so does
     // the connect timeout when the environment sets one (PGCONNECT_TIMEOUT).
     QStringList settings{
-        QStringLiteral("application_name=%1").arg(QCoreApplication::applicationName()),
+        QStringLiteral("application_name='%1'").arg(conninfoQuoted(QCoreApplication::applicationName())),
         QStringLiteral("options='-c lock_timeout=%1'").arg(options.lockTimeout.count()),
     };
     if (qEnvironmentVariableIsEmpty("PGCONNECT_TIMEOUT"))
