@@ -1,6 +1,7 @@
 #include "ReportDialog.h"
 
 #include "Dialogs.h"
+#include "OutputFile.h"
 #include "ReportDocument.h"
 
 #include <QBoxLayout>
@@ -8,7 +9,6 @@
 #include <QDialogButtonBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextBrowser>
 
 namespace {
@@ -80,10 +80,9 @@ void ReportDialog::saveReportPdf()
     if (!path)
         return;
     // Written whole or not at all: a report cut short would still open, wrongly.
-    QSaveFile file(*path);
-    const QByteArray pdf = ReportDocument(m_content).pdf();
-    if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.flush() && file.commit())
+    const auto error = OutputFile::write(*path, ReportDocument(m_content).pdf());
+    if (!error)
         return;
     m_dialogs.message(Dialogs::Message::error(
-        QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, file.errorString()), ReportCaption));
+        QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, error->shownText), ReportCaption));
 }

@@ -1,7 +1,6 @@
 #include "CommandHelp.h"
 #include "CommandTable.h"
 #include "ConfigInput.h"
-#include "ConsoleDialogs.h"
 #include "Console.h"
 #include "ExitStatus.h"
 #include "FactoryImage.h"
@@ -13,6 +12,8 @@ namespace {
 
 const QString Name = QStringLiteral("write");
 const QString Yes = QStringLiteral("yes");
+// What follows the balance request's question, which nobody was there to answer Yes to.
+const QString AnsweredNo = QStringLiteral("zq22: answered No; add --yes to answer Yes");
 
 // The configuration whose configurator port the window would show once the
 // file is loaded: the file's own only when its first record is the SMS one,
@@ -29,16 +30,16 @@ int run(const QCommandLineParser& parsed, Console& console)
     const QString path = parsed.positionalArguments().at(0);
     const ConfigInput::Result input = ConfigInput::read(path);
     if (!input.image)
-        return console.fail(path, input.error);
+        return console.fail(ConfigInput::nameOf(path), input.error);
     const LinkOptions::Result options = LinkOptions::target(parsed, shownConfiguration(*input.image));
     if (!options.target)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
 
     const ImageChecks::Verdict verdict = ImageChecks::ofImage(*input.image, parsed.isSet(Yes));
     if (verdict.outcome != ImageChecks::Verdict::Outcome::Passed) {
-        console.fail(path, verdict.message.text);
+        console.fail(ConfigInput::nameOf(path), verdict.message.text);
         if (verdict.outcome == ImageChecks::Verdict::Outcome::Declined)
-            console.message(ConsoleDialogs::answeredNo());
+            console.message(AnsweredNo);
         return ExitStatus::Failure;
     }
 
@@ -63,7 +64,7 @@ Command writeCommand()
                        "progress go to standard error. Exit status 3 when the port or the panel\n"
                        "fails the transfer, 130 when it is interrupted."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
-                                                 "its JSON form")}},
+                                                 "its JSON form; - reads standard input")}},
         LinkOptions::options(),
         run,
     };

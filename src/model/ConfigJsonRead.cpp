@@ -169,7 +169,10 @@ ReadResult read(const QByteArray& json)
         return {std::nullopt,
                 QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(FormatName))};
     const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != FormatVersion) {
+    if (!version.isUndefined() && !version.isDouble())
+        return {std::nullopt,
+                QStringLiteral("\"version\" must be a number; this program reads version %1").arg(FormatVersion)};
+    if (version.toDouble() != FormatVersion) {
         const QString given = version.isDouble() ? QString::number(version.toDouble()) : QStringLiteral("missing");
         return {std::nullopt, QStringLiteral("format version %1 is not supported; this program reads version %2")
                                   .arg(given)

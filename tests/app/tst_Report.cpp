@@ -5,6 +5,7 @@
 #include "GeneralPage.h"
 #include "ReportDialog.h"
 #include "ReportDocument.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include <QAction>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void optionKeepsOnlyTheFieldsAwayFromTheFactory();
     void writesAPdfWithPages_data();
     void writesAPdfWithPages();
+    void pdfNeverReplacesASpecialFile();
     void pagesThatFailACheckGiveNoReport();
     void textsAreShownAsTheyAreTyped();
 };
@@ -129,6 +131,20 @@ void ReportTest::writesAPdfWithPages()
     const qsizetype pages = QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b")));
     QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
     QVERIFY(shell.dialogs.shown().isEmpty());
+}
+
+void ReportTest::pdfNeverReplacesASpecialFile()
+{
+    Shell shell;
+    const QString pipe = shell.path(QStringLiteral("report.pdf"));
+    QVERIFY(makeSpecialFile(pipe, SpecialFile::NamedPipe));
+    shell.dialogs.answerSave(pipe);
+    shell.report()->findChild<QPushButton*>("SaveReportPdf")->click();
+
+    QCOMPARE(shell.dialogs.texts(),
+             QStringList{QStringLiteral("Не удалось сохранить отчёт в файл %1.\nне является обычным файлом").arg(pipe)});
+    QCOMPARE(shell.dialogs.last().caption, QStringLiteral("Отчёт"));
+    QCOMPARE(kindOf(pipe), QStringLiteral("named pipe"));
 }
 
 void ReportTest::pagesThatFailACheckGiveNoReport()
