@@ -1,3 +1,4 @@
+#include "CommandOutput.h"
 #include "ConfigJson.h"
 #include "ConfigOutput.h"
 #include "Console.h"
@@ -19,6 +20,10 @@ int run(const QCommandLineParser& parsed, Console& console)
     std::optional<int> number;
     if (parsed.isSet(Version) && !(number = LibraryAccess::versionNumber(Name, parsed.value(Version), console)))
         return ExitStatus::Failure;
+    const QString target = parsed.value(Output);
+    if (parsed.isSet(Output))
+        if (const auto refused = CommandOutput::refuse(console, target))
+            return *refused;
     const std::unique_ptr<Library> library = LibraryAccess::open(parsed, console);
     if (!library)
         return ExitStatus::Failure;
@@ -35,10 +40,7 @@ int run(const QCommandLineParser& parsed, Console& console)
         console.writeData(ConfigJson::write(*image));
         return ExitStatus::Success;
     }
-    const QString target = parsed.value(Output);
-    if (const auto error = ConfigOutput::write(target, *image))
-        return console.failedWrite(target, *error);
-    return ExitStatus::Success;
+    return CommandOutput::write(console, target, ConfigOutput::bytesFor(target, *image));
 }
 
 } // namespace
@@ -50,7 +52,7 @@ Command libraryExportCommand()
         QStringLiteral("Write a version of a panel's configuration."),
         QStringLiteral("Writes a panel's newest version, or the one --version names, as a .q22 file\n"
                        "or, when its name ends in .json, in the JSON form; without -o the JSON form\n"
-                       "goes to standard output."),
+                       "goes to standard output, with -o - the .q22 file."),
         {{QStringLiteral("PANEL"), QStringLiteral("the panel's identifier, four hexadecimal digits")}},
         {LibraryAccess::option(),
          QCommandLineOption(Version, QStringLiteral("This version, not the newest."), QStringLiteral("N")),

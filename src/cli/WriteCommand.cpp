@@ -30,7 +30,7 @@ int run(const QCommandLineParser& parsed, Console& console)
     const QString path = parsed.positionalArguments().at(0);
     const ConfigInput::Result input = ConfigInput::read(path);
     if (!input.image)
-        return console.fail(path, input.error);
+        return console.fail(ConfigInput::nameOf(path), input.error);
     const LinkOptions::Result options = LinkOptions::target(parsed, shownConfiguration(*input.image));
     if (!options.target)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
@@ -41,7 +41,7 @@ int run(const QCommandLineParser& parsed, Console& console)
 
     const ImageChecks::Verdict verdict = ImageChecks::ofImage(*input.image, parsed.isSet(Yes));
     if (verdict.outcome != ImageChecks::Verdict::Outcome::Passed)
-        return CheckedChange::refusedByChecks(console, path, verdict);
+        return CheckedChange::refusedByChecks(console, ConfigInput::nameOf(path), verdict);
 
     LinkSession session(console, *options.target);
     session.image() = *input.image;
@@ -69,7 +69,7 @@ Command writeCommand()
                        "took is recorded as a version in the panel library; a recording that fails\n"
                        "is one more message and leaves the exit status."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
-                                                 "its JSON form")}},
+                                                 "its JSON form; - reads standard input")}},
         LinkOptions::options() + TransferRecording::options(),
         run,
     };

@@ -57,12 +57,13 @@ int sqliteCode(const QSqlError& error)
 }
 
 // Refuses, before SQLite sees it, a file that is not an SQLite database: SQLite
-// would take a foreign file for an empty database and write into it.
+// would take a foreign file for an empty database and write into it. Told in
+// the window's words, as every reason of the library.
 std::optional<QString> notSqliteFile(const QString& path)
 {
     QFile file(path);
     if (const auto error = RegularFile::openForReading(file))
-        return *error;
+        return error->shownText;
     const QByteArray header = file.read(SqliteHeader.size());
     if (header.isEmpty() && file.atEnd())
         return std::nullopt;   // an empty file is an empty database

@@ -61,20 +61,31 @@ struct Found {
     QString error;
 };
 
-Found schemaVersion(LibraryConnection& connection)
+std::optional<int> askedVersion(LibraryConnection& connection, QSqlError& failure)
 {
-    // A library of ours says its version in one statement; the tables are
-    // looked at only when it cannot (a server is asked as little as may be).
     LibraryQuery query(connection.database(), QStringLiteral("SELECT MAX(version) FROM zq22_schema"));
     if (query.exec() && query.next())
-        return {query.value(0).toInt(), QString()};
-    const QSqlError failure = query.error();
+        return query.value(0).toInt();
+    failure = query.error();
+    return std::nullopt;
+}
+
+// A library of ours says its version in one statement; the tables are looked
+// at only when it cannot (a server is asked as little as may be).
+Found schemaVersion(LibraryConnection& connection)
+{
+    QSqlError failure;
+    if (const auto version = askedVersion(connection, failure))
+        return {version, QString()};
     QStringList tables = connection.database().tables(QSql::Tables);
     tables.removeIf(isEngineTable);
     if (tables.isEmpty())
         return {0, QString()};
     if (!tables.contains(SchemaTable))
         return {std::nullopt, LibraryTexts::foreignDatabase()};
+    // Another program has just made the library: it answers now.
+    if (const auto version = askedVersion(connection, failure))
+        return {version, QString()};
     return {std::nullopt, connection.reason(failure)};
 }
 

@@ -42,6 +42,10 @@ inline QString writeDone(const QString& account)
 {
     return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" выполнена.");
 }
+inline QString remoteReadDone(const QString& account)
+{
+    return QStringLiteral("Чтение конфигурации ППК ") + account + QStringLiteral(" завершено успешно.");
+}
 inline QString remoteWriteDone(const QString& account)
 {
     return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" завершена успешно.");

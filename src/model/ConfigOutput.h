@@ -1,17 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 class ConfigImage;
 
-// A configuration written to the file its name asks for: its JSON form when
+// A configuration in the form its output's name asks for: the JSON form when
 // the name ends in ".json", as the command line reads it back, otherwise a
-// .q22 file. The whole file or nothing; the system's reason when it fails.
-// The command line's outputs, and a version exported from the library.
+// .q22 file. For the command line's outputs, and a version the window exports
+// from the library.
 namespace ConfigOutput {
 
-std::optional<QString> write(const QString& path, const ConfigImage& image);
+QByteArray bytesFor(const QString& target, const ConfigImage& image);
 
 } // namespace ConfigOutput
