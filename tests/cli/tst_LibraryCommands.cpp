@@ -137,6 +137,9 @@ void LibraryCommandsTest::readRecordsTheImageOnce()
     ConfigImage read;
     read.assign(image);
     QCOMPARE(json.out, ConfigJson::write(read));
+    const Zq22Run piped = zq22({"library", "export", "1A2B", "-o", "-"});
+    QVERIFY2(piped.exitCode == 0, qPrintable(piped.err));
+    QCOMPARE(piped.out, ConfigFile::Signature + image);
 
     const auto library = openLibrary();
     QVERIFY(library);
