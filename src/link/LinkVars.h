@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Frames.h"
+#include "OwedAnswers.h"
 
 #include <QString>
 
@@ -44,6 +45,7 @@ struct LinkVars {
     int RxIndex = 1;
     bool RxStarted = false;
     bool RxIgnore = false;
+    OwedAnswers WriteAnswers;   // serial write: which copy an ACK or NAK answers
 
     Frames::CommandFrame CommandFrame{};
     Frames::Block TxBlock{};

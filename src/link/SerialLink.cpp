@@ -113,9 +113,13 @@ void SerialLink::sendReadRequest()
 void SerialLink::sendWriteRequest()
 {
     m_vars.BlockLen = NoBlockInFlight;
-    if (hasRoomFor(Frames::CommandFrameSize) && !send(Frames::toBytes(m_vars.CommandFrame))) {
-        portLost();
-        return;
+    m_vars.WriteAnswers = {};
+    if (hasRoomFor(Frames::CommandFrameSize)) {
+        if (!send(Frames::toBytes(m_vars.CommandFrame))) {
+            portLost();
+            return;
+        }
+        m_vars.WriteAnswers.sent();
     }
     arm(Timer::RetryTimer, RetryTicks);
     m_host.setStatus(LinkTexts::Writing);
@@ -151,11 +155,24 @@ void SerialLink::ComPortTriggerAvail(qint64 count)
     if (bytes.isEmpty())
         return;
     std::copy(bytes.begin(), bytes.end(), m_vars.RxBlock.begin());
-    onReplyByte(m_vars.RxBlock[0]);
+    // A slow panel's answers to several copies may wait together: during a
+    // write each one counts.
+    for (qsizetype i = 0; i < bytes.size() && (i == 0 || writing()); ++i)
+        onReplyByte(m_vars.RxBlock[i]);
+}
+
+bool SerialLink::writing() const
+{
+    const bool write = m_vars.TransferOp == TransferOps::WriteRequest || m_vars.TransferOp == TransferOps::WriteData;
+    return write && m_port.isOpen();
 }
 
 void SerialLink::onReplyByte(std::uint8_t reply)
 {
+    // A late answer to an earlier copy of a unit already settled is no answer
+    // to the unit now pending.
+    if ((reply == Frames::Ack || reply == Frames::Nak) && writing() && !m_vars.WriteAnswers.take())
+        return;
     switch (reply) {
     case Frames::Ready:
         if (m_vars.PanelLinked) {
@@ -179,6 +196,7 @@ void SerialLink::onReplyByte(std::uint8_t reply)
         if (m_vars.TransferOp == TransferOps::WriteRequest)
             m_vars.TransferOp = TransferOps::WriteData;
         stop(Timer::RetryTimer);
+        m_vars.WriteAnswers.settle();
         sendNextBlock();
         return;
     case Frames::Nak:
@@ -318,6 +336,7 @@ void SerialLink::sendNextBlock()
         portLost();
         return;
     }
+    m_vars.WriteAnswers.sent();
     m_host.setGauge(percent(position, ConfigImage::Size + 1));
     ++m_vars.BlockNo;
     m_vars.ImagePos += m_vars.BlockLen;
@@ -400,6 +419,8 @@ void SerialLink::onRetryTimer()
             portLost();
             return;
         }
+        if (writing())
+            m_vars.WriteAnswers.sent();
         if (frame && !m_vars.PanelLinked)
             m_host.setStatus(LinkTexts::countdown(2 * m_vars.RetryCount));
     }

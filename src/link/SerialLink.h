@@ -51,6 +51,7 @@ private:
     void onDataAvailable();
     void onPortFailed();
     void onReplyByte(std::uint8_t reply);
+    bool writing() const;
 
     void assembleBlock(qint64 count);
     void judgeBlock();

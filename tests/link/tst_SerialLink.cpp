@@ -1,4 +1,5 @@
 #include "Crc16.h"
+#include "FakePortPanel.h"
 #include "Frames.h"
 #include "LinkConstants.h"
 #include "PanelLinkRig.h"
@@ -116,6 +117,9 @@ private Q_SLOTS:
     void stalledReadEndsWithNoLink_data();
     void stalledReadEndsWithNoLink();
     void completeWrite();
+    void lateAnswerIsTakenForTheCopyItAnswers();
+    void writeToALatePanel_data();
+    void writeToALatePanel();
     void unansweredBlockIsSentSevenTimesMore();
     void lateReadyByteDoesNotStallAWrite();
     void nakResendsTheBlock();
@@ -523,6 +527,85 @@ void SerialLinkTest::completeWrite()
     QVERIFY(!rig.host.gaugeVisible);
 
     rig.clock.fireNext();
+    QCOMPARE(rig.host.status(), Linked);
+}
+
+void SerialLinkTest::lateAnswerIsTakenForTheCopyItAnswers()
+{
+    Rig rig;
+    rig.connect();
+    rig.image.assign(sampleImage());
+    rig.link.startWrite();
+    const auto sentBlocks = [&] {
+        QList<int> numbers;
+        for (const QByteArray& bytes : rig.port.writes)
+            if (bytes.size() == Frames::BlockSize)
+                numbers.append(static_cast<std::uint8_t>(bytes.at(1)));
+        return numbers;
+    };
+    rig.port.push(one(Frames::Ack)); // the write request
+    rig.advanceSeconds(2);           // block 1 goes out again
+    rig.port.push(one(Frames::Ack)); // for the first copy of block 1
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2}));
+    rig.port.push(one(Frames::Ack)); // for the second copy of block 1, not for block 2
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2}));
+
+    rig.advanceSeconds(2); // block 2 goes out again
+    // The answers to both copies arrive together: the first settles block 2,
+    // the second is the late one.
+    rig.port.push(QByteArray(2, char(Frames::Ack)));
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2, 2, 3}));
+    rig.port.push(one(Frames::Ack)); // for block 3, owing nothing more
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2, 2, 3, 4}));
+    rig.port.push(one(Frames::Nak)); // refuses block 4
+    rig.advanceSeconds(2);
+    rig.port.push(one(Frames::Ack));
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2, 2, 3, 4, 4, 5}));
+    QVERIFY(rig.dialogs.shown().isEmpty());
+}
+
+void SerialLinkTest::writeToALatePanel_data()
+{
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<int>("refusedBlock");
+    // Answers later than the 2 s retry make the link send blocks twice or more;
+    // the panel acknowledges every copy and stores the first.
+    QTest::newRow("1.9 s late") << 1900 << 0;
+    QTest::newRow("2.1 s late") << 2100 << 0;
+    QTest::newRow("3 s late") << 3000 << 0;
+    QTest::newRow("5 s late") << 5000 << 0;
+    QTest::newRow("2.1 s late, last block refused once") << 2100 << Frames::BlockCount;
+    QTest::newRow("3 s late, last block refused once") << 3000 << Frames::BlockCount;
+    QTest::newRow("5 s late, first block refused once") << 5000 << 1;
+}
+
+void SerialLinkTest::writeToALatePanel()
+{
+    QFETCH(int, lateMs);
+    QFETCH(int, refusedBlock);
+    Rig rig;
+    PanelOptions options;
+    options.lateness = std::chrono::milliseconds(lateMs);
+    options.refuseBlock = refusedBlock;
+    FakePortPanel panel(rig.port, rig.clock, options);
+    rig.open();
+    while (!rig.link.vars().PanelLinked && rig.clock.fireNext()) {
+    }
+    rig.image.assign(sampleImage());
+    rig.host.account = QStringLiteral("0042");
+    // What the panel holds when the write claims to be over.
+    QByteArray heldAtTheBox;
+    rig.dialogs.onMessage([&](const Dialogs::Message&) { heldAtTheBox = panel.written(); });
+
+    rig.link.startWrite();
+    while (rig.dialogs.shown().isEmpty() && rig.clock.fireNext()) {
+    }
+    rig.advanceSeconds(30); // every late answer still on its way arrives
+
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК 0042 выполнена.")});
+    QCOMPARE(heldAtTheBox, rig.image.bytes());
+    QCOMPARE(panel.written(), rig.image.bytes());
+    QCOMPARE(rig.dialogs.shown().size(), 1);
     QCOMPARE(rig.host.status(), Linked);
 }
 
