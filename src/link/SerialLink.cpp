@@ -349,7 +349,6 @@ void SerialLink::endWrite()
     // frame, one that has gone quiet gets all of them back to back.
     m_vars.RetryCount = 1;
     do {
-        m_host.setGauge(percent(m_vars.RetryCount, EndOfWriteFrames));
         m_vars.CommandFrame = Frames::connectFrame();
         if (!send(Frames::toBytes(m_vars.CommandFrame))) {
             portLost();
@@ -374,10 +373,12 @@ void SerialLink::endWrite()
     m_vars.PanelLinked = false;
     m_vars.RxIgnore = false;
     m_vars.TransferOp = TransferOps::None;
-    m_host.setGauge(0);
-    m_host.setGaugeVisible(false);
+    // Every block is acknowledged: the progress is full once, for the box.
+    m_host.setGauge(100);
     m_dialogs.message(
         Dialogs::Message::information(LinkTexts::writeDone(m_host.accountText()), LinkTexts::ConfigCaption));
+    m_host.setGauge(0);
+    m_host.setGaugeVisible(false);
     SetConnect();
 }
 

@@ -502,9 +502,12 @@ void SerialLinkTest::completeWrite()
     QVERIFY(!rig.host.enabled(Item::ItemLink));
     QVERIFY(rig.host.gaugeVisible);
     // A late copy of the last ACK while the box is open finds the write over.
+    int gaugeAtTheBox = -1;
     rig.dialogs.onMessage([&](const Dialogs::Message&) {
-        if (rig.dialogs.shown().size() == 1)
-            rig.port.push(one(Frames::Ack));
+        if (rig.dialogs.shown().size() != 1)
+            return;
+        gaugeAtTheBox = rig.host.gauge();
+        rig.port.push(one(Frames::Ack));
     });
     QCOMPARE(rig.host.status(), QStringLiteral("ППК подключен по USB. Запись..."));
     QCOMPARE(rig.port.writes.constLast(), WriteRequest);
@@ -520,6 +523,9 @@ void SerialLinkTest::completeWrite()
     QCOMPARE(sent.constLast(), ConnectFrame);             // the new handshake
     QCOMPARE(rig.host.gauges.at(1), 0);                   // the first block
     QCOMPARE(rig.host.gauges.at(Frames::BlockCount), 99); // the last block
+    // Full once, while the success box is shown, then reset.
+    QCOMPARE(rig.host.gauges.mid(Frames::BlockCount + 1), (QList<int>{100, 0}));
+    QCOMPARE(gaugeAtTheBox, 100);
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК 0042 выполнена.")});
     QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
