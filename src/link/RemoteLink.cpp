@@ -405,10 +405,7 @@ void RemoteLink::sequenceBroken(int received)
     m_host.setClosingFlag();
     endTransfer(Panel::Dropped);
     m_host.setGaugeVisible(false);
-    m_dialogs.message(Message::error(QStringLiteral("Нарушена последовательность блоков. Ждали %1, получили %2")
-                                         .arg(m_vars.BlockNo)
-                                         .arg(received),
-                                     RemoteCaption));
+    m_dialogs.message(Message::error(LinkTexts::sequenceBroken(m_vars.BlockNo, received), RemoteCaption));
 }
 
 // The connection is over before the box, in whose own event loop the panel

@@ -267,13 +267,18 @@ void SerialLink::rejectBlock()
         return;
     }
     stop(Timer::LinkWatchdog);
-    // The panel answers the NAK while the box is open: its block is no longer read.
+    abandonRead(LinkTexts::ReadError, LinkTexts::ConfigCaption);
+}
+
+void SerialLink::abandonRead(const QString& text, const QString& caption)
+{
+    // The panel goes on sending while the box is open: its blocks are no longer read.
     m_vars.TransferOp = TransferOps::None;
     // Linked afresh, as after a finished read: the panel's ready byte gives the
     // controls back, which the read took, rather than finding the link still up.
     m_vars.PanelLinked = false;
     Arrangements::linkLost(m_host);
-    m_dialogs.message(Dialogs::Message::error(LinkTexts::ReadError, LinkTexts::ConfigCaption));
+    m_dialogs.message(Dialogs::Message::error(text, caption));
     SetConnect();
 }
 
@@ -282,23 +287,25 @@ void SerialLink::acceptBlock()
     stop(Timer::RetryTimer);
     if (m_vars.ImagePos <= ConfigImage::Size) {
         const int number = Frames::blockNumber(m_vars.RxBlock);
-        const bool answered = number == (m_vars.BlockNo & 0xFFFF) || number == ((m_vars.BlockNo - 1) & 0xFFFF);
-        if (answered) {
+        const bool expected = number == (m_vars.BlockNo & 0xFFFF);
+        // Neither the block due nor a repeat of the last one: the panel has
+        // moved past a block that nothing can put in its place.
+        if (!expected && number != ((m_vars.BlockNo - 1) & 0xFFFF)) {
             stop(Timer::LinkWatchdog);
-            if (number == (m_vars.BlockNo & 0xFFFF)) {
-                m_vars.ImagePos = Frames::storeBlock(m_vars.RxBlock, m_vars.ImagePos, m_image);
-                m_host.setGauge(percent(m_vars.ImagePos, ConfigImage::Size));
-                ++m_vars.BlockNo;
-            }
-            if (!send(singleByte(Frames::Ack))) {
-                portLost();
-                return;
-            }
-            arm(Timer::LinkWatchdog, BlockWaitTicks);
-        } else if (m_linkWatchdog && !m_linkWatchdog->isActive()) {
-            // Not answered; the watchdog still ends a read that only gets such blocks.
-            arm(Timer::LinkWatchdog, BadBlockWaitTicks);
+            abandonRead(LinkTexts::sequenceBroken(m_vars.BlockNo, number), LinkTexts::UsbCaption);
+            return;
         }
+        stop(Timer::LinkWatchdog);
+        if (expected) {
+            m_vars.ImagePos = Frames::storeBlock(m_vars.RxBlock, m_vars.ImagePos, m_image);
+            m_host.setGauge(percent(m_vars.ImagePos, ConfigImage::Size));
+            ++m_vars.BlockNo;
+        }
+        if (!send(singleByte(Frames::Ack))) {
+            portLost();
+            return;
+        }
+        arm(Timer::LinkWatchdog, BlockWaitTicks);
     }
     if (m_vars.ImagePos > ConfigImage::Size)
         finishRead();

@@ -57,6 +57,8 @@ private:
     void judgeBlock();
     void rejectBlock();
     void acceptBlock();
+    // The read ends with this box; the connect handshake starts again.
+    void abandonRead(const QString& text, const QString& caption);
     void finishRead();
 
     void sendNextBlock();

@@ -114,6 +114,8 @@ private Q_SLOTS:
     void seventhRejectedBlockEndsTheRead();
     void panelAnsweringAfterAFailedReadGetsTheControlsBack();
     void blockThatWouldWriteOutsideTheImageIsRejected();
+    void blockOutOfSequenceEndsTheRead_data();
+    void blockOutOfSequenceEndsTheRead();
     void stalledReadEndsWithNoLink_data();
     void stalledReadEndsWithNoLink();
     void completeWrite();
@@ -455,13 +457,51 @@ void SerialLinkTest::blockThatWouldWriteOutsideTheImageIsRejected()
     QCOMPARE(rig.image.bytes(), QByteArray(ConfigImage::Size, '\0'));
 }
 
+void SerialLinkTest::blockOutOfSequenceEndsTheRead_data()
+{
+    QTest::addColumn<int>("received");
+    QTest::newRow("block 6 in place of block 5") << 6;
+    QTest::newRow("block 2 after block 4") << 2;
+}
+
+void SerialLinkTest::blockOutOfSequenceEndsTheRead()
+{
+    QFETCH(int, received);
+    Rig rig;
+    const QByteArray image = sampleImage();
+    rig.startRead();
+    for (int number = 1; number <= 4; ++number)
+        rig.port.push(panelBlock(number, image));
+    const int before = int(rig.port.writes.size());
+    const auto at = rig.clock.now();
+    // The panel goes on sending while the box is open.
+    rig.dialogs.onMessage([&](const Dialogs::Message&) { rig.port.push(panelBlock(5, image)); });
+    rig.port.push(panelBlock(received, image));
+
+    QCOMPARE(rig.dialogs.texts(),
+             QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 5, получили %1").arg(received)});
+    QCOMPARE(rig.dialogs.last().caption, UsbCaption);
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Stop);
+    QCOMPARE(rig.clock.now(), at);
+    QCOMPARE(rig.port.writes.mid(before), QList<QByteArray>{ConnectFrame});
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    QCOMPARE(rig.host.restored, 0);
+    QCOMPARE(rig.image.bytes(), image.left(4 * 128) + QByteArray(ConfigImage::Size - 4 * 128, '\0'));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(rig.host.enabled(Item::ItemLoad) && rig.host.enabled(Item::ItemSave));
+    QVERIFY(!rig.host.gaugeVisible);
+
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
+}
+
 void SerialLinkTest::stalledReadEndsWithNoLink_data()
 {
     QTest::addColumn<QByteArray>("afterFirstBlock");
     QTest::addColumn<int>("repeatEverySeconds");
     const QByteArray image = sampleImage();
     QTest::newRow("stops mid-block") << panelBlock(2, image).left(60) << 0;
-    QTest::newRow("only out-of-sequence blocks") << panelBlock(5, image) << 5;
 }
 
 void SerialLinkTest::stalledReadEndsWithNoLink()
