@@ -57,6 +57,10 @@ struct LinkVars {
     std::int32_t DupCount = 0;
     std::int32_t RequestWait = 0;   // steps left while "Удаленная" waits; 0 when it does not
 
+    // A new connection, "USB" or "Удаленная", starts from these values,
+    // whatever an earlier one left behind, finished or failed.
+    void reset() { *this = LinkVars{}; }
+
     // The steps of "Удаленная" run: until the last one is over, a panel that
     // has announced itself has been sent nothing and has nothing to answer.
     bool waitRuns() const { return RequestWait > 0; }

@@ -65,10 +65,7 @@ void RemoteLink::N2Click()
     // A panel still connected is given up before the new wait, which hears
     // whichever panel announces itself first: its light goes out with it.
     stopAllTimers();
-    m_vars.TransferOp = TransferOps::None;
-    m_vars.PanelLinked = false;
-    m_vars.PeerAddress.clear();
-    m_vars.PeerPort = 0;
+    m_vars.reset();
     m_host.setWhoLit(false);
     m_host.setStatus(QString());
     Arrangements::offline(m_host);
@@ -400,9 +397,8 @@ void RemoteLink::awaitNextBlock()
 void RemoteLink::sequenceBroken(int received)
 {
     sendByte(Frames::Nak);
-    // Everything the panel still sends is ignored until the user declines
-    // closing, and after that too: the read and the connection are over.
-    m_host.setClosingFlag();
+    // The read and the connection are over: the panel is no longer heard, and
+    // the next "Удаленная" waits for it afresh.
     endTransfer(Panel::Dropped);
     m_host.setGaugeVisible(false);
     m_dialogs.message(Message::error(LinkTexts::sequenceBroken(m_vars.BlockNo, received), RemoteCaption));
