@@ -41,7 +41,7 @@ void TransferProgress::show(int percent)
 void TransferProgress::end()
 {
     interrupt();
-    m_shown = -1;
+    m_shown = 0;
 }
 
 void TransferProgress::interrupt()

@@ -4,7 +4,7 @@ class Console;
 
 // How far a transfer has got, on standard error: a bar redrawn in place when
 // a person watches the terminal, otherwise a line at every tenth, so a log
-// stays short.
+// stays short. Nothing done yet (0 %) is not shown.
 class TransferProgress {
 public:
     TransferProgress(Console& console, bool terminal);
@@ -18,6 +18,6 @@ public:
 private:
     Console& m_console;
     bool m_terminal;
-    int m_shown = -1;   // the last percentage (bar) or tenth (lines) written
+    int m_shown = 0;   // the last percentage (bar) or tenth (lines) written
     bool m_barOnLine = false;
 };

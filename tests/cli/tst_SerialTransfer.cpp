@@ -88,6 +88,7 @@ private Q_SLOTS:
     void initTestCase();
     void readDelivers_data();
     void readDelivers();
+    void progressBarOnATerminal_data();
     void progressBarOnATerminal();
     void readRefusesAnUnwritableFile_data();
     void readRefusesAnUnwritableFile();
@@ -152,18 +153,34 @@ void SerialTransferTest::readDelivers()
     QVERIFY(run.out.isEmpty());
 }
 
+void SerialTransferTest::progressBarOnATerminal_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("read") << false << QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
+    QTest::newRow("write") << true << QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
+}
+
 void SerialTransferTest::progressBarOnATerminal()
 {
+    QFETCH(bool, write);
+    QFETCH(QString, outcome);
     VirtualPanel panel;
     QVERIFY2(panel.start({heldImage(SampleConfigs::scatteredBytes(9))}), qPrintable(panel.errors()));
     const QString out = m_dir.filePath(QStringLiteral("watched.q22"));
+    const QStringList arguments = write ? QStringList{"write", "--yes", fileOf(QStringLiteral("shown.q22"),
+                                                                                    RefusedImages::accepted())}
+                                        : QStringList{"read", "-o", out};
 
-    const TerminalRun run = runWithTerminal({"read", "--port", panel.devicePath(), "-o", out});
+    const TerminalRun run = runWithTerminal(arguments + QStringList{"--port", panel.devicePath()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.screen));
-    // The bar is redrawn in place and ends its line before the outcome.
-    QVERIFY2(run.screen.contains(QStringLiteral("\r[%1] 100 %\r\n").arg(QString(40, QLatin1Char('#')))),
+    // The bar is redrawn in place, reaches 100 % once and ends its line before the outcome.
+    const QString full = QStringLiteral("\r[%1] 100 %\r\n").arg(QString(40, QLatin1Char('#')));
+    QVERIFY2(run.screen.count(full) == 1, qPrintable(run.screen));
+    QVERIFY2(run.screen.contains(full + QStringLiteral("zq22: %1: %2").arg(panel.devicePath(), outcome)),
              qPrintable(run.screen));
-    QVERIFY2(run.screen.contains(QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.")), qPrintable(run.screen));
+    // No bar before anything is done, left above a status line.
+    QVERIFY2(!run.screen.contains(QStringLiteral("]   0 %")), qPrintable(run.screen));
     QVERIFY2(!run.screen.contains(QStringLiteral("zq22: 50 %")), qPrintable(run.screen));
 }
 
@@ -265,6 +282,10 @@ void SerialTransferTest::writeDelivers()
     QCOMPARE(readFile(saved), ConfigFile::Signature + bytes);
     QCOMPARE(run.errLines().constLast(),
              QStringLiteral("zq22: %1: Запись конфигурации ППК %2 выполнена.").arg(panel.devicePath(), account));
+    // A line at every tenth, the last once every block is acknowledged; none before anything is done.
+    QCOMPARE(run.errLines().count(QStringLiteral("zq22: 100 %")), 1);
+    QCOMPARE(run.errLines().at(run.errLines().size() - 2), QStringLiteral("zq22: 100 %"));
+    QVERIFY2(!run.errLines().contains(QStringLiteral("zq22: 0 %")), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
 }
 
