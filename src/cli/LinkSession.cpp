@@ -49,11 +49,12 @@ int LinkSession::write()
     return run(Transfer::Write);
 }
 
-void LinkSession::interrupt()
+void LinkSession::interrupt(int status)
 {
     m_progress.interrupt();
-    m_console.message(QStringLiteral("zq22: interrupted"));
-    finish(ExitStatus::Interrupted);
+    m_console.message(status == ExitStatus::Terminated ? QStringLiteral("zq22: terminated")
+                                                       : QStringLiteral("zq22: interrupted"));
+    finish(status);
 }
 
 int LinkSession::run(Transfer transfer)

@@ -33,8 +33,9 @@ public:
 
     int read();
     int write();
-    // Ctrl+C: the transfer ends at once and the line is given up.
-    void interrupt();
+    // Ctrl+C or SIGTERM: the transfer ends at once, the line is given up, and
+    // the session ends with the status the shell reports for the signal.
+    void interrupt(int status);
 
 private:
     enum class Transfer { Read, Write };

@@ -45,7 +45,7 @@ int run(const QCommandLineParser& parsed, Console& console)
         return console.failedWrite(target, *reason);
 
     LinkSession session(console, *options.target);
-    const SignalInterrupt interrupt([&session] { session.interrupt(); });
+    const SignalInterrupt interrupt([&session](int status) { session.interrupt(status); });
     const int status = session.read();
     if (status != ExitStatus::Success)
         return status;

@@ -44,7 +44,7 @@ int run(const QCommandLineParser& parsed, Console& console)
 
     LinkSession session(console, *options.target);
     session.image() = *input.image;
-    const SignalInterrupt interrupt([&session] { session.interrupt(); });
+    const SignalInterrupt interrupt([&session](int status) { session.interrupt(status); });
     return session.write();
 }
 
