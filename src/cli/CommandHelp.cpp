@@ -41,7 +41,8 @@ const QString ExitStatuses = QStringLiteral(
     "Exit status: 0 success, 1 the configurations differ (diff), 2 bad arguments,\n"
     "an unreadable or invalid file, a configuration the configurator would refuse\n"
     "to write (write), or a failed write, 3 the port or the panel failed a\n"
-    "transfer (read, write), 130 interrupted by Ctrl+C.\n");
+    "transfer or --timeout ran out (read, write), 130 interrupted by Ctrl+C,\n"
+    "143 ended by SIGTERM.\n");
 
 } // namespace
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "Audience.h"
 #include "LinkHost.h"
+#include "TickClock.h"
 
 #include <functional>
+#include <optional>
 
 class ConfigImage;
 class Console;
-class TickClock;
 class TransferProgress;
 
 // The window as the link sees it, on a terminal: the status line and the gauge
@@ -15,8 +17,8 @@ class ConsoleLinkHost final : public LinkHost {
 public:
     // image: the configuration whose panel the messages name; confPort: the
     // listening port of a remote link.
-    ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress, const ConfigImage& image,
-                    QString confPort);
+    ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress, Audience audience,
+                    const ConfigImage& image, QString confPort);
 
     // A whole image has arrived and would now be shown on the pages.
     std::function<void()> onRestored;
@@ -26,6 +28,7 @@ public:
     std::function<void()> onCommandsEnabled;
 
     void setStatus(const QString& text) override;
+    void setCountdown(const QString& text) override;
     void EnableAll() override;
     void DisableAll() override {}
     void setItemEnabled(Item, bool) override {}
@@ -52,9 +55,11 @@ private:
     Console& m_console;
     TickClock& m_clock;
     TransferProgress& m_progress;
+    Audience m_audience;
     const ConfigImage& m_image;
     QString m_confPort;
     QString m_status;
+    std::optional<Ticks::Duration> m_countdownShownAt;
     bool m_gaugeVisible = false;
     bool m_closing = false;
 };

@@ -15,14 +15,21 @@ QString subjectOf(const LinkSession::Target& target)
     return target.port.isEmpty() ? QStringLiteral("UDP port %1").arg(target.listenPort) : target.port;
 }
 
+Audience audienceOf(const LinkSession::Target& target)
+{
+    if (target.quiet)
+        return Audience::OutcomeOnly;
+    return isatty(STDERR_FILENO) == 1 ? Audience::Person : Audience::Log;
+}
+
 } // namespace
 
 LinkSession::LinkSession(Console& console, const Target& target)
     : m_console(console)
     , m_target(target)
-    , m_progress(console, isatty(STDERR_FILENO) == 1)
+    , m_progress(console, audienceOf(target))
     , m_dialogs(console, m_progress, subjectOf(target), target.port, target.answerYes)
-    , m_host(console, m_clock, m_progress, m_image, QString::number(target.listenPort))
+    , m_host(console, m_clock, m_progress, audienceOf(target), m_image, QString::number(target.listenPort))
     , m_link(m_image, m_host, m_dialogs, m_clock, m_port, m_socket)
 {
     m_dialogs.onMessage = [this](const Dialogs::Message& message, Dialogs::Answer answer) {
@@ -57,9 +64,22 @@ void LinkSession::interrupt(int status)
     finish(status);
 }
 
+void LinkSession::timedOut()
+{
+    m_progress.interrupt();
+    m_console.message(QStringLiteral("zq22: %1: gave up after --timeout %2 s")
+                          .arg(subjectOf(m_target), QString::number(m_target.timeoutSeconds)));
+    finish(ExitStatus::LinkFailure);
+}
+
 int LinkSession::run(Transfer transfer)
 {
     m_transfer = transfer;
+    if (m_target.timeoutSeconds > 0) {
+        // Counted from the start: the wait for a port, a panel or its blocks all go in.
+        m_timeout = m_clock.createTimer(TickClock::Mode::SingleShot, [this] { timedOut(); });
+        m_timeout->start(std::chrono::milliseconds(qRound64(m_target.timeoutSeconds * 1000)));
+    }
     connectPanel();
     if (!m_status && !connectionStarted())
         finish(ExitStatus::LinkFailure);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Audience.h"
+
 class Console;
 
 // How far a transfer has got, on standard error: a bar redrawn in place when
@@ -7,7 +9,7 @@ class Console;
 // stays short. Nothing done yet (0 %) is not shown.
 class TransferProgress {
 public:
-    TransferProgress(Console& console, bool terminal);
+    TransferProgress(Console& console, Audience audience);
 
     void show(int percent);
     // The transfer has stopped: the bar's line is ended and the next one starts afresh.
@@ -17,7 +19,7 @@ public:
 
 private:
     Console& m_console;
-    bool m_terminal;
+    Audience m_audience;
     int m_shown = 0;   // the last percentage (bar) or tenth (lines) written
     bool m_barOnLine = false;
 };

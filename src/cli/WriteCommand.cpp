@@ -61,7 +61,8 @@ Command writeCommand()
                        "byte. A configuration the configurator would refuse is refused with its\n"
                        "message and exit status 2, and nothing is sent. The link's messages and the\n"
                        "progress go to standard error. Exit status 3 when the port or the panel\n"
-                       "fails the transfer, 130 when it is interrupted."),
+                       "fails the transfer or --timeout runs out, 130 after Ctrl+C, 143 after\n"
+                       "SIGTERM."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
                                                  "its JSON form")}},
         LinkOptions::options(),

@@ -109,7 +109,7 @@ bool RemoteLink::waitForAnnouncement()
     m_vars.LinkStage = LinkStages::None;
     m_vars.RequestWait = Remote::RequestWaitSteps;
     for (;;) {
-        m_host.setStatus(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
+        m_host.setCountdown(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
         if (!pause(Remote::RequestWaitStepTicks))
             return false;
         // A panel that announced itself in the last step is taken, not lost.

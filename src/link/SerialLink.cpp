@@ -430,7 +430,7 @@ void SerialLink::onRetryTimer()
         if (writing())
             m_vars.WriteAnswers.sent();
         if (frame && !m_vars.PanelLinked)
-            m_host.setStatus(LinkTexts::countdown(2 * m_vars.RetryCount));
+            m_host.setCountdown(LinkTexts::countdown(2 * m_vars.RetryCount));
     }
     --m_vars.RetryCount;
     arm(Timer::RetryTimer, RetryTicks);

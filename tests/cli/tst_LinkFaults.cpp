@@ -1,7 +1,7 @@
 // zq22 read and write against a virtual panel that misbehaves, over a
-// pseudo-terminal and over UDP, and pressed Ctrl+C or sent SIGTERM in the
-// middle. Each case waits out the link's own timers in real time, so they all
-// run side by side.
+// pseudo-terminal and over UDP, pressed Ctrl+C or sent SIGTERM in the middle,
+// or given up by --timeout. Each case waits out the link's own timers in real
+// time, so they all run side by side.
 #include "ConfigFile.h"
 #include "FreeUdpPort.h"
 #include "RefusedImages.h"
@@ -26,8 +26,8 @@ const QString Interrupted = QStringLiteral("zq22: interrupted");
 const QString Terminated = QStringLiteral("zq22: terminated");
 const QString Listening = QStringLiteral("Ожидание запроса...");
 constexpr int ProcessMs = 30000;
-// The longest case gives up after the link's block waits and attempts.
-constexpr int AllEndMs = 150000;
+// The longest case writes to a panel that answers every block 2.1 s late.
+constexpr int AllEndMs = 240000;
 
 enum class Line { Serial, Udp };
 enum class Transfer { Read, Write };
@@ -43,6 +43,7 @@ struct Fault {
     // The signal goes once standard error holds this; empty: the transfer ends by itself.
     QString interruptAt = {};
     int signal = SIGINT;
+    QStringList zq22Options = {};
 };
 
 QList<Fault> faults()
@@ -63,6 +64,11 @@ QList<Fault> faults()
         {"serial read, one bad CRC", S, R, {"--bad-crc", "5"}, 0, serialRead},
         {"serial read, a block sent twice", S, R, {"--repeat", "5"}, 0, serialRead},
         {"serial write, three NAKs", S, W, {"--nak", "3"}, 0, serialWritten},
+        // Every block goes out twice; the answer to the first sending of the
+        // last block is a NAK, and the write is over only once its second
+        // sending is acknowledged.
+        {"serial write, answers 2.1 s late, the last block refused once", S, W,
+         {"--late", "2.1", "--refuse", "74"}, 0, serialWritten},
         {"UDP read, one bad CRC", U, R, {"--bad-crc", "3"}, 0, remoteRead},
         {"UDP read, one block lost", U, R, {"--lose", "4"}, 0, remoteRead},
         // Faults that end the transfer.
@@ -93,6 +99,11 @@ QList<Fault> faults()
         {"serial read, SIGTERM", S, R, {"--silent-after", "20"}, 143, Terminated, "zq22: 20 %", SIGTERM},
         {"serial write, SIGTERM", S, W, {"--silent-after", "20"}, 143, Terminated, "zq22: 20 %", SIGTERM},
         {"UDP read, SIGTERM", U, R, {"--silent-from", "20"}, 143, Terminated, "zq22: 20 %", SIGTERM},
+        // --timeout ends a transfer long before the link's own attempts are spent.
+        {"serial read, --timeout", S, R, {"--silent-after", "10"}, 3, "gave up after --timeout 6 s", {}, SIGINT,
+         {"--timeout", "6"}},
+        {"UDP write, --timeout", U, W, {"--silent-after-written", "10"}, 3, "gave up after --timeout 8.5 s", {}, SIGINT,
+         {"--timeout", "8.5"}},
     };
 }
 
@@ -119,9 +130,9 @@ public:
             return false;
         }
         const QStringList panelOptions = m_fault.panelOptions + QStringList{"--save", savedFile(), held};
-        const QStringList transfer = m_fault.transfer == Transfer::Read
-                                         ? QStringList{"read", "-o", outFile()}
-                                         : QStringList{"write", "--yes", toWrite};
+        const QStringList transfer = (m_fault.transfer == Transfer::Read ? QStringList{"read", "-o", outFile()}
+                                                                         : QStringList{"write", "--yes", toWrite})
+                                     + m_fault.zq22Options;
         if (m_fault.line == Line::Serial) {
             if (!m_panel.start(panelOptions)) {
                 *error = m_panel.errors();

@@ -90,6 +90,8 @@ private Q_SLOTS:
     void readDelivers();
     void progressBarOnATerminal_data();
     void progressBarOnATerminal();
+    void quietTellsOnlyTheOutcome_data();
+    void quietTellsOnlyTheOutcome();
     void readRefusesAnUnwritableFile_data();
     void readRefusesAnUnwritableFile();
     void unavailablePort_data();
@@ -182,6 +184,30 @@ void SerialTransferTest::progressBarOnATerminal()
     // No bar before anything is done, left above a status line.
     QVERIFY2(!run.screen.contains(QStringLiteral("]   0 %")), qPrintable(run.screen));
     QVERIFY2(!run.screen.contains(QStringLiteral("zq22: 50 %")), qPrintable(run.screen));
+}
+
+void SerialTransferTest::quietTellsOnlyTheOutcome_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("read") << false << QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
+    QTest::newRow("write") << true << QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
+}
+
+void SerialTransferTest::quietTellsOnlyTheOutcome()
+{
+    QFETCH(bool, write);
+    QFETCH(QString, outcome);
+    VirtualPanel panel;
+    QVERIFY2(panel.start({heldImage(SampleConfigs::scatteredBytes(9))}), qPrintable(panel.errors()));
+    const QString out = m_dir.filePath(QStringLiteral("quiet.q22"));
+    const QStringList arguments = write ? QStringList{"write", "--yes", fileOf(QStringLiteral("quietly.q22"),
+                                                                                    RefusedImages::accepted())}
+                                        : QStringList{"read", "-o", out};
+
+    const Zq22Run run = Zq22Run::start(arguments + QStringList{"--quiet", "--port", panel.devicePath()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: %2").arg(panel.devicePath(), outcome)});
 }
 
 void SerialTransferTest::readRefusesAnUnwritableFile_data()
