@@ -104,6 +104,10 @@ private Q_SLOTS:
     void writeAsksAboutTheBalanceRequest();
 
 private:
+    // Rows "read" and "write", with the outcome each ends with.
+    static void addReadAndWrite();
+    // The command that reads the panel into a file, or writes an accepted configuration into it.
+    QStringList readOrWrite(bool write);
     QString heldImage(const QByteArray& bytes);
     QString fileOf(const QString& name, const ConfigImage& image);
     QTemporaryDir m_dir;
@@ -155,12 +159,23 @@ void SerialTransferTest::readDelivers()
     QVERIFY(run.out.isEmpty());
 }
 
-void SerialTransferTest::progressBarOnATerminal_data()
+void SerialTransferTest::addReadAndWrite()
 {
     QTest::addColumn<bool>("write");
     QTest::addColumn<QString>("outcome");
     QTest::newRow("read") << false << QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
     QTest::newRow("write") << true << QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
+}
+
+QStringList SerialTransferTest::readOrWrite(bool write)
+{
+    return write ? QStringList{"write", "--yes", fileOf(QStringLiteral("to-write.q22"), RefusedImages::accepted())}
+                 : QStringList{"read", "-o", m_dir.filePath(QStringLiteral("read.q22"))};
+}
+
+void SerialTransferTest::progressBarOnATerminal_data()
+{
+    addReadAndWrite();
 }
 
 void SerialTransferTest::progressBarOnATerminal()
@@ -169,12 +184,8 @@ void SerialTransferTest::progressBarOnATerminal()
     QFETCH(QString, outcome);
     VirtualPanel panel;
     QVERIFY2(panel.start({heldImage(SampleConfigs::scatteredBytes(9))}), qPrintable(panel.errors()));
-    const QString out = m_dir.filePath(QStringLiteral("watched.q22"));
-    const QStringList arguments = write ? QStringList{"write", "--yes", fileOf(QStringLiteral("shown.q22"),
-                                                                                    RefusedImages::accepted())}
-                                        : QStringList{"read", "-o", out};
 
-    const TerminalRun run = runWithTerminal(arguments + QStringList{"--port", panel.devicePath()});
+    const TerminalRun run = runWithTerminal(readOrWrite(write) + QStringList{"--port", panel.devicePath()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.screen));
     // The bar is redrawn in place, reaches 100 % once and ends its line before the outcome.
     const QString full = QStringLiteral("\r[%1] 100 %\r\n").arg(QString(40, QLatin1Char('#')));
@@ -188,10 +199,7 @@ void SerialTransferTest::progressBarOnATerminal()
 
 void SerialTransferTest::quietTellsOnlyTheOutcome_data()
 {
-    QTest::addColumn<bool>("write");
-    QTest::addColumn<QString>("outcome");
-    QTest::newRow("read") << false << QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
-    QTest::newRow("write") << true << QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
+    addReadAndWrite();
 }
 
 void SerialTransferTest::quietTellsOnlyTheOutcome()
@@ -200,12 +208,8 @@ void SerialTransferTest::quietTellsOnlyTheOutcome()
     QFETCH(QString, outcome);
     VirtualPanel panel;
     QVERIFY2(panel.start({heldImage(SampleConfigs::scatteredBytes(9))}), qPrintable(panel.errors()));
-    const QString out = m_dir.filePath(QStringLiteral("quiet.q22"));
-    const QStringList arguments = write ? QStringList{"write", "--yes", fileOf(QStringLiteral("quietly.q22"),
-                                                                                    RefusedImages::accepted())}
-                                        : QStringList{"read", "-o", out};
 
-    const Zq22Run run = Zq22Run::start(arguments + QStringList{"--quiet", "--port", panel.devicePath()});
+    const Zq22Run run = Zq22Run::start(readOrWrite(write) + QStringList{"--quiet", "--port", panel.devicePath()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: %2").arg(panel.devicePath(), outcome)});
 }
