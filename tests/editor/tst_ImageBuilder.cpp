@@ -169,15 +169,18 @@ void ImageBuilderTest::phones_data()
     const QByteArray a = PhoneA.toLatin1();
     const QByteArray b = PhoneB.toLatin1();
     const QByteArray none = zeros(13);
-    QTest::newRow("first empty") << QStringList{"", PhoneB} << QList<int>{1} << "№0"
-                                 << QList<QByteArray>{none, none} << 0;
-    QTest::newRow("gap ends the list") << QStringList{PhoneA, "", PhoneC} << QList<int>{1, 3} << "№1"
+    const QString upTo = QStringLiteral("СМС будут отправлены на телефоны с №1 по №");
+    QTest::newRow("first empty: no SMS, not a range up to №0")
+        << QStringList{"", PhoneB} << QList<int>{1}
+        << QStringLiteral("СМС не будут отправлены: не указан ни один номер телефона.")
+        << QList<QByteArray>{none, none} << 0;
+    QTest::newRow("gap ends the list") << QStringList{PhoneA, "", PhoneC} << QList<int>{1, 3} << upTo + "1"
                                        << QList<QByteArray>{a, none, none} << 0x01;
-    QTest::newRow("call box of a stored phone") << QStringList{PhoneA, PhoneB} << QList<int>{2} << "№2"
+    QTest::newRow("call box of a stored phone") << QStringList{PhoneA, PhoneB} << QList<int>{2} << upTo + "2"
                                                 << QList<QByteArray>{a, b, none} << 0x02;
-    QTest::newRow("call box of an empty phone") << QStringList{PhoneA} << QList<int>{2} << "№1"
+    QTest::newRow("call box of an empty phone") << QStringList{PhoneA} << QList<int>{2} << upTo + "1"
                                                 << QList<QByteArray>{a, none} << 0x00;
-    QTest::newRow("space is a zero byte") << QStringList{"+380 50123456"} << QList<int>{} << "№1"
+    QTest::newRow("space is a zero byte") << QStringList{"+380 50123456"} << QList<int>{} << upTo + "1"
                                           << QList<QByteArray>{QByteArray("+380\0" "50123456", 13)} << 0;
     QTest::newRow("all six") << QStringList{PhoneA, PhoneB, PhoneC, PhoneA, PhoneB, PhoneC}
                              << QList<int>{1, 6} << QString() << QList<QByteArray>{a, b} << 0x21;
@@ -204,7 +207,7 @@ void ImageBuilderTest::phones()
     } else {
         QCOMPARE(bench.dialogs.shown().size(), 1);
         const Dialogs::Message& box = bench.dialogs.last();
-        QCOMPARE(box.text, QStringLiteral("СМС будут отправлены на телефоны с №1 по ") + warning);
+        QCOMPARE(box.text, warning);
         QCOMPARE(box.caption, QStringLiteral("Номера телефонов для получения СМС"));
         QCOMPARE(box.icon, Dialogs::Icon::Warning);
         QVERIFY(box.onTop);
