@@ -5,8 +5,10 @@
 #include "ChannelsSheet.h"
 #include "ClockLabel.h"
 #include "CompareDialog.h"
+#include "Comparison.h"
 #include "Dialogs.h"
 #include "FactoryDefaults.h"
+#include "FieldPlace.h"
 #include "GeneralPage.h"
 #include "GroupsModel.h"
 #include "ImageBuilder.h"
@@ -28,6 +30,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -488,37 +491,43 @@ void MainWindow::dropEvent(QDropEvent* event)
     QMetaObject::invokeMethod(this, [this, file = *path] { loadFile(file); }, Qt::QueuedConnection);
 }
 
-void MainWindow::bringPageForward(const QString& caption)
+PagesImage MainWindow::pagesImage() const
 {
-    for (int index = 0; index < m_pageConfig->count(); ++index) {
-        if (m_pageConfig->tabText(index) == caption)
-            m_pageConfig->setCurrentIndex(index);
+    return PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
+}
+
+void MainWindow::showField(const QString& key)
+{
+    const FieldPlace place = FieldPlace::of(key, *m_generalPage, *m_zonesPage, *m_textsPage);
+    if (!place.canBeShown()) {
+        m_compareDialog->fieldShown(std::nullopt);
+        return;
     }
+    activateWindow();
+    m_compareDialog->fieldShown(place.show());
 }
 
 void MainWindow::ItemCompareClick()
 {
     const auto path = m_files.chooseFileToCompare();
     ConfigImage file;
-    if (!path || !m_files.readForComparison(*path, file))
+    if (!path || !m_files.readForComparison(*path, file, Comparison::fileTitle()))
         return;
-    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
-    QList<FieldDifference> differences = compareImages(pages.image, file);
-    differences.removeIf([&pages](const FieldDifference& difference) { return !pages.reached(*difference.field); });
-
     delete m_compareDialog;
-    m_compareDialog = new CompareDialog(*path, differences, pages.failedCheck, this);
+    m_compareDialog = new CompareDialog(Comparison::pagesWithFile(pagesImage(), file, QFileInfo(*path).fileName()),
+                                        m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     m_compareDialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_compareDialog, &CompareDialog::pageWanted, this, &MainWindow::bringPageForward);
+    connect(m_compareDialog, &CompareDialog::fieldWanted, this, &MainWindow::showField);
     m_compareDialog->show();
 }
 
 void MainWindow::ItemReportClick()
 {
-    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
-    if (!pages.complete) {
+    const PagesImage pages = pagesImage();
+    if (!pages.failedChecks.isEmpty()) {
         m_platform.dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Отчёт не составлен: страницы не проходят проверку перед записью.\n") + pages.failedCheck,
+            QStringLiteral("Отчёт не составлен: страницы не проходят проверку перед записью.\n")
+                + pages.failedChecks.join(u'\n'),
             QStringLiteral("Отчёт")));
         return;
     }
