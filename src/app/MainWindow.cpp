@@ -14,6 +14,7 @@
 #include "ImageBuilder.h"
 #include "ImageRestorer.h"
 #include "LinkConstants.h"
+#include "MenuButton.h"
 #include "PagesImage.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
@@ -33,6 +34,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
@@ -79,8 +81,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
-    createServiceMenu();
     createPages();
+    createServiceMenu();
     createBottomBar();
     m_restorer = std::make_unique<ImageRestorer>(m_image, *m_generalPage, *m_zonesPage, *m_textsPage);
     FormCreate();
@@ -132,7 +134,9 @@ void MainWindow::createMenu()
 
 void MainWindow::createServiceMenu()
 {
-    m_itemService = menuBar()->addMenu(QStringLiteral("Сервис"));
+    // The menu bar keeps its seven items; at the window's fixed width an eighth
+    // would hide behind the bar's "»". The button sits in the corner of the page tabs.
+    m_itemService = new QMenu(tr("&Сервис"), this);
     m_itemService->setObjectName(QStringLiteral("ItemService"));
     m_itemService->menuAction()->setObjectName(QStringLiteral("ItemService"));
     m_itemCompare = m_itemService->addAction(QStringLiteral("Сравнить с файлом…"));
@@ -143,6 +147,9 @@ void MainWindow::createServiceMenu()
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
     connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
+    auto* serviceButton = new MenuButton(m_itemService);
+    serviceButton->setObjectName(QStringLiteral("ServiceButton"));
+    m_pageConfig->setCornerWidget(serviceButton, Qt::BottomRightCorner);
     // Both read the pages as "Сохранить" does, so they are offered exactly
     // when it is: not while a transfer runs, whichever arrangement set that.
     connect(m_itemSave, &QAction::enabledChanged, this, [this](bool enabled) {
