@@ -1,3 +1,4 @@
+#include "EnglishSystem.h"
 #include "QtDialogs.h"
 
 #include <QApplication>
@@ -113,11 +114,7 @@ void QtDialogsTest::fileDialogSpeaksTheDialogsLanguage()
 
 int main(int argc, char* argv[])
 {
-    // An English-speaking system: the dialogs speak Russian all the same.
-    qputenv("LC_ALL", "en_US.UTF-8");
-    qputenv("LANGUAGE", "en_US");
-    QApplication app(argc, argv);
-    QtDialogsTest test;
-    return QTest::qExec(&test, argc, argv);
+    // The dialogs speak Russian all the same.
+    return runOnAnEnglishSystem<QApplication, QtDialogsTest>(argc, argv);
 }
 #include "tst_QtDialogs.moc"
