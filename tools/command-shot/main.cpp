@@ -1,9 +1,11 @@
 // Runs the main window's Сервис commands with their file dialogs answered from
 // the command line, so what they show can be looked at:
 //   zq22-command-shot sample FILE       writes a sample configuration, away from the factory one
+//   zq22-command-shot site FILE         writes a site's configuration: six zones, three groups, ten users
 //   zq22-command-shot compare FILE [PAGES]  the compare dialog, the factory pages (or PAGES opened
 //                                       at start) against FILE
-//   zq22-command-shot report FILE PDF   FILE opened at start, its report saved as PDF; then it ends
+//   zq22-command-shot report [FILE] PDF FILE opened at start (or the factory configuration), its
+//                                       report saved as PDF; then it ends
 //   zq22-command-shot service           the "Сервис" menu opened
 //   zq22-command-shot load              Qt's own open dialog of "Загрузить", in the current folder
 #include "Application.h"
@@ -14,6 +16,7 @@
 #include "MainWindow.h"
 #include "QtPlatform.h"
 #include "ReportDialog.h"
+#include "SampleConfigs.h"
 
 #include <QAction>
 #include <QTextStream>
@@ -76,12 +79,15 @@ int main(int argc, char* argv[])
     const QString command = args.value(1);
     if (command == QLatin1String("sample") && args.size() == 3)
         return writeSample(args.at(2));
+    if (command == QLatin1String("site") && args.size() == 3)
+        return SampleConfigs::write(args.at(2), SampleConfigs::siteWithSixZones()) ? 0 : 1;
     const bool compare = command == QLatin1String("compare") && (args.size() == 3 || args.size() == 4);
-    const bool report = command == QLatin1String("report") && args.size() == 4;
+    const bool report = command == QLatin1String("report") && (args.size() == 3 || args.size() == 4);
     const bool service = command == QLatin1String("service") && args.size() == 2;
     const bool load = command == QLatin1String("load") && args.size() == 2;
     if (!compare && !report && !service && !load) {
-        QTextStream(stderr) << "usage: zq22-command-shot sample FILE | compare FILE [PAGES] | report FILE PDF | service | load\n";
+        QTextStream(stderr) << "usage: zq22-command-shot sample FILE | site FILE | compare FILE [PAGES]"
+                               " | report [FILE] PDF | service | load\n";
         return 2;
     }
 
@@ -92,8 +98,9 @@ int main(int argc, char* argv[])
     MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings, platform.preferences});
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);
-    if (report || (compare && args.size() == 4))
-        window.setStartFiles({args.constLast()});
+    // A fourth argument is a file opened at start: the pages reported or compared.
+    if ((report || compare) && args.size() == 4)
+        window.setStartFiles({report ? args.at(2) : args.at(3)});
     window.show();
 
     QTimer::singleShot(SettleMs, &window, [&] {
