@@ -5,6 +5,7 @@
 #include "PagesImage.h"
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -19,20 +20,12 @@ QString shown(const CatalogueField& field, const ConfigImage& image)
     return field.codeMask != 0 ? Comparison::tr("выкл.") : Comparison::tr("нет");
 }
 
-QList<const CatalogueField*> everyFieldInPageOrder()
-{
-    QList<const CatalogueField*> fields;
-    for (const CatalogueField& field : FieldCatalogue::fields())
-        fields.append(&field);
-    return FieldCatalogue::inPageOrder(fields);
-}
-
 // `special` gives a field's first value when it has one of its own; otherwise
 // the field is a row only when its bytes differ.
 QList<FieldDifference> differingRows(const ConfigImage& a, const ConfigImage& b,
-                            const std::function<std::optional<QString>(const CatalogueField&)>& special)
+                                     const std::function<std::optional<QString>(const CatalogueField&)>& special)
 {
-    static const QList<const CatalogueField*> ordered = everyFieldInPageOrder();
+    static const QList<const CatalogueField*> ordered = FieldCatalogue::inPageOrder(FieldCatalogue::everyField());
     QList<FieldDifference> differences;
     for (const CatalogueField* field : ordered) {
         const std::optional<QString> valueA = special(*field);
@@ -43,11 +36,6 @@ QList<FieldDifference> differingRows(const ConfigImage& a, const ConfigImage& b,
 }
 
 } // namespace
-
-QList<FieldDifference> Comparison::rowsBetween(const ConfigImage& a, const ConfigImage& b)
-{
-    return differingRows(a, b, [](const CatalogueField&) { return std::optional<QString>(); });
-}
 
 Comparison Comparison::pagesWithFile(const PagesImage& pages, const ConfigImage& file, const QString& fileName)
 {

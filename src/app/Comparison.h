@@ -26,8 +26,6 @@ public:
     QList<FieldDifference> rows;
     QStringList notes;   // the write checks the first side's pages fail
 
-    // One row per field whose bytes differ, in the pages' order.
-    static QList<FieldDifference> rowsBetween(const ConfigImage& a, const ConfigImage& b);
     // The caption of the pages' comparison with a file.
     static QString fileTitle() { return tr("Сравнение с файлом"); }
     // The pages against a file. A field the pages cannot give has a row of its
