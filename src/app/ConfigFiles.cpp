@@ -6,12 +6,19 @@
 #include "JsonConfigFile.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace {
 
 const QString LoadCaption = QStringLiteral("Загрузка конфигурации");
-const QStringList Filters = {QStringLiteral("Конфигурации Зорвел Lite (EC*.q22)"), QStringLiteral("Все файлы (*.*)")};
+const QString LoadQuestion = QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
+// Every file the program saves shows under the first entry, whatever its name;
+// "*" rather than "*.*", which on Linux hides a name without a dot.
+const QString ConfigFilter = QStringLiteral("Конфигурации Зорвел Lite (*.q22)");
+const QString AllFilesFilter = QStringLiteral("Все файлы (*)");
+const QStringList Filters = {ConfigFilter, AllFilesFilter};
 const QString Extension = QStringLiteral(".q22");
 
 } // namespace
@@ -54,30 +61,36 @@ void ConfigFiles::ItemLoadClick(const Pages& pages)
 void ConfigFiles::load(const QString& path, const Pages& pages)
 {
     pages.makeVerSimReadOnly();
-    if (!readConfigFile(path, m_image, pages.whenUnread))
+    if (!readConfigFile(path, m_image, {LoadCaption, LoadQuestion}, pages.whenUnread))
         return;
     try {
         pages.restore();
     } catch (const std::exception&) {
-        fatalLoadError();
+        fatalLoadError(LoadCaption);
     }
 }
 
 std::optional<QString> ConfigFiles::chooseFileToCompare()
 {
-    const QStringList filters = {Filters.constFirst(), QStringLiteral("Конфигурации в JSON (*.json)"),
-                                 Filters.constLast()};
+    // Both forms show under the first entry.
+    const QStringList filters = {QStringLiteral("Конфигурации Зорвел Lite (*.q22 *.json)"),
+                                 QStringLiteral("Конфигурации в JSON (*.json)"), AllFilesFilter};
     return m_dialogs.openFile({QStringLiteral("Сравнить с файлом"), m_folder, QString(), filters, QString()});
 }
 
-bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image)
+bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image, const QString& caption)
 {
     if (JsonConfigFile::isJsonName(path))
-        return readJson(path, image);
-    return readConfigFile(path, image);
+        return readJson(path, image, caption);
+    // Not the load's question: nothing is about to replace the pages.
+    return readConfigFile(
+        path, image,
+        {caption, QCoreApplication::translate("ConfigFiles",
+                                              "Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?")});
 }
 
-bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const QString& whenUnread)
+bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const Voice& voice,
+                                 const QString& whenUnread)
 {
     image.clear();
     const ConfigFile::Contents contents = ConfigFile::read(path);
@@ -86,12 +99,12 @@ bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const 
         QStringList details{QStringLiteral("%1: %2").arg(path, contents.error->shownText)};
         if (!whenUnread.isEmpty())
             details << whenUnread;
-        fatalLoadError(details);
+        fatalLoadError(voice.caption, details);
         return false;
     };
     if (!contents.hasHeader())
         return unread();
-    if (!acceptsFile(path, contents.header))
+    if (!acceptsFile(path, contents.header, voice))
         return false;
     image.assign(contents.image);
     if (contents.error)
@@ -99,39 +112,38 @@ bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const 
     return true;
 }
 
-bool ConfigFiles::readJson(const QString& path, ConfigImage& image)
+bool ConfigFiles::readJson(const QString& path, ConfigImage& image, const QString& caption)
 {
     const ConfigJson::ReadResult read = JsonConfigFile::read(path);
     if (!read.image) {
         m_dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), LoadCaption));
+            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), caption));
         return false;
     }
     image = *read.image;
     return true;
 }
 
-bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header)
+bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header, const Voice& voice)
 {
     // The extension is recognised in either case, but a file that is plainly
     // not a configuration is refused with a word rather than in silence.
     if (!path.contains(Extension, Qt::CaseInsensitive)) {
         m_dialogs.message(Dialogs::Message::warning(
             QStringLiteral("Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.").arg(path),
-            LoadCaption));
+            voice.caption));
         return false;
     }
     if (ConfigFile::signatureMatches(header))
         return true;
-    const auto answer = m_dialogs.message(Dialogs::Message::question(
-        QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?"), LoadCaption,
-        Dialogs::Icon::Warning, Dialogs::Answer::Yes, false));
+    const auto answer = m_dialogs.message(Dialogs::Message::question(voice.signatureQuestion, voice.caption,
+                                                                      Dialogs::Icon::Warning, Dialogs::Answer::Yes, false));
     return answer == Dialogs::Answer::Yes;
 }
 
-void ConfigFiles::fatalLoadError(const QStringList& details)
+void ConfigFiles::fatalLoadError(const QString& caption, const QStringList& details)
 {
     const QStringList lines = QStringList{QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена.")}
                               + details;
-    m_dialogs.message(Dialogs::Message::error(lines.join(QLatin1Char('\n')), LoadCaption, false));
+    m_dialogs.message(Dialogs::Message::error(lines.join(QLatin1Char('\n')), caption, false));
 }

@@ -6,14 +6,17 @@
 #include "ClockLabel.h"
 #include "CompareDialog.h"
 #include "ConfigFile.h"
+#include "Comparison.h"
 #include "Dialogs.h"
 #include "FactoryDefaults.h"
+#include "FieldPlace.h"
 #include "GeneralPage.h"
 #include "GroupsModel.h"
 #include "ImageBuilder.h"
 #include "ImageRestorer.h"
 #include "JsonConfigFile.h"
 #include "LinkConstants.h"
+#include "MenuButton.h"
 #include "PagesImage.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
@@ -30,8 +33,10 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
@@ -78,8 +83,8 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
-    createServiceMenu();
     createPages();
+    createServiceMenu();
     createBottomBar();
     m_restorer = std::make_unique<ImageRestorer>(m_image, *m_generalPage, *m_zonesPage, *m_textsPage);
     FormCreate();
@@ -131,7 +136,9 @@ void MainWindow::createMenu()
 
 void MainWindow::createServiceMenu()
 {
-    m_itemService = menuBar()->addMenu(QStringLiteral("Сервис"));
+    // The menu bar keeps its seven items; at the window's fixed width an eighth
+    // would hide behind the bar's "»". The button sits in the corner of the page tabs.
+    m_itemService = new QMenu(tr("&Сервис"), this);
     m_itemService->setObjectName(QStringLiteral("ItemService"));
     m_itemService->menuAction()->setObjectName(QStringLiteral("ItemService"));
     m_itemCompare = m_itemService->addAction(QStringLiteral("Сравнить с файлом…"));
@@ -142,6 +149,9 @@ void MainWindow::createServiceMenu()
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
     connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
+    auto* serviceButton = new MenuButton(m_itemService);
+    serviceButton->setObjectName(QStringLiteral("ServiceButton"));
+    m_pageConfig->setCornerWidget(serviceButton, Qt::BottomRightCorner);
     // Both read the pages as "Сохранить" does, so they are offered exactly
     // when it is: not while a transfer runs, whichever arrangement set that.
     connect(m_itemSave, &QAction::enabledChanged, this, [this](bool enabled) {
@@ -498,37 +508,43 @@ void MainWindow::dropEvent(QDropEvent* event)
     QMetaObject::invokeMethod(this, [this, files] { openFiles(files, loadPages()); }, Qt::QueuedConnection);
 }
 
-void MainWindow::bringPageForward(const QString& caption)
+PagesImage MainWindow::pagesImage() const
 {
-    for (int index = 0; index < m_pageConfig->count(); ++index) {
-        if (m_pageConfig->tabText(index) == caption)
-            m_pageConfig->setCurrentIndex(index);
+    return PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
+}
+
+void MainWindow::showField(const QString& key)
+{
+    const FieldPlace place = FieldPlace::of(key, *m_generalPage, *m_zonesPage, *m_textsPage);
+    if (!place.canBeShown()) {
+        m_compareDialog->fieldShown(std::nullopt);
+        return;
     }
+    activateWindow();
+    m_compareDialog->fieldShown(place.show());
 }
 
 void MainWindow::ItemCompareClick()
 {
     const auto path = m_files.chooseFileToCompare();
     ConfigImage file;
-    if (!path || !m_files.readForComparison(*path, file))
+    if (!path || !m_files.readForComparison(*path, file, Comparison::fileTitle()))
         return;
-    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
-    QList<FieldDifference> differences = compareImages(pages.image, file);
-    differences.removeIf([&pages](const FieldDifference& difference) { return !pages.reached(*difference.field); });
-
     delete m_compareDialog;
-    m_compareDialog = new CompareDialog(*path, differences, pages.failedCheck, this);
+    m_compareDialog = new CompareDialog(Comparison::pagesWithFile(pagesImage(), file, QFileInfo(*path).fileName()),
+                                        m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     m_compareDialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_compareDialog, &CompareDialog::pageWanted, this, &MainWindow::bringPageForward);
+    connect(m_compareDialog, &CompareDialog::fieldWanted, this, &MainWindow::showField);
     m_compareDialog->show();
 }
 
 void MainWindow::ItemReportClick()
 {
-    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
-    if (!pages.complete) {
+    const PagesImage pages = pagesImage();
+    if (!pages.failedChecks.isEmpty()) {
         m_platform.dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Отчёт не составлен: страницы не проходят проверку перед записью.\n") + pages.failedCheck,
+            QStringLiteral("Отчёт не составлен: страницы не проходят проверку перед записью.\n")
+                + pages.failedChecks.join(u'\n'),
             QStringLiteral("Отчёт")));
         return;
     }

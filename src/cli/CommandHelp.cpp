@@ -42,7 +42,8 @@ const QString ExitStatuses = QStringLiteral(
     "diff), 2 bad arguments, an unreadable or invalid file, a configuration the\n"
     "configurator would refuse to write (write, set, apply), a failed write, or a\n"
     "library that cannot be opened or written, 3 the port or the panel failed a\n"
-    "transfer (read, write), 130 interrupted by Ctrl+C.\n");
+    "transfer or --timeout ran out (read, write), 130 interrupted by Ctrl+C, 143\n"
+    "ended by SIGTERM.\n");
 
 } // namespace
 

@@ -45,7 +45,7 @@ int run(const QCommandLineParser& parsed, Console& console)
 
     LinkSession session(console, *options.target);
     session.image() = *input.image;
-    const SignalInterrupt interrupt([&session] { session.interrupt(); });
+    const SignalInterrupt interrupt([&session](int status) { session.interrupt(status); });
     const int status = session.write();
     if (status == ExitStatus::Success)
         recording->record(session.image(), Operation::Write, session.route());
@@ -65,9 +65,10 @@ Command writeCommand()
                        "byte. A configuration the configurator would refuse is refused with its\n"
                        "message and exit status 2, and nothing is sent. The link's messages and the\n"
                        "progress go to standard error. Exit status 3 when the port or the panel\n"
-                       "fails the transfer, 130 when it is interrupted. A configuration the panel\n"
-                       "took is recorded as a version in the panel library; a recording that fails\n"
-                       "is one more message and leaves the exit status."),
+                       "fails the transfer or --timeout runs out, 130 after Ctrl+C, 143 after\n"
+                       "SIGTERM. A configuration the panel took is recorded as a version in the panel\n"
+                       "library; a recording that fails is one more message and leaves the exit\n"
+                       "status."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
                                                  "its JSON form; - reads standard input")}},
         LinkOptions::options() + TransferRecording::options(),

@@ -34,6 +34,10 @@ inline const QString Fault = QStringLiteral("Неисправность обор
 inline const QString FaultCaption = QStringLiteral("Ошибка записи.");
 inline const QString ReadError = QStringLiteral("Ошибка чтения конфигурации");
 inline const QString SomethingWrong = QStringLiteral("Что-то пошло не так");
+inline QString sequenceBroken(int expected, int received)
+{
+    return QStringLiteral("Нарушена последовательность блоков. Ждали %1, получили %2").arg(expected).arg(received);
+}
 inline QString readDone(const QString& account)
 {
     return QStringLiteral("Чтение конфигурации ППК ") + account + QStringLiteral(" выполнено.");
@@ -42,6 +46,12 @@ inline QString writeDone(const QString& account)
 {
     return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" выполнена.");
 }
+inline QString remoteReadDone()
+{
+    return QStringLiteral("Чтение конфигурации ППК завершено успешно.");
+}
+// The same, naming the panel as the other transfers' messages do, for a log
+// that may hold many panels.
 inline QString remoteReadDone(const QString& account)
 {
     return QStringLiteral("Чтение конфигурации ППК ") + account + QStringLiteral(" завершено успешно.");

@@ -3,6 +3,8 @@
 #include "ConfigImage.h"
 #include "PanelIdentifier.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 
 namespace L = ImageLayout;
@@ -118,8 +120,12 @@ std::optional<ImageChecks::Message> ImageChecks::zone(int zone, bool switchedOn,
 
 ImageChecks::Message ImageChecks::phonesEndAt(int n)
 {
-    return {QStringLiteral("СМС будут отправлены на телефоны с №1 по №") + QString::number(n),
-            QStringLiteral("Номера телефонов для получения СМС")};
+    const QString caption = QStringLiteral("Номера телефонов для получения СМС");
+    // "from №1 to №0" would name a range that does not exist.
+    if (n == 0)
+        return {QCoreApplication::translate("ImageChecks", "СМС не будут отправлены: не указан ни один номер телефона."),
+                caption};
+    return {QStringLiteral("СМС будут отправлены на телефоны с №1 по №") + QString::number(n), caption};
 }
 
 ImageChecks::Message ImageChecks::malformedPhone()

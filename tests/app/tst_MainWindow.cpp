@@ -1,9 +1,12 @@
 #include "Arrangements.h"
+#include "Frames.h"
 #include "MainWindow.h"
+#include "MenuButton.h"
 #include "StatusLight.h"
 #include "TestPlatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +14,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -23,7 +33,31 @@ struct Shell : TestPlatform {
     QPushButton* wrBtn() const { return window.findChild<QPushButton*>("WrBtn"); }
     QProgressBar* gauge() const { return window.findChild<QProgressBar*>("Gauge"); }
     QString status() const { return window.findChild<QLabel*>("SB")->text(); }
+    bool allSixEnabled() const
+    {
+        return std::all_of(SixItems.begin(), SixItems.end(), [this](const QString& name) { return item(name)->isEnabled(); });
+    }
+
+    // What the panel sends, a while later in virtual time.
+    void fromRemotePanel(const QByteArray& datagram, Ticks::Duration after)
+    {
+        m_later.push_back(clock.createTimer(TickClock::Mode::SingleShot, [this, datagram] {
+            udp.deliver(datagram, QHostAddress(QStringLiteral("192.168.1.30")), 5000);
+        }));
+        m_later.back()->start(after);
+    }
+
+private:
+    std::vector<std::unique_ptr<TickTimer>> m_later;
 };
+
+QByteArray readBlock(int number)
+{
+    return Frames::toBytes(Frames::panelBlock(Frames::OpRead, number, QByteArray(Frames::BlockDataSize, '\x11')));
+}
+
+const QByteArray Ready(1, char(Frames::Ready));
+const QByteArray Ack(1, char(Frames::Ack));
 
 } // namespace
 
@@ -33,11 +67,13 @@ private Q_SLOTS:
     void startArrangement();
     void captionAndFixedSize();
     void menuItemsInOrder();
-    void serviceMenuComesLastWithShortcuts();
+    void serviceButtonInTheCornerOfTheTabs();
     void serviceCommandsAreOfferedWhenSaveIs();
     void onlyTheGeneralTabIsOffered();
     void enableAllAndDisableAllTouchExactlyTheirItems();
     void connectionMenuDrivesTheSerialLink();
+    void serialBlockOutOfSequenceGivesTheControlsBack();
+    void remoteWaitAfterABrokenBlockSequence();
     void exitQuestion_data();
     void exitQuestion();
     void noClearsAFlagSetBefore();
@@ -76,34 +112,67 @@ void MainWindowTest::menuItemsInOrder()
     for (QAction* action : shell.window.findChild<QWidget*>("MainMenu")->actions())
         captions << action->text();
     QCOMPARE(captions, (QStringList{"Связь с ППК", "Прочитать", "Записать", "Сохранить", "Загрузить",
-                                    "Заводские установки", "Выход", "Сервис"}));
+                                    "Заводские установки", "Выход"}));
     QCOMPARE(shell.item("USB2")->text(), QStringLiteral("USB"));
     QCOMPARE(shell.item("BT")->text(), QStringLiteral("BT"));
     QCOMPARE(shell.item("N2")->text(), QStringLiteral("Удаленная"));
 }
 
-void MainWindowTest::serviceMenuComesLastWithShortcuts()
+void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
 {
     Shell shell;
     shell.window.show();
-    auto* bar = shell.window.findChild<QMenuBar*>("MainMenu");
-    QCOMPARE(bar->actions().constLast()->objectName(), QStringLiteral("ItemService"));
+    QVERIFY(QTest::qWaitForWindowExposed(&shell.window));
+    auto* button = shell.window.findChild<MenuButton*>("ServiceButton");
+    QVERIFY(button);
+    auto* menu = shell.window.findChild<QMenu*>("ItemService");
+    QCOMPARE(button->defaultAction(), menu->menuAction());
+    QCOMPARE(button->text(), QStringLiteral("&Сервис"));
+    QCOMPARE(shell.window.size(), QSize(582, 573));
+
+    // In sight at first: whole, within the window, beside the page tabs.
+    QVERIFY(button->isVisible());
+    const QRect shown(button->mapTo(&shell.window, QPoint(0, 0)), button->size());
+    QVERIFY2(shell.window.rect().contains(shown), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(shown.x()).arg(shown.y())
+                                                                 .arg(shown.width()).arg(shown.height())));
+    QCOMPARE(shell.window.findChild<QTabWidget*>("PageConfig")->cornerWidget(Qt::BottomRightCorner), button);
+    QVERIFY(button->width() >= button->sizeHint().width());
+
     QStringList captions;
     QList<QKeySequence> shortcuts;
-    for (QAction* action : shell.window.findChild<QMenu*>("ItemService")->actions()) {
+    for (QAction* action : menu->actions()) {
         captions << action->text();
         shortcuts << action->shortcut();
     }
     QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…"}));
     QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print}));
-    QCOMPARE(shell.window.size(), QSize(582, 573));
+    // The tooltip names the commands with their shortcuts, also those added later.
+    menu->addAction(QStringLiteral("Библиотека…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    QCOMPARE(button->commandsText(), QStringLiteral("Сравнить с файлом…\t%1\nОтчёт…\t%2\nБиблиотека…\t%3")
+                                         .arg(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
+                                              QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
+                                              QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText)));
 
-    // The shortcuts reach the commands even with the menu out of sight.
+    // The shortcuts reach the commands with the menu closed.
     shell.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&shell.window));
     QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
     QCOMPARE(shell.dialogs.openRequests().size(), 1);
     QCOMPARE(shell.dialogs.openRequests().constFirst().title, QStringLiteral("Сравнить с файлом"));
+
+    // Alt and the underlined letter open the menu.
+    QWidget* opened = nullptr;
+    QTimer::singleShot(0, [&opened] {
+        opened = QApplication::activePopupWidget();
+        if (opened)
+            opened->close();
+    });
+    QTest::sendKeyEvent(QTest::Click, &shell.window, Qt::Key(u'С'), QStringLiteral("с"), Qt::AltModifier);
+    QTRY_COMPARE(opened, menu);
+    // The offscreen platform leaves the closed menu the active window.
+    QApplication::setActiveWindow(&shell.window);
+    QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(shell.dialogs.openRequests().size(), 2);
 }
 
 void MainWindowTest::serviceCommandsAreOfferedWhenSaveIs()
@@ -278,6 +347,56 @@ void MainWindowTest::connectionMenuDrivesTheSerialLink()
     QVERIFY(!shell.item("ItemRead")->isEnabled() && !shell.item("ItemWr")->isEnabled());
     QVERIFY(shell.gauge()->isHidden() && shell.wrBtn()->isHidden());
     QVERIFY(shell.dialogs.shown().isEmpty());
+}
+
+void MainWindowTest::serialBlockOutOfSequenceGivesTheControlsBack()
+{
+    Shell shell;
+    shell.dialogs.answerPort(QStringLiteral("/dev/ttyUSB0"));
+    shell.item("USB2")->trigger();
+    shell.serial.push(Ready);
+    shell.item("ItemRead")->trigger();
+    shell.serial.push(readBlock(1));
+    shell.serial.push(readBlock(3));
+
+    QCOMPARE(shell.dialogs.texts(), QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 2, получили 3")});
+    QCOMPARE(shell.clock.now(), Ticks::Duration(0));
+    QVERIFY(!shell.window.closingFlag());
+    QVERIFY(shell.item("ItemLoad")->isEnabled() && shell.item("ItemSave")->isEnabled());
+    // The connect frame has gone out again; the panel's answer gives every command back.
+    shell.serial.push(Ready);
+    QCOMPARE(shell.status(), QStringLiteral("ППК подключен по USB."));
+    QVERIFY(shell.allSixEnabled());
+}
+
+void MainWindowTest::remoteWaitAfterABrokenBlockSequence()
+{
+    Shell shell;
+    shell.udp.onSend([&](const FakeDatagramSocket::Sent& sent) {
+        if (sent.data == Frames::toBytes(Frames::remoteConnectFrame())) {
+            shell.fromRemotePanel(Ready, Ticks::ticks(1));
+        } else if (sent.data == Frames::toBytes(Frames::readRequest())) {
+            shell.fromRemotePanel(Ack, Ticks::ticks(1));
+            shell.fromRemotePanel(readBlock(1), Ticks::ticks(2));
+            shell.fromRemotePanel(readBlock(3), Ticks::ticks(6));
+        }
+    });
+    shell.fromRemotePanel(Frames::Announcement, 3s);
+    shell.item("N2")->trigger();
+    shell.clock.advance(Ticks::ticks(2));
+    QVERIFY(shell.allSixEnabled());
+    shell.item("ItemRead")->trigger();
+    shell.clock.advance(5s);
+    QCOMPARE(shell.dialogs.texts(), QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 2, получили 3")});
+    QVERIFY(shell.item("ItemLink")->isEnabled());
+
+    // "Удаленная" at once, without "Выход" first: the wait hears the panel again.
+    shell.fromRemotePanel(Frames::Announcement, 3s);
+    shell.item("N2")->trigger();
+    QCOMPARE(shell.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
+    shell.clock.advance(Ticks::ticks(2));
+    QVERIFY(shell.allSixEnabled());
+    QCOMPARE(shell.dialogs.shown().size(), 1);
 }
 
 QTEST_MAIN(MainWindowTest)
