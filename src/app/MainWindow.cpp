@@ -23,6 +23,7 @@
 #include "ZonesPage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -77,6 +78,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
     createServiceMenu();
+    createLanguageMenu();
     createPages();
     createBottomBar();
     m_restorer = std::make_unique<ImageRestorer>(m_image, *m_generalPage, *m_zonesPage, *m_textsPage);
@@ -147,6 +149,33 @@ void MainWindow::createServiceMenu()
         m_itemReport->setEnabled(enabled);
     });
     setAcceptDrops(true);
+}
+
+void MainWindow::createLanguageMenu()
+{
+    m_itemLanguage = m_itemService->addMenu(tr("Язык"));
+    m_itemLanguage->setObjectName(QStringLiteral("ItemLanguage"));
+    m_itemLanguage->menuAction()->setObjectName(QStringLiteral("ItemLanguage"));
+    auto* languages = new QActionGroup(m_itemLanguage);
+    const Translations::Language current = Translations::chosen(m_platform.preferences);
+    for (const Translations::Choice& choice : Translations::choices()) {
+        // Each language is named in itself, so the one the user reads is found in any.
+        QAction* item = m_itemLanguage->addAction(choice.name);
+        item->setObjectName(QStringLiteral("ItemLanguage_") + choice.code);
+        item->setCheckable(true);
+        item->setChecked(choice.language == current);
+        languages->addAction(item);
+        connect(item, &QAction::triggered, this, [this, language = choice.language] { chooseLanguage(language); });
+    }
+}
+
+void MainWindow::chooseLanguage(Translations::Language language)
+{
+    if (language == Translations::chosen(m_platform.preferences))
+        return;
+    Translations::keep(m_platform.preferences, language);
+    m_platform.dialogs.message(Dialogs::Message::information(
+        tr("Язык интерфейса сменится при следующем запуске программы."), tr("Язык")));
 }
 
 void MainWindow::createPages()

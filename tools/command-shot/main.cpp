@@ -3,6 +3,7 @@
 //   zq22-command-shot sample FILE       writes a sample configuration, away from the factory one
 //   zq22-command-shot compare FILE      the compare dialog, the factory pages against FILE
 //   zq22-command-shot report FILE PDF   FILE opened at start, its report saved as PDF; then it ends
+// It speaks the language the configurator would ("Сервис" → "Язык", or the system's).
 #include "Application.h"
 #include "ConfigFile.h"
 #include "FactoryImage.h"
@@ -80,6 +81,7 @@ int main(int argc, char* argv[])
     }
 
     QtPlatform qt;
+    app.setLanguage(Translations::chosen(qt.preferences));
     AnsweringDialogs dialogs(qt.dialogs, args.constLast());
     Platform platform = qt.platform();
     MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings, platform.preferences});

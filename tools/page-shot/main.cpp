@@ -1,6 +1,7 @@
 // Shows the real main window, in its factory configuration, with one of its
 // pages in front, so the pages whose tabs are hidden can be looked at.
 // Usage: zq22-page-shot <page objectName>, for example SheetZones or SheetMes.
+// It speaks the language the configurator would ("Сервис" → "Язык", or the system's).
 #include "Application.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QtPlatform qt;
+    app.setLanguage(Translations::chosen(qt.preferences));
     MainWindow window(qt.platform());
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);
