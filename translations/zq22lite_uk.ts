@@ -2,6 +2,495 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="ru_RU">
 <context>
+    <name>FactoryTexts</name>
+    <message>
+        <source>Тревога ШС ТМР</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Разряд аккум.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Откл. 220 В</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тампер клав.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Связь с клав.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подбор пароля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восст. аккум.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восст. 220 В</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восст. тампер клав.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восст. связь с клав.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тревога шлейф %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восст. шлейф %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      №%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   № %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Без охраны, без тревог</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Под охраной, тревога </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Под охраной, без тревог</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Без охраны, тревога </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FieldCatalogue</name>
+    <message>
+        <source>Общие установки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шлейфы сигнализации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тексты извещений</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Каналы связи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sim1 Первый номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sim1 Второй номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>СМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удаленное конфигурирование</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выкл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вкл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>шлейф ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>шлейф клавиатуры</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нарушение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восстановление</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подключена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Звуковое подтверждение  постановки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Включен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сирена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Круглосуточный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вход/выход</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Интерьер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Периметр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мгновенный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постановочный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Интерьер+Периметр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Резерв</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Канал %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Канал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Идентификатор ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Звонок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Количество &quot;дозвонов&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Времена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тестирование, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тестирование,  сек</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тестовый канал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Протокол VPN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP-адрес</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP-адрес ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP-адрес шлюза</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC-номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP- порт ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удаленное...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP ПК-конфигуратора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Порт PC-конфигуратора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APN ОМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обновление ПО</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тел.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вер. ПО 22.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I-net APN ОМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сервер обновления</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройка в сети WiFi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открытая сеть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Передавать уровень GSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Имя сети</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Системные извещения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тампер ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тампер клавиатуры</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аккумулятор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сеть 220В</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Связь с клавиатурой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Клавиатура</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вкл. сирены, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Блокирование</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Разблокирование</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Метка раскладки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Резервная таблица</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Маркер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чувствит., мс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вход, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Класс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Группы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шлейфы %1–%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Группы, строка %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выход, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вс, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пользователь %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пользователи %1–%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запрос баланса</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постановка/Снятие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Группы/Состояние</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постановка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Снятие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImageChecks</name>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Конфигурирование</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверьте номер ППК !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поле EditMac содержит «%1», а не целое число. Конфигурация не сформирована.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шлейф %1 не включен в группы!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка описания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>СМС будут отправлены на телефоны с №1 по №%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номера телефонов для получения СМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нарушен формат номера телефона для получения СМС. (+380ххххххххх)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не заполнен запрос баланса на карточке. Продолжить?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нарушен формат запроса баланса на карточке!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LinkTexts</name>
     <message>
         <source>Автономный режим.</source>
