@@ -2,6 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>ChListBox</name>
+    <message>
+        <source>Sim1 Первый номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sim1 Второй номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelChoice</name>
+    <message>
+        <source>Список каналов будет очищен. Очистить?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Определение каналов связи</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelPages</name>
+    <message>
+        <source>СМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удаленное...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelsSheet</name>
+    <message>
+        <source>  Sim-карты </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Одна Sim-карта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет Sim-карт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Передавать уровень GSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Список каналов</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EthernetPage</name>
+    <message>
+        <source>Выкл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вкл.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Сетевые настройки </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Настройка в сети WiFi </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открытая сеть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Первый IP-адрес ПЦН</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Порт первого IP-адреса ПЦН</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Второй IP-адрес ПЦН</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Порт второго IP-адреса ПЦН</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP1:порт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP2:порт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP-адрес ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP-адрес шлюза</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP- порт ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Имя сети</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP- адрес шлюза</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Количество &quot;дозвонов&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FactoryTexts</name>
     <message>
         <source>Тревога ШС ТМР</source>
@@ -444,6 +575,185 @@
     </message>
 </context>
 <context>
+    <name>GeneralPage</name>
+    <message>
+        <source>Нарушение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восстановление</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Звуковое подтверждение  постановки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Клавиатура  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отключена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подключена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер телефона блокирующий ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер телефона разблокирующий ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Идентификатор ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Порт PC-конфигуратора</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Блокирование</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Разблокирование</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Системные извещения  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сеть 220В</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Аккумулятор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тампер ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тампер клавиатуры</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Связь с клавиатурой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Канал передачи </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GSM - канал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPRS - канал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>СМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Автономный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Времена </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задержка на выход, секунд</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вкл. сирены, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задержка вход/выход,  c</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GprsPage</name>
+    <message>
+        <source> Протокол VPN </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Сеть 1 (SIM 1) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PBL IP адрес</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP-порт PBL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Количество &quot;дозвонов&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GroupsModel</name>
+    <message>
+        <source>Выход, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вс, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GsmPage</name>
+    <message>
+        <source>Первый номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Второй номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тестовый канал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Количество &quot;дозвонов&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тестирование,  сек</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImageBuilder</name>
+    <message>
+        <source>Пользователь № %1 не включен в группы. Формирование списка прервано.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Список пользователей</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImageChecks</name>
     <message>
         <source>Ошибка</source>
@@ -677,6 +987,281 @@
     </message>
     <message>
         <source>Язык интерфейса сменится при следующем запуске программы.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortCheck</name>
+    <message>
+        <source>&quot;%1&quot; не является целым числом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер порта не должен быть больше 65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер порта</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemotePage</name>
+    <message>
+        <source> Обновление ПО </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Настройка Bluetooth </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Конфигурирование </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Канал </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Телефон активации удаленного обновления/конфигурирования</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удаленное конфигурирование/обновление ПО</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вер. ПО 22.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тел.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I-net APN ОМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Имя сети</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APN ОМС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP ПК-конфигуратора</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmsPage</name>
+    <message>
+        <source>Номер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Звонок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запрос баланса</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextsPage</name>
+    <message>
+        <source>Шлейфы сигнализации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постановка/Снятие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Группы/Состояние</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Извещение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>                Текст извещения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Шлейф</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>       Номер группы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>                Наименование</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>          Состояние</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>                Описание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пользователь №</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Постановка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Снятие</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UsersGrid</name>
+    <message>
+        <source>Установить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сбросить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Группа №%1 отсутствует!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Предупреждение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Недопустимый номер пользователя.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Включение/выключение пользователей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Установить пользователя %1 во всех группах</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сбросить пользователя %1 во всех группах</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Установить всех пользователей в группе %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сбросить всех пользователей в группе %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZoneCellDelegate</name>
+    <message>
+        <source>Введите четыре цифры или нажмите Esc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZoneGrid</name>
+    <message>
+        <source>      ШС</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Включен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чувствит., мс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Круглосуточный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Интерьер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сирена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Периметр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вход, с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постановочный</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZoneLinksModel</name>
+    <message>
+        <source>ШС</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZonesPage</name>
+    <message>
+        <source>Добавить шлейф в группу</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить шлейф из группы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Добавить группу</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить группу</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Включение светодиода, секунд</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Количество пользователей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить шлейф </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> из группы?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шлейфы сигнализации</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "TrackedImage.h"
 
 #include <QBitArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -24,6 +25,7 @@ class ZonesPage;
 // the pages: it shows nothing, asks nothing (an empty balance request goes on,
 // as a Yes would) and moves neither the page nor the focus.
 class ImageBuilder final {
+    Q_DECLARE_TR_FUNCTIONS(ImageBuilder)
 public:
     enum class Result { Complete, Stopped };
 
