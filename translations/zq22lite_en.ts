@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>Application</name>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChListBox</name>
     <message>
         <source>Sim1 Первый номер</source>
@@ -54,6 +61,98 @@
     </message>
     <message>
         <source>Список каналов</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Сравнение с файлом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Страницы и файл %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Страницы не проходят проверку перед записью: «%1». Сравнено то, что построено до этой проверки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>До этой проверки различий нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Различий нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Страница</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На страницах</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В файле</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFiles</name>
+    <message>
+        <source>Загрузка конфигурации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Конфигурации Зорвел Lite (EC*.q22)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранение конфигурации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить конфигурацию в файл %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнить с файлом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Конфигурации в JSON (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл %1 не прочитан как конфигурация в JSON.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формат файла не соответствует типу устройства! Загрузить файл конфигурации?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Возникла фатальная ошибка. Часть данных не загружена.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -575,6 +674,17 @@
     </message>
 </context>
 <context>
+    <name>FirstCopy</name>
+    <message>
+        <source>Приложение уже загружено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Повторный запуск приложения</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GeneralPage</name>
     <message>
         <source>Нарушение</source>
@@ -989,6 +1099,99 @@
         <source>Язык интерфейса сменится при следующем запуске программы.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Конфигуратор ППК Зорвел-22 Lite (&quot;ZQ3.22L&quot;) вер. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Связь с ППК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Локальная</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удаленная</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прочитать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заводские установки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сервис</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнить с файлом…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отчёт…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Общие установки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Шлейфы сигнализации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тексты извещений</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Каналы связи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите завершить программу?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Завершение работы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Укажите один файл конфигурации, а не %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Загрузка конфигурации</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PortCheck</name>
@@ -1002,6 +1205,17 @@
     </message>
     <message>
         <source>Номер порта</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Выбор порта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Порт ППК (из списка или путь к устройству):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1061,6 +1275,73 @@
     </message>
 </context>
 <context>
+    <name>ReportDialog</name>
+    <message>
+        <source>Отчёт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Только отличия от заводских установок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранение отчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Документы PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить отчёт в файл %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source>&lt;h2&gt;Конфигурация ППК Зорвел-22 Lite&lt;/h2&gt;&lt;table cellpadding=&quot;2&quot;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер ППК:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата и время:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия программы:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;i&gt;Только отличия от заводских установок&lt;/i&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Все значения совпадают с заводскими установками.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Конфигурация ППК Зорвел-22 Lite</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SmsPage</name>
     <message>
         <source>Номер</source>
@@ -1072,6 +1353,17 @@
     </message>
     <message>
         <source>Запрос баланса</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusLight</name>
+    <message>
+        <source>Удаленный ППК подключен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нет удаленного ППК</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -35,7 +35,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         AppException(QString::fromUtf8(error.what()));
     } catch (...) {
-        AppException(QStringLiteral("Неизвестная ошибка"));
+        AppException(translate("Application", "Неизвестная ошибка"));
     }
     return false;
 }

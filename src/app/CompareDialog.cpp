@@ -34,33 +34,31 @@ CompareDialog::CompareDialog(const QString& filePath, const QList<FieldDifferenc
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CompareDialog"));
-    setWindowTitle(QStringLiteral("Сравнение с файлом"));
+    setWindowTitle(tr("Сравнение с файлом"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(wrappedLabel("CompareFile", QStringLiteral("Страницы и файл %1").arg(
-                                                      QFileInfo(filePath).fileName())));
+    layout->addWidget(wrappedLabel("CompareFile", tr("Страницы и файл %1").arg(QFileInfo(filePath).fileName())));
 
     const bool stopped = !failedCheck.isEmpty();
     if (stopped) {
         // What the build could not reach is left out: it would read as empty.
         QLabel* check = wrappedLabel(
-            "FailedCheck", QStringLiteral("Страницы не проходят проверку перед записью: «%1». Сравнено то, что "
-                                          "построено до этой проверки.")
+            "FailedCheck", tr("Страницы не проходят проверку перед записью: «%1». Сравнено то, что "
+                              "построено до этой проверки.")
                                .arg(failedCheck));
         check->setStyleSheet(QStringLiteral("color: red;"));
         layout->addWidget(check);
     }
 
     if (differences.isEmpty()) {
-        layout->addWidget(wrappedLabel("NoDifferences", stopped ? QStringLiteral("До этой проверки различий нет")
-                                                                : QStringLiteral("Различий нет")),
-                          1, Qt::AlignCenter);
+        layout->addWidget(
+            wrappedLabel("NoDifferences", stopped ? tr("До этой проверки различий нет") : tr("Различий нет")), 1,
+            Qt::AlignCenter);
     } else {
         auto* table = new QTreeWidget;
         table->setObjectName(QStringLiteral("Differences"));
         table->setRootIsDecorated(false);
         table->setUniformRowHeights(true);
-        table->setHeaderLabels({QStringLiteral("Страница"), QStringLiteral("Параметр"),
-                                QStringLiteral("На страницах"), QStringLiteral("В файле")});
+        table->setHeaderLabels({tr("Страница"), tr("Параметр"), tr("На страницах"), tr("В файле")});
         for (const FieldDifference& difference : differences) {
             auto* row = new QTreeWidgetItem(table, {difference.field->page, captionOf(*difference.field),
                                                     difference.valueA, difference.valueB});
@@ -73,7 +71,7 @@ CompareDialog::CompareDialog(const QString& filePath, const QList<FieldDifferenc
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(InitialSize);

@@ -10,8 +10,16 @@
 
 namespace {
 
-const QString LoadCaption = QStringLiteral("Загрузка конфигурации");
-const QStringList Filters = {QStringLiteral("Конфигурации Зорвел Lite (EC*.q22)"), QStringLiteral("Все файлы (*.*)")};
+QString loadCaption()
+{
+    return ConfigFiles::tr("Загрузка конфигурации");
+}
+
+QStringList filters()
+{
+    return {ConfigFiles::tr("Конфигурации Зорвел Lite (EC*.q22)"), ConfigFiles::tr("Все файлы (*.*)")};
+}
+
 const QString Extension = QStringLiteral(".q22");
 
 } // namespace
@@ -31,14 +39,14 @@ void ConfigFiles::readPresetFolder()
 bool ConfigFiles::saveImage(const QString& account)
 {
     const auto path = m_dialogs.saveFile(
-        {QStringLiteral("Сохранение конфигурации"), m_folder, account, Filters, QStringLiteral("q22")});
+        {tr("Сохранение конфигурации"), m_folder, account, filters(), QStringLiteral("q22")});
     if (!path)
         return false;
     if (const auto error = ConfigFile::write(*path, m_image)) {
         // The previous file, if any, is untouched: say why the new one is not there.
         m_dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Не удалось сохранить конфигурацию в файл %1.\n%2").arg(*path, *error),
-            QStringLiteral("Сохранение конфигурации")));
+            tr("Не удалось сохранить конфигурацию в файл %1.\n%2").arg(*path, *error),
+            tr("Сохранение конфигурации")));
         return false;
     }
     return true;
@@ -46,7 +54,7 @@ bool ConfigFiles::saveImage(const QString& account)
 
 void ConfigFiles::ItemLoadClick(const Pages& pages)
 {
-    const auto path = m_dialogs.openFile({QString(), m_folder, QString(), Filters, QString()});
+    const auto path = m_dialogs.openFile({QString(), m_folder, QString(), filters(), QString()});
     if (path)
         load(*path, pages);
 }
@@ -65,9 +73,9 @@ void ConfigFiles::load(const QString& path, const Pages& pages)
 
 std::optional<QString> ConfigFiles::chooseFileToCompare()
 {
-    const QStringList filters = {Filters.constFirst(), QStringLiteral("Конфигурации в JSON (*.json)"),
-                                 Filters.constLast()};
-    return m_dialogs.openFile({QStringLiteral("Сравнить с файлом"), m_folder, QString(), filters, QString()});
+    const QStringList files = filters();
+    return m_dialogs.openFile({tr("Сравнить с файлом"), m_folder, QString(),
+                               {files.constFirst(), tr("Конфигурации в JSON (*.json)"), files.constLast()}, QString()});
 }
 
 bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image)
@@ -100,7 +108,7 @@ bool ConfigFiles::readJson(const QString& path, ConfigImage& image)
     const ConfigJson::ReadResult read = JsonConfigFile::read(path);
     if (!read.image) {
         m_dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), LoadCaption));
+            tr("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), loadCaption()));
         return false;
     }
     image = *read.image;
@@ -113,20 +121,20 @@ bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header)
     // not a configuration is refused with a word rather than in silence.
     if (!path.contains(Extension, Qt::CaseInsensitive)) {
         m_dialogs.message(Dialogs::Message::warning(
-            QStringLiteral("Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.").arg(path),
-            LoadCaption));
+            tr("Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.").arg(path),
+            loadCaption()));
         return false;
     }
     if (ConfigFile::signatureMatches(header))
         return true;
     const auto answer = m_dialogs.message(Dialogs::Message::question(
-        QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?"), LoadCaption,
+        tr("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?"), loadCaption(),
         Dialogs::Icon::Warning, Dialogs::Answer::Yes, false));
     return answer == Dialogs::Answer::Yes;
 }
 
 void ConfigFiles::fatalLoadError()
 {
-    m_dialogs.message(Dialogs::Message::error(QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена."),
-                                              LoadCaption, false));
+    m_dialogs.message(Dialogs::Message::error(tr("Возникла фатальная ошибка. Часть данных не загружена."),
+                                              loadCaption(), false));
 }

@@ -12,6 +12,7 @@
 #include "ImageBuilder.h"
 #include "ImageRestorer.h"
 #include "LinkConstants.h"
+#include "LinkTexts.h"
 #include "PagesImage.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
@@ -42,8 +43,6 @@
 namespace {
 
 const QString ProgramVersion = QStringLiteral("19.02.19");
-const QString Caption = QStringLiteral("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. ") + ProgramVersion;
-const QString StandAlone = QStringLiteral("Автономный режим.");
 
 constexpr QSize ClientSize{582, 573};
 constexpr int BottomBarHeight = 31;
@@ -90,9 +89,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::FormCreate()
 {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. %1").arg(ProgramVersion));
     m_pageConfig->setCurrentWidget(m_sheetPblSet);
-    setStatus(StandAlone);
+    setStatus(LinkTexts::standAlone());
 }
 
 void MainWindow::createMenu()
@@ -100,45 +99,45 @@ void MainWindow::createMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
-    m_itemLink = bar->addMenu(QStringLiteral("Связь с ППК"));
+    m_itemLink = bar->addMenu(tr("Связь с ППК"));
     m_itemLink->setObjectName(QStringLiteral("ItemLink"));
     m_itemLink->menuAction()->setObjectName(QStringLiteral("ItemLink"));
-    m_n1 = m_itemLink->addMenu(QStringLiteral("Локальная"));
+    m_n1 = m_itemLink->addMenu(tr("Локальная"));
     m_n1->setObjectName(QStringLiteral("N1"));
     m_usb2 = m_n1->addAction(QStringLiteral("USB"));
     m_usb2->setObjectName(QStringLiteral("USB2"));
     m_bt = m_n1->addAction(QStringLiteral("BT"));
     m_bt->setObjectName(QStringLiteral("BT"));
-    m_n2 = m_itemLink->addAction(QStringLiteral("Удаленная"));
+    m_n2 = m_itemLink->addAction(tr("Удаленная"));
     m_n2->setObjectName(QStringLiteral("N2"));
     connect(m_usb2, &QAction::triggered, this, [this] { m_link->USB2Click(); });
     connect(m_bt, &QAction::triggered, this, [this] { m_link->BTClick(); });
     connect(m_n2, &QAction::triggered, this, [this] { m_link->N2Click(); });
 
-    m_itemRead = commandItem(bar, "ItemRead", QStringLiteral("Прочитать"), false);
+    m_itemRead = commandItem(bar, "ItemRead", tr("Прочитать"), false);
     connect(m_itemRead, &QAction::triggered, this, [this] { m_link->ItemReadClick(); });
-    m_itemWr = commandItem(bar, "ItemWr", QStringLiteral("Записать"), false);
+    m_itemWr = commandItem(bar, "ItemWr", tr("Записать"), false);
     connect(m_itemWr, &QAction::triggered, this, &MainWindow::ItemWrClick);
-    m_itemSave = commandItem(bar, "ItemSave", QStringLiteral("Сохранить"), true);
+    m_itemSave = commandItem(bar, "ItemSave", tr("Сохранить"), true);
     connect(m_itemSave, &QAction::triggered, this, &MainWindow::ItemSaveClick);
-    m_itemLoad = commandItem(bar, "ItemLoad", QStringLiteral("Загрузить"), true);
+    m_itemLoad = commandItem(bar, "ItemLoad", tr("Загрузить"), true);
     connect(m_itemLoad, &QAction::triggered, this, [this] { m_files.ItemLoadClick(loadPages()); });
-    m_itemDefault = commandItem(bar, "ItemDefault", QStringLiteral("Заводские установки"), true);
+    m_itemDefault = commandItem(bar, "ItemDefault", tr("Заводские установки"), true);
     connect(m_itemDefault, &QAction::triggered, this, &MainWindow::ItemDefaultClick);
-    m_itemExit = commandItem(bar, "ItemExit", QStringLiteral("Выход"), true);
+    m_itemExit = commandItem(bar, "ItemExit", tr("Выход"), true);
     connect(m_itemExit, &QAction::triggered, this, &MainWindow::ItemExitClick);
 }
 
 void MainWindow::createServiceMenu()
 {
-    m_itemService = menuBar()->addMenu(QStringLiteral("Сервис"));
+    m_itemService = menuBar()->addMenu(tr("Сервис"));
     m_itemService->setObjectName(QStringLiteral("ItemService"));
     m_itemService->menuAction()->setObjectName(QStringLiteral("ItemService"));
-    m_itemCompare = m_itemService->addAction(QStringLiteral("Сравнить с файлом…"));
+    m_itemCompare = m_itemService->addAction(tr("Сравнить с файлом…"));
     m_itemCompare->setObjectName(QStringLiteral("ItemCompare"));
     m_itemCompare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(m_itemCompare, &QAction::triggered, this, &MainWindow::ItemCompareClick);
-    m_itemReport = m_itemService->addAction(QStringLiteral("Отчёт…"));
+    m_itemReport = m_itemService->addAction(tr("Отчёт…"));
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
     connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
@@ -188,10 +187,10 @@ void MainWindow::createPages()
     m_sheetZones = page("SheetZones");
     m_sheetMes = page("SheetMes");
     m_sheetKS = page("SheetKS");
-    m_pageConfig->addTab(m_sheetPblSet, QStringLiteral("Общие установки"));
-    m_pageConfig->addTab(m_sheetZones, QStringLiteral("Шлейфы сигнализации"));
-    m_pageConfig->addTab(m_sheetMes, QStringLiteral("Тексты извещений"));
-    m_pageConfig->addTab(m_sheetKS, QStringLiteral("Каналы связи"));
+    m_pageConfig->addTab(m_sheetPblSet, tr("Общие установки"));
+    m_pageConfig->addTab(m_sheetZones, tr("Шлейфы сигнализации"));
+    m_pageConfig->addTab(m_sheetMes, tr("Тексты извещений"));
+    m_pageConfig->addTab(m_sheetKS, tr("Каналы связи"));
     m_zonesPage = new ZonesPage(m_platform.dialogs);
     m_textsPage = new TextsPage;
     for (auto [sheet, content] : {std::pair<QWidget*, QWidget*>{m_sheetZones, m_zonesPage}, {m_sheetMes, m_textsPage}}) {
@@ -212,7 +211,7 @@ void MainWindow::createPages()
     m_gauge->setFixedWidth(GaugeWidth);
     m_gauge->hide();
 
-    m_wrBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("Записать"));
+    m_wrBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), tr("Записать"));
     m_wrBtn->setObjectName(QStringLiteral("WrBtn"));
     m_wrBtn->hide();
     connect(m_wrBtn, &QPushButton::clicked, this, &MainWindow::WrBtnClick);
@@ -398,7 +397,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 bool MainWindow::FormCloseQuery()
 {
     const auto answer = m_platform.dialogs.message(Dialogs::Message::question(
-        QStringLiteral("Вы действительно хотите завершить программу?"), QStringLiteral("Завершение работы"),
+        tr("Вы действительно хотите завершить программу?"), tr("Завершение работы"),
         Dialogs::Icon::Question, Dialogs::Answer::No));
     if (answer == Dialogs::Answer::Yes)
         m_link->stopListening();
@@ -423,7 +422,7 @@ void MainWindow::FormShow()
     m_files.readPresetFolder();
     m_generalPage->phBlkEdit()->setMaxLength(BlockingPhoneLimit);
     m_generalPage->phUnBlkEdit()->setMaxLength(BlockingPhoneLimit);
-    setStatus(StandAlone);
+    setStatus(LinkTexts::standAlone());
     m_generalPage->pageCh()->remConfSheet->verSim->clear();
     m_zonesPage->groups().clear();
     m_zonesPage->zoneLinks().clear();
@@ -474,8 +473,8 @@ void MainWindow::openStartFiles()
 {
     if (m_startFiles.size() > 1) {
         m_platform.dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Укажите один файл конфигурации, а не %1.").arg(m_startFiles.size()),
-            QStringLiteral("Загрузка конфигурации")));
+            tr("Укажите один файл конфигурации, а не %1.").arg(m_startFiles.size()),
+            tr("Загрузка конфигурации")));
         return;
     }
     loadFile(m_startFiles.constFirst());
@@ -547,8 +546,8 @@ void MainWindow::ItemReportClick()
     const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
     if (!pages.complete) {
         m_platform.dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Отчёт не составлен: страницы не проходят проверку перед записью.\n") + pages.failedCheck,
-            QStringLiteral("Отчёт")));
+            tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n") + pages.failedCheck,
+            tr("Отчёт")));
         return;
     }
     auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime()},

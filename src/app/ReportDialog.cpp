@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString ReportCaption = QStringLiteral("Отчёт");
 constexpr QSize InitialSize{640, 560};
 
 QPushButton* button(QDialogButtonBox* box, const char* name, const QString& text)
@@ -33,9 +32,9 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, const
     , m_folder(folder)
 {
     setObjectName(QStringLiteral("ReportDialog"));
-    setWindowTitle(ReportCaption);
+    setWindowTitle(tr("Отчёт"));
 
-    m_onlyNonFactory = new QCheckBox(QStringLiteral("Только отличия от заводских установок"));
+    m_onlyNonFactory = new QCheckBox(tr("Только отличия от заводских установок"));
     m_onlyNonFactory->setObjectName(QStringLiteral("OnlyNonFactory"));
     connect(m_onlyNonFactory, &QCheckBox::toggled, this, &ReportDialog::remake);
 
@@ -43,10 +42,10 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, const
     m_preview->setObjectName(QStringLiteral("ReportPreview"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
-    connect(button(buttons, "PrintReport", QStringLiteral("Печать…")), &QPushButton::clicked, this,
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
+    connect(button(buttons, "PrintReport", tr("Печать…")), &QPushButton::clicked, this,
             &ReportDialog::printReport);
-    connect(button(buttons, "SaveReportPdf", QStringLiteral("Сохранить в PDF…")), &QPushButton::clicked, this,
+    connect(button(buttons, "SaveReportPdf", tr("Сохранить в PDF…")), &QPushButton::clicked, this,
             &ReportDialog::saveReportPdf);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -67,16 +66,16 @@ void ReportDialog::remake(bool onlyNonFactory)
 void ReportDialog::printReport()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ReportCaption + QLatin1Char(' ') + m_content.account);
+    printer.setDocName(tr("Отчёт") + QLatin1Char(' ') + m_content.account);
     if (m_dialogs.setUpPrinter(printer))
         ReportDocument(m_content).print(printer);
 }
 
 void ReportDialog::saveReportPdf()
 {
-    const auto path = m_dialogs.saveFile({QStringLiteral("Сохранение отчёта"), m_folder,
-                                          ReportCaption + QLatin1Char(' ') + m_content.account,
-                                          {QStringLiteral("Документы PDF (*.pdf)")}, QStringLiteral("pdf")});
+    const auto path = m_dialogs.saveFile({tr("Сохранение отчёта"), m_folder,
+                                          tr("Отчёт") + QLatin1Char(' ') + m_content.account,
+                                          {tr("Документы PDF (*.pdf)")}, QStringLiteral("pdf")});
     if (!path)
         return;
     // Written whole or not at all: a report cut short would still open, wrongly.
@@ -85,5 +84,5 @@ void ReportDialog::saveReportPdf()
     if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.flush() && file.commit())
         return;
     m_dialogs.message(Dialogs::Message::error(
-        QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, file.errorString()), ReportCaption));
+        tr("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, file.errorString()), tr("Отчёт")));
 }

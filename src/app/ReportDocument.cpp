@@ -23,15 +23,15 @@ QString headerRow(const QString& caption, const QString& value)
 
 QString htmlOf(const ReportContent& content)
 {
-    QString text = QStringLiteral("<h2>Конфигурация ППК Зорвел-22 Lite</h2><table cellpadding=\"2\">");
-    text += headerRow(QStringLiteral("Номер ППК:"), content.account);
-    text += headerRow(QStringLiteral("Дата и время:"), content.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-    text += headerRow(QStringLiteral("Версия программы:"), content.programVersion);
+    QString text = ReportDocument::tr("<h2>Конфигурация ППК Зорвел-22 Lite</h2><table cellpadding=\"2\">");
+    text += headerRow(ReportDocument::tr("Номер ППК:"), content.account);
+    text += headerRow(ReportDocument::tr("Дата и время:"), content.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    text += headerRow(ReportDocument::tr("Версия программы:"), content.programVersion);
     text += QStringLiteral("</table>");
     if (content.onlyNonFactory)
-        text += QStringLiteral("<p><i>Только отличия от заводских установок</i></p>");
+        text += ReportDocument::tr("<p><i>Только отличия от заводских установок</i></p>");
     if (content.sections.isEmpty())
-        text += QStringLiteral("<p>Все значения совпадают с заводскими установками.</p>");
+        text += ReportDocument::tr("<p>Все значения совпадают с заводскими установками.</p>");
 
     QString page;
     for (const ReportContent::Section& section : content.sections) {
@@ -71,7 +71,7 @@ QByteArray ReportDocument::pdf() const
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(QStringLiteral("Конфигурация ППК Зорвел-22 Lite"));
+    writer.setTitle(ReportDocument::tr("Конфигурация ППК Зорвел-22 Lite"));
     writer.setCreator(QStringLiteral("zq22lite"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QTextDocument>
 
 class QPagedPaintDevice;
@@ -9,6 +10,7 @@ struct ReportContent;
 // A report laid out for paper: the same document for the preview, the printer
 // and the PDF file.
 class ReportDocument final {
+    Q_DECLARE_TR_FUNCTIONS(ReportDocument)
 public:
     explicit ReportDocument(const ReportContent& content);
 
