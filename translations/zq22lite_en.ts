@@ -5,1556 +5,1552 @@
     <name>Application</name>
     <message>
         <source>Неизвестная ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>
     <name>ChListBox</name>
     <message>
         <source>Sim1 Первый номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 First number</translation>
     </message>
     <message>
         <source>Sim1 Второй номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 Second number</translation>
     </message>
 </context>
 <context>
     <name>ChannelChoice</name>
     <message>
         <source>Список каналов будет очищен. Очистить?</source>
-        <translation type="unfinished"></translation>
+        <translation>The channel list will be cleared. Clear it?</translation>
     </message>
     <message>
         <source>Определение каналов связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication channels</translation>
     </message>
 </context>
 <context>
     <name>ChannelPages</name>
     <message>
         <source>СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <source>Удаленное...</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote...</translation>
     </message>
 </context>
 <context>
     <name>ChannelsSheet</name>
     <message>
         <source>  Sim-карты </source>
-        <translation type="unfinished"></translation>
+        <translation>  SIM cards </translation>
     </message>
     <message>
         <source>Одна Sim-карта</source>
-        <translation type="unfinished"></translation>
+        <translation>One SIM card</translation>
     </message>
     <message>
         <source>Нет Sim-карт</source>
-        <translation type="unfinished"></translation>
+        <translation>No SIM cards</translation>
     </message>
     <message>
         <source>Передавать уровень GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Report GSM signal level</translation>
     </message>
     <message>
         <source>Список каналов</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel list</translation>
     </message>
 </context>
 <context>
     <name>CompareDialog</name>
     <message>
         <source>Сравнение с файлом</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with a file</translation>
     </message>
     <message>
         <source>Страницы и файл %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The pages and the file %1</translation>
     </message>
     <message>
         <source>Страницы не проходят проверку перед записью: «%1». Сравнено то, что построено до этой проверки.</source>
-        <translation type="unfinished"></translation>
+        <translation>The pages fail the check before writing: “%1”. What was built before that check is compared.</translation>
     </message>
     <message>
         <source>До этой проверки различий нет</source>
-        <translation type="unfinished"></translation>
+        <translation>No differences before that check</translation>
     </message>
     <message>
         <source>Различий нет</source>
-        <translation type="unfinished"></translation>
+        <translation>No differences</translation>
     </message>
     <message>
         <source>Страница</source>
-        <translation type="unfinished"></translation>
+        <translation>Page</translation>
     </message>
     <message>
         <source>Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Setting</translation>
     </message>
     <message>
         <source>На страницах</source>
-        <translation type="unfinished"></translation>
+        <translation>On the pages</translation>
     </message>
     <message>
         <source>В файле</source>
-        <translation type="unfinished"></translation>
+        <translation>In the file</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>ConfigFiles</name>
     <message>
         <source>Загрузка конфигурации</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading the configuration</translation>
     </message>
     <message>
         <source>Конфигурации Зорвел Lite (EC*.q22)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvel Lite configurations (EC*.q22)</translation>
     </message>
     <message>
         <source>Все файлы (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>All files (*.*)</translation>
     </message>
     <message>
         <source>Сохранение конфигурации</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving the configuration</translation>
     </message>
     <message>
         <source>Не удалось сохранить конфигурацию в файл %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The configuration could not be saved to the file %1.
+%2</translation>
     </message>
     <message>
         <source>Сравнить с файлом</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare with a file</translation>
     </message>
     <message>
         <source>Конфигурации в JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurations in JSON (*.json)</translation>
     </message>
     <message>
         <source>Файл %1 не прочитан как конфигурация в JSON.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 was not read as a configuration in JSON.
+%2</translation>
     </message>
     <message>
         <source>Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is not a configuration file (*.q22). The configuration was not loaded.</translation>
     </message>
     <message>
         <source>Формат файла не соответствует типу устройства! Загрузить файл конфигурации?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file&apos;s format does not match the device type! Load the configuration file?</translation>
     </message>
     <message>
         <source>Возникла фатальная ошибка. Часть данных не загружена.</source>
-        <translation type="unfinished"></translation>
+        <translation>A fatal error occurred. Part of the data was not loaded.</translation>
     </message>
 </context>
 <context>
     <name>EthernetPage</name>
     <message>
         <source>Выкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Вкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source> Сетевые настройки </source>
-        <translation type="unfinished"></translation>
+        <translation> Network settings </translation>
     </message>
     <message>
         <source> Настройка в сети WiFi </source>
-        <translation type="unfinished"></translation>
+        <translation> Wi-Fi network settings </translation>
     </message>
     <message>
         <source>Открытая сеть</source>
-        <translation type="unfinished"></translation>
+        <translation>Open network</translation>
     </message>
     <message>
         <source>Первый IP-адрес ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>First CMS IP address</translation>
     </message>
     <message>
         <source>Порт первого IP-адреса ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>Port of the first CMS IP address</translation>
     </message>
     <message>
         <source>Второй IP-адрес ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>Second CMS IP address</translation>
     </message>
     <message>
         <source>Порт второго IP-адреса ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>Port of the second CMS IP address</translation>
     </message>
     <message>
         <source>IP1:порт</source>
-        <translation type="unfinished"></translation>
+        <translation>IP1:port</translation>
     </message>
     <message>
         <source>IP2:порт</source>
-        <translation type="unfinished"></translation>
+        <translation>IP2:port</translation>
     </message>
     <message>
         <source>IP-адрес ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel IP address</translation>
     </message>
     <message>
         <source>IP-адрес шлюза</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway IP address</translation>
     </message>
     <message>
         <source>IP- порт ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel IP port</translation>
     </message>
     <message>
         <source>Имя сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Network name</translation>
     </message>
     <message>
         <source>Пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>IP- адрес шлюза</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway IP address</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Call attempts</translation>
     </message>
 </context>
 <context>
     <name>FactoryTexts</name>
     <message>
         <source>Тревога ШС ТМР</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamper zone alarm</translation>
     </message>
     <message>
         <source>Разряд аккум.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery low</translation>
     </message>
     <message>
         <source>Откл. 220 В</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains 220 V off</translation>
     </message>
     <message>
         <source>Тампер клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad tamper</translation>
     </message>
     <message>
         <source>Связь с клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad link</translation>
     </message>
     <message>
         <source>Подбор пароля</source>
-        <translation type="unfinished"></translation>
+        <translation>Code guessing</translation>
     </message>
     <message>
         <source>Восст. аккум.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery restore</translation>
     </message>
     <message>
         <source>Восст. 220 В</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains restore</translation>
     </message>
     <message>
         <source>Восст. тампер клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad tamper restore</translation>
     </message>
     <message>
         <source>Восст. связь с клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad link restore</translation>
     </message>
     <message>
         <source>Тревога шлейф %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone %1 alarm</translation>
     </message>
     <message>
         <source>Восст. шлейф %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone %1 restore</translation>
     </message>
     <message>
         <source>      №%1</source>
-        <translation type="unfinished"></translation>
+        <translation>      No. %1</translation>
     </message>
     <message>
         <source>   № %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   No. %1</translation>
     </message>
     <message>
         <source>Без охраны, без тревог</source>
-        <translation type="unfinished"></translation>
+        <translation>Disarmed, no alarms</translation>
     </message>
     <message>
         <source>Под охраной, тревога </source>
-        <translation type="unfinished"></translation>
+        <translation>Armed, alarm </translation>
     </message>
     <message>
         <source>Под охраной, без тревог</source>
-        <translation type="unfinished"></translation>
+        <translation>Armed, no alarms</translation>
     </message>
     <message>
         <source>Без охраны, тревога </source>
-        <translation type="unfinished"></translation>
+        <translation>Disarmed, alarm </translation>
     </message>
 </context>
 <context>
     <name>FieldCatalogue</name>
     <message>
         <source>Общие установки</source>
-        <translation type="unfinished"></translation>
+        <translation>General settings</translation>
     </message>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm zones</translation>
     </message>
     <message>
         <source>Тексты извещений</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification texts</translation>
     </message>
     <message>
         <source>Каналы связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication channels</translation>
     </message>
     <message>
         <source>нет</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Sim1 Первый номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 First number</translation>
     </message>
     <message>
         <source>Sim1 Второй номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 Second number</translation>
     </message>
     <message>
         <source>СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <source>Удаленное конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote configuration</translation>
     </message>
     <message>
         <source>Выкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Вкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>шлейф ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>panel zone</translation>
     </message>
     <message>
         <source>шлейф клавиатуры</source>
-        <translation type="unfinished"></translation>
+        <translation>keypad zone</translation>
     </message>
     <message>
         <source>Нарушение</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouble</translation>
     </message>
     <message>
         <source>Восстановление</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore</translation>
     </message>
     <message>
         <source>Подключена</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected</translation>
     </message>
     <message>
         <source>Звуковое подтверждение  постановки</source>
-        <translation type="unfinished"></translation>
+        <translation>Beep on arming</translation>
     </message>
     <message>
         <source>Включен</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Сирена</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren</translation>
     </message>
     <message>
         <source>Круглосуточный</source>
-        <translation type="unfinished"></translation>
+        <translation>24-hour</translation>
     </message>
     <message>
         <source>Вход/выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Entry/exit</translation>
     </message>
     <message>
         <source>Интерьер</source>
-        <translation type="unfinished"></translation>
+        <translation>Interior</translation>
     </message>
     <message>
         <source>Периметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Perimeter</translation>
     </message>
     <message>
         <source>Мгновенный</source>
-        <translation type="unfinished"></translation>
+        <translation>Instant</translation>
     </message>
     <message>
         <source>Постановочный</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming</translation>
     </message>
     <message>
         <source>Интерьер+Периметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Interior+Perimeter</translation>
     </message>
     <message>
         <source>Резерв</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserved</translation>
     </message>
     <message>
         <source>Канал %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel %1</translation>
     </message>
     <message>
         <source>Канал</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel</translation>
     </message>
     <message>
         <source>Идентификатор ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel account</translation>
     </message>
     <message>
         <source>Звонок</source>
-        <translation type="unfinished"></translation>
+        <translation>Call</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Call attempts</translation>
     </message>
     <message>
         <source>Времена</source>
-        <translation type="unfinished"></translation>
+        <translation>Times</translation>
     </message>
     <message>
         <source>Тестирование, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Test period, s</translation>
     </message>
     <message>
         <source>Тестирование,  сек</source>
-        <translation type="unfinished"></translation>
+        <translation>Test period, s</translation>
     </message>
     <message>
         <source>Номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Тестовый канал</source>
-        <translation type="unfinished"></translation>
+        <translation>Test channel</translation>
     </message>
     <message>
         <source>Протокол VPN</source>
-        <translation type="unfinished"></translation>
+        <translation>VPN protocol</translation>
     </message>
     <message>
         <source>IP-адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>IP address</translation>
     </message>
     <message>
         <source>IP-адрес ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel IP address</translation>
     </message>
     <message>
         <source>IP-адрес шлюза</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway IP address</translation>
     </message>
     <message>
         <source>MAC-номер</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC number</translation>
     </message>
     <message>
         <source>Порт</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>IP- порт ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel IP port</translation>
     </message>
     <message>
         <source>Удаленное...</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote...</translation>
     </message>
     <message>
         <source>IP ПК-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurator PC IP</translation>
     </message>
     <message>
         <source>Порт PC-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurator PC port</translation>
     </message>
     <message>
         <source>APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator APN</translation>
     </message>
     <message>
         <source>Обновление ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update</translation>
     </message>
     <message>
         <source>Тел.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>Вер. ПО 22.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware 22.</translation>
     </message>
     <message>
         <source>I-net APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet APN</translation>
     </message>
     <message>
         <source>Сервер обновления</source>
-        <translation type="unfinished"></translation>
+        <translation>Update server</translation>
     </message>
     <message>
         <source>Настройка в сети WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi network settings</translation>
     </message>
     <message>
         <source>Открытая сеть</source>
-        <translation type="unfinished"></translation>
+        <translation>Open network</translation>
     </message>
     <message>
         <source>да</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>Передавать уровень GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Report GSM signal level</translation>
     </message>
     <message>
         <source>Имя сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Network name</translation>
     </message>
     <message>
         <source>Пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Системные извещения</source>
-        <translation type="unfinished"></translation>
+        <translation>System events</translation>
     </message>
     <message>
         <source>Тампер ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel tamper</translation>
     </message>
     <message>
         <source>Тампер клавиатуры</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad tamper</translation>
     </message>
     <message>
         <source>Аккумулятор</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery</translation>
     </message>
     <message>
         <source>Сеть 220В</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains 220V</translation>
     </message>
     <message>
         <source>Связь с клавиатурой</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad link</translation>
     </message>
     <message>
         <source>Клавиатура</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad</translation>
     </message>
     <message>
         <source>Вкл. сирены, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren time, s</translation>
     </message>
     <message>
         <source>Блокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocking</translation>
     </message>
     <message>
         <source>Разблокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Unblocking</translation>
     </message>
     <message>
         <source>Метка раскладки</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout mark</translation>
     </message>
     <message>
         <source>Резервная таблица</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserved table</translation>
     </message>
     <message>
         <source>Маркер</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Чувствит., мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Response, ms</translation>
     </message>
     <message>
         <source>Вход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Entry, s</translation>
     </message>
     <message>
         <source>Класс</source>
-        <translation type="unfinished"></translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>Группы</source>
-        <translation type="unfinished"></translation>
+        <translation>Groups</translation>
     </message>
     <message>
         <source>Шлейфы %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zones %1–%2</translation>
     </message>
     <message>
         <source>Группы, строка %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groups, row %1</translation>
     </message>
     <message>
         <source>Выход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit, s</translation>
     </message>
     <message>
         <source>Вс, с</source>
-        <translation type="unfinished"></translation>
+        <translation>LED, s</translation>
     </message>
     <message>
         <source>Пользователь %1</source>
-        <translation type="unfinished"></translation>
+        <translation>User %1</translation>
     </message>
     <message>
         <source>Пользователи %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Users %1–%2</translation>
     </message>
     <message>
         <source>Номер %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Number %1</translation>
     </message>
     <message>
         <source>Запрос баланса</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance request</translation>
     </message>
     <message>
         <source>Строка %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1</translation>
     </message>
     <message>
         <source>Постановка/Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming/Disarming</translation>
     </message>
     <message>
         <source>Группы/Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>Groups/State</translation>
     </message>
     <message>
         <source>Постановка</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming</translation>
     </message>
     <message>
         <source>Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation>Disarming</translation>
     </message>
     <message>
         <source>Наименование</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
     <name>FirstCopy</name>
     <message>
         <source>Приложение уже загружено</source>
-        <translation type="unfinished"></translation>
+        <translation>The program is already running</translation>
     </message>
     <message>
         <source>Повторный запуск приложения</source>
-        <translation type="unfinished"></translation>
+        <translation>Second start of the program</translation>
     </message>
 </context>
 <context>
     <name>GeneralPage</name>
     <message>
         <source>Нарушение</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouble</translation>
     </message>
     <message>
         <source>Восстановление</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore</translation>
     </message>
     <message>
         <source>Звуковое подтверждение  постановки</source>
-        <translation type="unfinished"></translation>
+        <translation>Beep on arming</translation>
     </message>
     <message>
         <source>  Клавиатура  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Keypad  </translation>
     </message>
     <message>
         <source>Отключена</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnected</translation>
     </message>
     <message>
         <source>Подключена</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected</translation>
     </message>
     <message>
         <source>Номер телефона блокирующий ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone number that blocks the panel</translation>
     </message>
     <message>
         <source>Номер телефона разблокирующий ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone number that unblocks the panel</translation>
     </message>
     <message>
         <source>Идентификатор ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel account</translation>
     </message>
     <message>
         <source>Порт PC-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurator PC port</translation>
     </message>
     <message>
         <source>Блокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocking</translation>
     </message>
     <message>
         <source>Разблокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Unblocking</translation>
     </message>
     <message>
         <source>   Системные извещения  </source>
-        <translation type="unfinished"></translation>
+        <translation>   System events  </translation>
     </message>
     <message>
         <source>Сеть 220В</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains 220V</translation>
     </message>
     <message>
         <source>Аккумулятор</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery</translation>
     </message>
     <message>
         <source>Тампер ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel tamper</translation>
     </message>
     <message>
         <source>Тампер клавиатуры</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad tamper</translation>
     </message>
     <message>
         <source>Связь с клавиатурой</source>
-        <translation type="unfinished"></translation>
+        <translation>Keypad link</translation>
     </message>
     <message>
         <source> Канал передачи </source>
-        <translation type="unfinished"></translation>
+        <translation> Reporting channel </translation>
     </message>
     <message>
         <source>GSM - канал</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM channel</translation>
     </message>
     <message>
         <source>GPRS - канал</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS channel</translation>
     </message>
     <message>
         <source>СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <source>Автономный</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-alone</translation>
     </message>
     <message>
         <source> Времена </source>
-        <translation type="unfinished"></translation>
+        <translation> Times </translation>
     </message>
     <message>
         <source>Задержка на выход, секунд</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit delay, seconds</translation>
     </message>
     <message>
         <source>Вкл. сирены, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren time, s</translation>
     </message>
     <message>
         <source>Задержка вход/выход,  c</source>
-        <translation type="unfinished"></translation>
+        <translation>Entry/exit delay, s</translation>
     </message>
 </context>
 <context>
     <name>GprsPage</name>
     <message>
         <source> Протокол VPN </source>
-        <translation type="unfinished"></translation>
+        <translation> VPN protocol </translation>
     </message>
     <message>
         <source> Сеть 1 (SIM 1) </source>
-        <translation type="unfinished"></translation>
+        <translation> Network 1 (SIM 1) </translation>
     </message>
     <message>
         <source>PBL IP адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>PBL IP address</translation>
     </message>
     <message>
         <source>IP-порт PBL</source>
-        <translation type="unfinished"></translation>
+        <translation>PBL IP port</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Call attempts</translation>
     </message>
 </context>
 <context>
     <name>GroupsModel</name>
     <message>
         <source>Выход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit, s</translation>
     </message>
     <message>
         <source>Вс, с</source>
-        <translation type="unfinished"></translation>
+        <translation>LED, s</translation>
     </message>
 </context>
 <context>
     <name>GsmPage</name>
     <message>
         <source>Первый номер</source>
-        <translation type="unfinished"></translation>
+        <translation>First number</translation>
     </message>
     <message>
         <source>Второй номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Second number</translation>
     </message>
     <message>
         <source>Тестовый канал</source>
-        <translation type="unfinished"></translation>
+        <translation>Test channel</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Call attempts</translation>
     </message>
     <message>
         <source>Тестирование,  сек</source>
-        <translation type="unfinished"></translation>
+        <translation>Test period, s</translation>
     </message>
 </context>
 <context>
     <name>ImageBuilder</name>
     <message>
         <source>Пользователь № %1 не включен в группы. Формирование списка прервано.</source>
-        <translation type="unfinished"></translation>
+        <translation>User No. %1 is in no group. The list was not built.</translation>
     </message>
     <message>
         <source>Список пользователей</source>
-        <translation type="unfinished"></translation>
+        <translation>User list</translation>
     </message>
 </context>
 <context>
     <name>ImageChecks</name>
     <message>
         <source>Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Проверьте номер ППК !</source>
-        <translation type="unfinished"></translation>
+        <translation>Check the panel account!</translation>
     </message>
     <message>
         <source>Поле EditMac содержит «%1», а не целое число. Конфигурация не сформирована.</source>
-        <translation type="unfinished"></translation>
+        <translation>The field EditMac holds “%1”, not a whole number. The configuration was not built.</translation>
     </message>
     <message>
         <source>Шлейф %1 не включен в группы!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone %1 is in no group!</translation>
     </message>
     <message>
         <source>Ошибка описания</source>
-        <translation type="unfinished"></translation>
+        <translation>Description error</translation>
     </message>
     <message>
         <source>СМС будут отправлены на телефоны с №1 по №%1</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS will be sent to phones No. 1 to No. %1</translation>
     </message>
     <message>
         <source>Номера телефонов для получения СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone numbers for SMS</translation>
     </message>
     <message>
         <source>Нарушен формат номера телефона для получения СМС. (+380ххххххххх)</source>
-        <translation type="unfinished"></translation>
+        <translation>The format of a phone number for SMS is wrong. (+380xxxxxxxxx)</translation>
     </message>
     <message>
         <source>Не заполнен запрос баланса на карточке. Продолжить?</source>
-        <translation type="unfinished"></translation>
+        <translation>The SIM card&apos;s balance request is empty. Go on?</translation>
     </message>
     <message>
         <source>Нарушен формат запроса баланса на карточке!</source>
-        <translation type="unfinished"></translation>
+        <translation>The format of the SIM card&apos;s balance request is wrong!</translation>
     </message>
 </context>
 <context>
     <name>LinkTexts</name>
     <message>
         <source>Автономный режим.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-alone mode.</translation>
     </message>
     <message>
         <source>Автономный</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-alone</translation>
     </message>
     <message>
         <source>Подключение...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecting...</translation>
     </message>
     <message>
         <source>ППК подключен по USB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel connected via USB.</translation>
     </message>
     <message>
         <source>Подключение по USB. Чтение...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected via USB. Reading...</translation>
     </message>
     <message>
         <source>ППК подключен по USB. Запись...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel connected via USB. Writing...</translation>
     </message>
     <message>
         <source>Нет связи</source>
-        <translation type="unfinished"></translation>
+        <translation>No link</translation>
     </message>
     <message>
         <source>ППК не подключен.</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel not connected.</translation>
     </message>
     <message>
         <source>Подключение. Осталось %1 c.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecting. %1 s left.</translation>
     </message>
     <message>
         <source>Конфигурирование по USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration via USB</translation>
     </message>
     <message>
         <source>Конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Нет доступного Com-порта. Работа в автономном режиме. Продолжить?</source>
-        <translation type="unfinished"></translation>
+        <translation>No COM port available. Working in stand-alone mode. Go on?</translation>
     </message>
     <message>
         <source>Оборудование</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>Нет прав на доступ к порту: пользователь не входит в группу dialout. Выполните sudo usermod -aG dialout $USER и войдите в систему заново.</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission to open the port: the user is not in the group dialout. Run sudo usermod -aG dialout $USER and log in again.</translation>
     </message>
     <message>
         <source>USB не подключен!</source>
-        <translation type="unfinished"></translation>
+        <translation>USB not connected!</translation>
     </message>
     <message>
         <source>E1: ППК не отвечает!</source>
-        <translation type="unfinished"></translation>
+        <translation>E1: the panel does not answer!</translation>
     </message>
     <message>
         <source>E:3 ППК не отвечает!</source>
-        <translation type="unfinished"></translation>
+        <translation>E:3 the panel does not answer!</translation>
     </message>
     <message>
         <source>Связь отсутствует!</source>
-        <translation type="unfinished"></translation>
+        <translation>No link!</translation>
     </message>
     <message>
         <source>Неисправность оборудование</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware fault</translation>
     </message>
     <message>
         <source>Ошибка записи.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write error.</translation>
     </message>
     <message>
         <source>Ошибка чтения конфигурации</source>
-        <translation type="unfinished"></translation>
+        <translation>Error reading the configuration</translation>
     </message>
     <message>
         <source>Что-то пошло не так</source>
-        <translation type="unfinished"></translation>
+        <translation>Something went wrong</translation>
     </message>
     <message>
         <source>Чтение конфигурации ППК %1 выполнено.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration of panel %1 read.</translation>
     </message>
     <message>
         <source>Запись конфигурации ППК %1 выполнена.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration of panel %1 written.</translation>
     </message>
     <message>
         <source>Запись конфигурации ППК %1 завершена успешно.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration of panel %1 written successfully.</translation>
     </message>
     <message>
         <source>Удаленное конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote configuration</translation>
     </message>
     <message>
         <source>Конфигурирование. Чтение</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration. Reading</translation>
     </message>
     <message>
         <source>Конфигурирование. Запись</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration. Writing</translation>
     </message>
     <message>
         <source>Конфигурование. Чтение</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration. Reading</translation>
     </message>
     <message>
         <source>Не определен порт РС - конфигуратора!</source>
-        <translation type="unfinished"></translation>
+        <translation>The configurator PC port is not set!</translation>
     </message>
     <message>
         <source>Порт РС - конфигуратора %1 недоступен!</source>
-        <translation type="unfinished"></translation>
+        <translation>The configurator PC port %1 is not available!</translation>
     </message>
     <message>
         <source>Ожидание запроса... %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Waiting for a request... %1</translation>
     </message>
     <message>
         <source>Нет связи с удаленным ППК. Автономный режим.</source>
-        <translation type="unfinished"></translation>
+        <translation>No link with the remote panel. Stand-alone mode.</translation>
     </message>
     <message>
         <source>Прервать ожидание соединения с удаленным ППК?</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop waiting for the remote panel?</translation>
     </message>
     <message>
         <source>Автономный режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-alone mode</translation>
     </message>
     <message>
         <source>E9: ППК не отвечает!</source>
-        <translation type="unfinished"></translation>
+        <translation>E9: the panel does not answer!</translation>
     </message>
     <message>
         <source>Удаленный ППК IP: %1 подключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote panel IP: %1 connected</translation>
     </message>
     <message>
         <source>ППК под охраной. Конфигурирование запрещено</source>
-        <translation type="unfinished"></translation>
+        <translation>The panel is armed. Configuration is not allowed</translation>
     </message>
     <message>
         <source>Ошибка записи в ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Error writing to the panel</translation>
     </message>
     <message>
         <source>Нет ответа на отрицательную квитанцию!</source>
-        <translation type="unfinished"></translation>
+        <translation>No answer to the negative acknowledgement!</translation>
     </message>
     <message>
         <source>Нарушена последовательность блоков. Ждали %1, получили %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocks out of sequence. Expected %1, received %2</translation>
     </message>
     <message>
         <source>Чтение конфигурации ППК завершено успешно.</source>
-        <translation type="unfinished"></translation>
+        <translation>The panel&apos;s configuration was read successfully.</translation>
     </message>
     <message>
         <source>Время ожидания подтверждения приема блока истекло!</source>
-        <translation type="unfinished"></translation>
+        <translation>Timed out waiting for the block to be acknowledged!</translation>
     </message>
     <message>
         <source>Время ожидания блока от ППК истекло!</source>
-        <translation type="unfinished"></translation>
+        <translation>Timed out waiting for a block from the panel!</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Язык</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Язык интерфейса сменится при следующем запуске программы.</source>
-        <translation type="unfinished"></translation>
+        <translation>The interface language will change when the program is next started.</translation>
     </message>
     <message>
         <source>Конфигуратор ППК Зорвел-22 Lite (&quot;ZQ3.22L&quot;) вер. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvel-22 Lite (&quot;ZQ3.22L&quot;) panel configurator ver. %1</translation>
     </message>
     <message>
         <source>Связь с ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel link</translation>
     </message>
     <message>
         <source>Локальная</source>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>Удаленная</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote</translation>
     </message>
     <message>
         <source>Прочитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Записать</source>
-        <translation type="unfinished"></translation>
+        <translation>Write</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Загрузить</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <source>Заводские установки</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory defaults</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Сервис</source>
-        <translation type="unfinished"></translation>
+        <translation>Tools</translation>
     </message>
     <message>
         <source>Сравнить с файлом…</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare with file…</translation>
     </message>
     <message>
         <source>Отчёт…</source>
-        <translation type="unfinished"></translation>
+        <translation>Report…</translation>
     </message>
     <message>
         <source>Общие установки</source>
-        <translation type="unfinished"></translation>
+        <translation>General settings</translation>
     </message>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm zones</translation>
     </message>
     <message>
         <source>Тексты извещений</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification texts</translation>
     </message>
     <message>
         <source>Каналы связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication channels</translation>
     </message>
     <message>
         <source>Вы действительно хотите завершить программу?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to quit the program?</translation>
     </message>
     <message>
         <source>Завершение работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Укажите один файл конфигурации, а не %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name one configuration file, not %1.</translation>
     </message>
     <message>
         <source>Загрузка конфигурации</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
-</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading the configuration</translation>
     </message>
     <message>
         <source>Отчёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
+%1</source>
+        <translation>No report made: the pages fail the check before writing.
+%1</translation>
     </message>
 </context>
 <context>
     <name>PortCheck</name>
     <message>
         <source>&quot;%1&quot; не является целым числом</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a whole number</translation>
     </message>
     <message>
         <source>Номер порта не должен быть больше 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>The port number must not exceed 65535</translation>
     </message>
     <message>
         <source>Номер порта</source>
-        <translation type="unfinished"></translation>
+        <translation>Port number</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Выбор порта</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a port</translation>
     </message>
     <message>
         <source>Порт ППК (из списка или путь к устройству):</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel port (from the list or a device path):</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source> Обновление ПО </source>
-        <translation type="unfinished"></translation>
+        <translation> Firmware update </translation>
     </message>
     <message>
         <source> Настройка Bluetooth </source>
-        <translation type="unfinished"></translation>
+        <translation> Bluetooth settings </translation>
     </message>
     <message>
         <source> Конфигурирование </source>
-        <translation type="unfinished"></translation>
+        <translation> Configuration </translation>
     </message>
     <message>
         <source> Канал </source>
-        <translation type="unfinished"></translation>
+        <translation> Channel </translation>
     </message>
     <message>
         <source>Телефон активации удаленного обновления/конфигурирования</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone that starts a remote update or configuration</translation>
     </message>
     <message>
         <source>Удаленное конфигурирование/обновление ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote configuration/firmware update</translation>
     </message>
     <message>
         <source>Вер. ПО 22.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware 22.</translation>
     </message>
     <message>
         <source>Тел.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>I-net APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet APN</translation>
     </message>
     <message>
         <source>Имя сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Network name</translation>
     </message>
     <message>
         <source>Пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator APN</translation>
     </message>
     <message>
         <source>IP ПК-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurator PC IP</translation>
     </message>
 </context>
 <context>
     <name>ReportDialog</name>
     <message>
         <source>Отчёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>Только отличия от заводских установок</source>
-        <translation type="unfinished"></translation>
+        <translation>Only what differs from the factory defaults</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print…</translation>
     </message>
     <message>
         <source>Сохранить в PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF…</translation>
     </message>
     <message>
         <source>Сохранение отчёта</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving the report</translation>
     </message>
     <message>
         <source>Документы PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>Не удалось сохранить отчёт в файл %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The report could not be saved to the file %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>ReportDocument</name>
     <message>
-        <source>&lt;h2&gt;Конфигурация ППК Зорвел-22 Lite&lt;/h2&gt;&lt;table cellpadding=&quot;2&quot;&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Номер ППК:</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel account:</translation>
     </message>
     <message>
         <source>Дата и время:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date and time:</translation>
     </message>
     <message>
         <source>Версия программы:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;i&gt;Только отличия от заводских установок&lt;/i&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Все значения совпадают с заводскими установками.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Program version:</translation>
     </message>
     <message>
         <source>Конфигурация ППК Зорвел-22 Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvel-22 Lite panel configuration</translation>
+    </message>
+    <message>
+        <source>Только отличия от заводских установок</source>
+        <translation>Only what differs from the factory defaults</translation>
+    </message>
+    <message>
+        <source>Все значения совпадают с заводскими установками.</source>
+        <translation>Every value is the factory default.</translation>
     </message>
 </context>
 <context>
     <name>SmsPage</name>
     <message>
         <source>Номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Звонок</source>
-        <translation type="unfinished"></translation>
+        <translation>Call</translation>
     </message>
     <message>
         <source>Запрос баланса</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance request</translation>
     </message>
 </context>
 <context>
     <name>StatusLight</name>
     <message>
         <source>Удаленный ППК подключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote panel connected</translation>
     </message>
     <message>
         <source>Нет удаленного ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>No remote panel</translation>
     </message>
 </context>
 <context>
     <name>TextsPage</name>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm zones</translation>
     </message>
     <message>
         <source>Постановка/Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming/Disarming</translation>
     </message>
     <message>
         <source>Группы/Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>Groups/State</translation>
     </message>
     <message>
         <source>  Извещение</source>
-        <translation type="unfinished"></translation>
+        <translation>  Event</translation>
     </message>
     <message>
         <source>                Текст извещения</source>
-        <translation type="unfinished"></translation>
+        <translation>                Notification text</translation>
     </message>
     <message>
         <source>    Шлейф</source>
-        <translation type="unfinished"></translation>
+        <translation>    Zone</translation>
     </message>
     <message>
         <source>       Номер группы</source>
-        <translation type="unfinished"></translation>
+        <translation>       Group number</translation>
     </message>
     <message>
         <source>                Наименование</source>
-        <translation type="unfinished"></translation>
+        <translation>                Name</translation>
     </message>
     <message>
         <source>          Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>          State</translation>
     </message>
     <message>
         <source>                Описание</source>
-        <translation type="unfinished"></translation>
+        <translation>                Description</translation>
     </message>
     <message>
         <source>Пользователь №</source>
-        <translation type="unfinished"></translation>
+        <translation>User No.</translation>
     </message>
     <message>
         <source> Постановка</source>
-        <translation type="unfinished"></translation>
+        <translation> Arming</translation>
     </message>
     <message>
         <source> Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation> Disarming</translation>
     </message>
 </context>
 <context>
     <name>UsersGrid</name>
     <message>
         <source>Установить</source>
-        <translation type="unfinished"></translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>Сбросить</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Группа №%1 отсутствует!</source>
-        <translation type="unfinished"></translation>
+        <translation>Group No. %1 does not exist!</translation>
     </message>
     <message>
         <source>Предупреждение</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Недопустимый номер пользователя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid user number.</translation>
     </message>
     <message>
         <source>Включение/выключение пользователей</source>
-        <translation type="unfinished"></translation>
+        <translation>Users on/off</translation>
     </message>
     <message>
         <source>Установить пользователя %1 во всех группах</source>
-        <translation type="unfinished"></translation>
+        <translation>Set user %1 in every group</translation>
     </message>
     <message>
         <source>Сбросить пользователя %1 во всех группах</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear user %1 in every group</translation>
     </message>
     <message>
         <source>Установить всех пользователей в группе %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Set every user in group %1</translation>
     </message>
     <message>
         <source>Сбросить всех пользователей в группе %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear every user in group %1</translation>
     </message>
 </context>
 <context>
     <name>ZoneCellDelegate</name>
     <message>
         <source>Введите четыре цифры или нажмите Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Type four digits or press Esc</translation>
     </message>
 </context>
 <context>
     <name>ZoneGrid</name>
     <message>
         <source>      ШС</source>
-        <translation type="unfinished"></translation>
+        <translation>     Zone</translation>
     </message>
     <message>
         <source>Включен</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Чувствит., мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Response, ms</translation>
     </message>
     <message>
         <source>Круглосуточный</source>
-        <translation type="unfinished"></translation>
+        <translation>24-hour</translation>
     </message>
     <message>
         <source>Интерьер</source>
-        <translation type="unfinished"></translation>
+        <translation>Interior</translation>
     </message>
     <message>
         <source>Сирена</source>
-        <translation type="unfinished"></translation>
+        <translation>Siren</translation>
     </message>
     <message>
         <source>Периметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Perimeter</translation>
     </message>
     <message>
         <source>Вход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Entry, s</translation>
     </message>
     <message>
         <source>Постановочный</source>
-        <translation type="unfinished"></translation>
+        <translation>Arming</translation>
     </message>
 </context>
 <context>
     <name>ZoneLinksModel</name>
     <message>
         <source>ШС</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone</translation>
     </message>
 </context>
 <context>
     <name>ZonesPage</name>
     <message>
         <source>Добавить шлейф в группу</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a zone to the group</translation>
     </message>
     <message>
         <source>Удалить шлейф из группы</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove the zone from the group</translation>
     </message>
     <message>
         <source>Добавить группу</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a group</translation>
     </message>
     <message>
         <source>Удалить группу</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove the group</translation>
     </message>
     <message>
         <source>Включение светодиода, секунд</source>
-        <translation type="unfinished"></translation>
+        <translation>LED on time, seconds</translation>
     </message>
     <message>
         <source>Количество пользователей</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Удалить шлейф </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> из группы?</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of users</translation>
     </message>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm zones</translation>
+    </message>
+    <message>
+        <source>Удалить шлейф %1 из группы?</source>
+        <translation>Remove zone %1 from the group?</translation>
     </message>
 </context>
 </TS>

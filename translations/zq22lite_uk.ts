@@ -5,1556 +5,1552 @@
     <name>Application</name>
     <message>
         <source>Неизвестная ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка</translation>
     </message>
 </context>
 <context>
     <name>ChListBox</name>
     <message>
         <source>Sim1 Первый номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 Перший номер</translation>
     </message>
     <message>
         <source>Sim1 Второй номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 Другий номер</translation>
     </message>
 </context>
 <context>
     <name>ChannelChoice</name>
     <message>
         <source>Список каналов будет очищен. Очистить?</source>
-        <translation type="unfinished"></translation>
+        <translation>Список каналів буде очищено. Очистити?</translation>
     </message>
     <message>
         <source>Определение каналов связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Визначення каналів зв&apos;язку</translation>
     </message>
 </context>
 <context>
     <name>ChannelPages</name>
     <message>
         <source>СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>СМС</translation>
     </message>
     <message>
         <source>Удаленное...</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалене...</translation>
     </message>
 </context>
 <context>
     <name>ChannelsSheet</name>
     <message>
         <source>  Sim-карты </source>
-        <translation type="unfinished"></translation>
+        <translation>  SIM-картки </translation>
     </message>
     <message>
         <source>Одна Sim-карта</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна SIM-картка</translation>
     </message>
     <message>
         <source>Нет Sim-карт</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає SIM-карток</translation>
     </message>
     <message>
         <source>Передавать уровень GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Передавати рівень GSM</translation>
     </message>
     <message>
         <source>Список каналов</source>
-        <translation type="unfinished"></translation>
+        <translation>Список каналів</translation>
     </message>
 </context>
 <context>
     <name>CompareDialog</name>
     <message>
         <source>Сравнение с файлом</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівняння з файлом</translation>
     </message>
     <message>
         <source>Страницы и файл %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сторінки та файл %1</translation>
     </message>
     <message>
         <source>Страницы не проходят проверку перед записью: «%1». Сравнено то, что построено до этой проверки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сторінки не проходять перевірку перед записом: «%1». Порівняно те, що побудовано до цієї перевірки.</translation>
     </message>
     <message>
         <source>До этой проверки различий нет</source>
-        <translation type="unfinished"></translation>
+        <translation>До цієї перевірки відмінностей немає</translation>
     </message>
     <message>
         <source>Различий нет</source>
-        <translation type="unfinished"></translation>
+        <translation>Відмінностей немає</translation>
     </message>
     <message>
         <source>Страница</source>
-        <translation type="unfinished"></translation>
+        <translation>Сторінка</translation>
     </message>
     <message>
         <source>Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр</translation>
     </message>
     <message>
         <source>На страницах</source>
-        <translation type="unfinished"></translation>
+        <translation>На сторінках</translation>
     </message>
     <message>
         <source>В файле</source>
-        <translation type="unfinished"></translation>
+        <translation>У файлі</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
 </context>
 <context>
     <name>ConfigFiles</name>
     <message>
         <source>Загрузка конфигурации</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження конфігурації</translation>
     </message>
     <message>
         <source>Конфигурации Зорвел Lite (EC*.q22)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурації Зорвел Lite (EC*.q22)</translation>
     </message>
     <message>
         <source>Все файлы (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі файли (*.*)</translation>
     </message>
     <message>
         <source>Сохранение конфигурации</source>
-        <translation type="unfinished"></translation>
+        <translation>Збереження конфігурації</translation>
     </message>
     <message>
         <source>Не удалось сохранить конфигурацию в файл %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти конфігурацію у файл %1.
+%2</translation>
     </message>
     <message>
         <source>Сравнить с файлом</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівняти з файлом</translation>
     </message>
     <message>
         <source>Конфигурации в JSON (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурації в JSON (*.json)</translation>
     </message>
     <message>
         <source>Файл %1 не прочитан как конфигурация в JSON.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не прочитано як конфігурацію в JSON.
+%2</translation>
     </message>
     <message>
         <source>Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не є файлом конфігурації (*.q22). Конфігурацію не завантажено.</translation>
     </message>
     <message>
         <source>Формат файла не соответствует типу устройства! Загрузить файл конфигурации?</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат файлу не відповідає типу пристрою! Завантажити файл конфігурації?</translation>
     </message>
     <message>
         <source>Возникла фатальная ошибка. Часть данных не загружена.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сталася фатальна помилка. Частину даних не завантажено.</translation>
     </message>
 </context>
 <context>
     <name>EthernetPage</name>
     <message>
         <source>Выкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимк.</translation>
     </message>
     <message>
         <source>Вкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімк.</translation>
     </message>
     <message>
         <source> Сетевые настройки </source>
-        <translation type="unfinished"></translation>
+        <translation> Мережеві налаштування </translation>
     </message>
     <message>
         <source> Настройка в сети WiFi </source>
-        <translation type="unfinished"></translation>
+        <translation> Налаштування в мережі WiFi </translation>
     </message>
     <message>
         <source>Открытая сеть</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрита мережа</translation>
     </message>
     <message>
         <source>Первый IP-адрес ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>Перша IP-адреса ПЦС</translation>
     </message>
     <message>
         <source>Порт первого IP-адреса ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт першої IP-адреси ПЦС</translation>
     </message>
     <message>
         <source>Второй IP-адрес ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>Друга IP-адреса ПЦС</translation>
     </message>
     <message>
         <source>Порт второго IP-адреса ПЦН</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт другої IP-адреси ПЦС</translation>
     </message>
     <message>
         <source>IP1:порт</source>
-        <translation type="unfinished"></translation>
+        <translation>IP1:порт</translation>
     </message>
     <message>
         <source>IP2:порт</source>
-        <translation type="unfinished"></translation>
+        <translation>IP2:порт</translation>
     </message>
     <message>
         <source>IP-адрес ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адреса ППК</translation>
     </message>
     <message>
         <source>IP-адрес шлюза</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адреса шлюзу</translation>
     </message>
     <message>
         <source>IP- порт ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-порт ППК</translation>
     </message>
     <message>
         <source>Имя сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім&apos;я мережі</translation>
     </message>
     <message>
         <source>Пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>IP- адрес шлюза</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адреса шлюзу</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість спроб дзвінка</translation>
     </message>
 </context>
 <context>
     <name>FactoryTexts</name>
     <message>
         <source>Тревога ШС ТМР</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога ШС ТМР</translation>
     </message>
     <message>
         <source>Разряд аккум.</source>
-        <translation type="unfinished"></translation>
+        <translation>Розряд акум.</translation>
     </message>
     <message>
         <source>Откл. 220 В</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимк. 220 В</translation>
     </message>
     <message>
         <source>Тампер клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тампер клав.</translation>
     </message>
     <message>
         <source>Связь с клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зв&apos;язок з клав.</translation>
     </message>
     <message>
         <source>Подбор пароля</source>
-        <translation type="unfinished"></translation>
+        <translation>Підбір пароля</translation>
     </message>
     <message>
         <source>Восст. аккум.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відн. акум.</translation>
     </message>
     <message>
         <source>Восст. 220 В</source>
-        <translation type="unfinished"></translation>
+        <translation>Відн. 220 В</translation>
     </message>
     <message>
         <source>Восст. тампер клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відн. тампер клав.</translation>
     </message>
     <message>
         <source>Восст. связь с клав.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відн. зв&apos;язок з клав.</translation>
     </message>
     <message>
         <source>Тревога шлейф %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога шлейф %1</translation>
     </message>
     <message>
         <source>Восст. шлейф %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Відн. шлейф %1</translation>
     </message>
     <message>
         <source>      №%1</source>
-        <translation type="unfinished"></translation>
+        <translation>      №%1</translation>
     </message>
     <message>
         <source>   № %1</source>
-        <translation type="unfinished"></translation>
+        <translation>   № %1</translation>
     </message>
     <message>
         <source>Без охраны, без тревог</source>
-        <translation type="unfinished"></translation>
+        <translation>Без охорони, без тривог</translation>
     </message>
     <message>
         <source>Под охраной, тревога </source>
-        <translation type="unfinished"></translation>
+        <translation>Під охороною, тривога </translation>
     </message>
     <message>
         <source>Под охраной, без тревог</source>
-        <translation type="unfinished"></translation>
+        <translation>Під охороною, без тривог</translation>
     </message>
     <message>
         <source>Без охраны, тревога </source>
-        <translation type="unfinished"></translation>
+        <translation>Без охорони, тривога </translation>
     </message>
 </context>
 <context>
     <name>FieldCatalogue</name>
     <message>
         <source>Общие установки</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні налаштування</translation>
     </message>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейфи сигналізації</translation>
     </message>
     <message>
         <source>Тексты извещений</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексти сповіщень</translation>
     </message>
     <message>
         <source>Каналы связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Канали зв&apos;язку</translation>
     </message>
     <message>
         <source>нет</source>
-        <translation type="unfinished"></translation>
+        <translation>немає</translation>
     </message>
     <message>
         <source>Sim1 Первый номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 Перший номер</translation>
     </message>
     <message>
         <source>Sim1 Второй номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim1 Другий номер</translation>
     </message>
     <message>
         <source>СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>СМС</translation>
     </message>
     <message>
         <source>Удаленное конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалене конфігурування</translation>
     </message>
     <message>
         <source>Выкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимк.</translation>
     </message>
     <message>
         <source>Вкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімк.</translation>
     </message>
     <message>
         <source>шлейф ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>шлейф ППК</translation>
     </message>
     <message>
         <source>шлейф клавиатуры</source>
-        <translation type="unfinished"></translation>
+        <translation>шлейф клавіатури</translation>
     </message>
     <message>
         <source>Нарушение</source>
-        <translation type="unfinished"></translation>
+        <translation>Порушення</translation>
     </message>
     <message>
         <source>Восстановление</source>
-        <translation type="unfinished"></translation>
+        <translation>Відновлення</translation>
     </message>
     <message>
         <source>Подключена</source>
-        <translation type="unfinished"></translation>
+        <translation>Підключена</translation>
     </message>
     <message>
         <source>Звуковое подтверждение  постановки</source>
-        <translation type="unfinished"></translation>
+        <translation>Звукове підтвердження постановки</translation>
     </message>
     <message>
         <source>Включен</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнений</translation>
     </message>
     <message>
         <source>Сирена</source>
-        <translation type="unfinished"></translation>
+        <translation>Сирена</translation>
     </message>
     <message>
         <source>Круглосуточный</source>
-        <translation type="unfinished"></translation>
+        <translation>Цілодобовий</translation>
     </message>
     <message>
         <source>Вход/выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід/вихід</translation>
     </message>
     <message>
         <source>Интерьер</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтер&apos;єр</translation>
     </message>
     <message>
         <source>Периметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Периметр</translation>
     </message>
     <message>
         <source>Мгновенный</source>
-        <translation type="unfinished"></translation>
+        <translation>Миттєвий</translation>
     </message>
     <message>
         <source>Постановочный</source>
-        <translation type="unfinished"></translation>
+        <translation>Постановний</translation>
     </message>
     <message>
         <source>Интерьер+Периметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтер&apos;єр+Периметр</translation>
     </message>
     <message>
         <source>Резерв</source>
-        <translation type="unfinished"></translation>
+        <translation>Резерв</translation>
     </message>
     <message>
         <source>Канал %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал %1</translation>
     </message>
     <message>
         <source>Канал</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Идентификатор ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Ідентифікатор ППК</translation>
     </message>
     <message>
         <source>Звонок</source>
-        <translation type="unfinished"></translation>
+        <translation>Дзвінок</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість спроб дзвінка</translation>
     </message>
     <message>
         <source>Времена</source>
-        <translation type="unfinished"></translation>
+        <translation>Часи</translation>
     </message>
     <message>
         <source>Тестирование, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестування, с</translation>
     </message>
     <message>
         <source>Тестирование,  сек</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестування, с</translation>
     </message>
     <message>
         <source>Номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Тестовый канал</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестовий канал</translation>
     </message>
     <message>
         <source>Протокол VPN</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол VPN</translation>
     </message>
     <message>
         <source>IP-адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адреса</translation>
     </message>
     <message>
         <source>IP-адрес ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адреса ППК</translation>
     </message>
     <message>
         <source>IP-адрес шлюза</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адреса шлюзу</translation>
     </message>
     <message>
         <source>MAC-номер</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC-номер</translation>
     </message>
     <message>
         <source>Порт</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>IP- порт ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-порт ППК</translation>
     </message>
     <message>
         <source>Удаленное...</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалене...</translation>
     </message>
     <message>
         <source>IP ПК-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>IP ПК-конфігуратора</translation>
     </message>
     <message>
         <source>Порт PC-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт ПК-конфігуратора</translation>
     </message>
     <message>
         <source>APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>APN оператора</translation>
     </message>
     <message>
         <source>Обновление ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення ПЗ</translation>
     </message>
     <message>
         <source>Тел.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тел.</translation>
     </message>
     <message>
         <source>Вер. ПО 22.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вер. ПЗ 22.</translation>
     </message>
     <message>
         <source>I-net APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>I-net APN оператора</translation>
     </message>
     <message>
         <source>Сервер обновления</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер оновлення</translation>
     </message>
     <message>
         <source>Настройка в сети WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування в мережі WiFi</translation>
     </message>
     <message>
         <source>Открытая сеть</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрита мережа</translation>
     </message>
     <message>
         <source>да</source>
-        <translation type="unfinished"></translation>
+        <translation>так</translation>
     </message>
     <message>
         <source>Передавать уровень GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>Передавати рівень GSM</translation>
     </message>
     <message>
         <source>Имя сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім&apos;я мережі</translation>
     </message>
     <message>
         <source>Пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Системные извещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Системні сповіщення</translation>
     </message>
     <message>
         <source>Тампер ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Тампер ППК</translation>
     </message>
     <message>
         <source>Тампер клавиатуры</source>
-        <translation type="unfinished"></translation>
+        <translation>Тампер клавіатури</translation>
     </message>
     <message>
         <source>Аккумулятор</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятор</translation>
     </message>
     <message>
         <source>Сеть 220В</source>
-        <translation type="unfinished"></translation>
+        <translation>Мережа 220В</translation>
     </message>
     <message>
         <source>Связь с клавиатурой</source>
-        <translation type="unfinished"></translation>
+        <translation>Зв&apos;язок з клавіатурою</translation>
     </message>
     <message>
         <source>Клавиатура</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіатура</translation>
     </message>
     <message>
         <source>Вкл. сирены, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімк. сирени, с</translation>
     </message>
     <message>
         <source>Блокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокування</translation>
     </message>
     <message>
         <source>Разблокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Розблокування</translation>
     </message>
     <message>
         <source>Метка раскладки</source>
-        <translation type="unfinished"></translation>
+        <translation>Мітка розкладки</translation>
     </message>
     <message>
         <source>Резервная таблица</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервна таблиця</translation>
     </message>
     <message>
         <source>Маркер</source>
-        <translation type="unfinished"></translation>
+        <translation>Маркер</translation>
     </message>
     <message>
         <source>Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Чувствит., мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Чутлив., мс</translation>
     </message>
     <message>
         <source>Вход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід, с</translation>
     </message>
     <message>
         <source>Класс</source>
-        <translation type="unfinished"></translation>
+        <translation>Клас</translation>
     </message>
     <message>
         <source>Группы</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи</translation>
     </message>
     <message>
         <source>Шлейфы %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейфи %1–%2</translation>
     </message>
     <message>
         <source>Группы, строка %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи, рядок %1</translation>
     </message>
     <message>
         <source>Выход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід, с</translation>
     </message>
     <message>
         <source>Вс, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Св, с</translation>
     </message>
     <message>
         <source>Пользователь %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувач %1</translation>
     </message>
     <message>
         <source>Пользователи %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувачі %1–%2</translation>
     </message>
     <message>
         <source>Номер %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер %1</translation>
     </message>
     <message>
         <source>Запрос баланса</source>
-        <translation type="unfinished"></translation>
+        <translation>Запит балансу</translation>
     </message>
     <message>
         <source>Строка %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядок %1</translation>
     </message>
     <message>
         <source>Постановка/Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation>Постановка/Зняття</translation>
     </message>
     <message>
         <source>Группы/Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи/Стан</translation>
     </message>
     <message>
         <source>Постановка</source>
-        <translation type="unfinished"></translation>
+        <translation>Постановка</translation>
     </message>
     <message>
         <source>Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation>Зняття</translation>
     </message>
     <message>
         <source>Наименование</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва</translation>
     </message>
 </context>
 <context>
     <name>FirstCopy</name>
     <message>
         <source>Приложение уже загружено</source>
-        <translation type="unfinished"></translation>
+        <translation>Програму вже запущено</translation>
     </message>
     <message>
         <source>Повторный запуск приложения</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторний запуск програми</translation>
     </message>
 </context>
 <context>
     <name>GeneralPage</name>
     <message>
         <source>Нарушение</source>
-        <translation type="unfinished"></translation>
+        <translation>Порушення</translation>
     </message>
     <message>
         <source>Восстановление</source>
-        <translation type="unfinished"></translation>
+        <translation>Відновлення</translation>
     </message>
     <message>
         <source>Звуковое подтверждение  постановки</source>
-        <translation type="unfinished"></translation>
+        <translation>Звукове підтвердження постановки</translation>
     </message>
     <message>
         <source>  Клавиатура  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Клавіатура  </translation>
     </message>
     <message>
         <source>Отключена</source>
-        <translation type="unfinished"></translation>
+        <translation>Відключена</translation>
     </message>
     <message>
         <source>Подключена</source>
-        <translation type="unfinished"></translation>
+        <translation>Підключена</translation>
     </message>
     <message>
         <source>Номер телефона блокирующий ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер телефону, що блокує ППК</translation>
     </message>
     <message>
         <source>Номер телефона разблокирующий ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер телефону, що розблоковує ППК</translation>
     </message>
     <message>
         <source>Идентификатор ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Ідентифікатор ППК</translation>
     </message>
     <message>
         <source>Порт PC-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт ПК-конфігуратора</translation>
     </message>
     <message>
         <source>Блокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокування</translation>
     </message>
     <message>
         <source>Разблокирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Розблокування</translation>
     </message>
     <message>
         <source>   Системные извещения  </source>
-        <translation type="unfinished"></translation>
+        <translation>   Системні сповіщення  </translation>
     </message>
     <message>
         <source>Сеть 220В</source>
-        <translation type="unfinished"></translation>
+        <translation>Мережа 220В</translation>
     </message>
     <message>
         <source>Аккумулятор</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятор</translation>
     </message>
     <message>
         <source>Тампер ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Тампер ППК</translation>
     </message>
     <message>
         <source>Тампер клавиатуры</source>
-        <translation type="unfinished"></translation>
+        <translation>Тампер клавіатури</translation>
     </message>
     <message>
         <source>Связь с клавиатурой</source>
-        <translation type="unfinished"></translation>
+        <translation>Зв&apos;язок з клавіатурою</translation>
     </message>
     <message>
         <source> Канал передачи </source>
-        <translation type="unfinished"></translation>
+        <translation> Канал передачі </translation>
     </message>
     <message>
         <source>GSM - канал</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM - канал</translation>
     </message>
     <message>
         <source>GPRS - канал</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS - канал</translation>
     </message>
     <message>
         <source>СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>СМС</translation>
     </message>
     <message>
         <source>Автономный</source>
-        <translation type="unfinished"></translation>
+        <translation>Автономний</translation>
     </message>
     <message>
         <source> Времена </source>
-        <translation type="unfinished"></translation>
+        <translation> Часи </translation>
     </message>
     <message>
         <source>Задержка на выход, секунд</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка на вихід, секунд</translation>
     </message>
     <message>
         <source>Вкл. сирены, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімк. сирени, с</translation>
     </message>
     <message>
         <source>Задержка вход/выход,  c</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка вхід/вихід, с</translation>
     </message>
 </context>
 <context>
     <name>GprsPage</name>
     <message>
         <source> Протокол VPN </source>
-        <translation type="unfinished"></translation>
+        <translation> Протокол VPN </translation>
     </message>
     <message>
         <source> Сеть 1 (SIM 1) </source>
-        <translation type="unfinished"></translation>
+        <translation> Мережа 1 (SIM 1) </translation>
     </message>
     <message>
         <source>PBL IP адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>PBL IP-адреса</translation>
     </message>
     <message>
         <source>IP-порт PBL</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-порт PBL</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість спроб дзвінка</translation>
     </message>
 </context>
 <context>
     <name>GroupsModel</name>
     <message>
         <source>Выход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід, с</translation>
     </message>
     <message>
         <source>Вс, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Св, с</translation>
     </message>
 </context>
 <context>
     <name>GsmPage</name>
     <message>
         <source>Первый номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Перший номер</translation>
     </message>
     <message>
         <source>Второй номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Другий номер</translation>
     </message>
     <message>
         <source>Тестовый канал</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестовий канал</translation>
     </message>
     <message>
         <source>Количество &quot;дозвонов&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість спроб дзвінка</translation>
     </message>
     <message>
         <source>Тестирование,  сек</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестування, с</translation>
     </message>
 </context>
 <context>
     <name>ImageBuilder</name>
     <message>
         <source>Пользователь № %1 не включен в группы. Формирование списка прервано.</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувача № %1 не включено до груп. Формування списку перервано.</translation>
     </message>
     <message>
         <source>Список пользователей</source>
-        <translation type="unfinished"></translation>
+        <translation>Список користувачів</translation>
     </message>
 </context>
 <context>
     <name>ImageChecks</name>
     <message>
         <source>Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка</translation>
     </message>
     <message>
         <source>Конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурування</translation>
     </message>
     <message>
         <source>Проверьте номер ППК !</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірте номер ППК !</translation>
     </message>
     <message>
         <source>Поле EditMac содержит «%1», а не целое число. Конфигурация не сформирована.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле EditMac містить «%1», а не ціле число. Конфігурацію не сформовано.</translation>
     </message>
     <message>
         <source>Шлейф %1 не включен в группы!</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф %1 не включено до груп!</translation>
     </message>
     <message>
         <source>Ошибка описания</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка опису</translation>
     </message>
     <message>
         <source>СМС будут отправлены на телефоны с №1 по №%1</source>
-        <translation type="unfinished"></translation>
+        <translation>СМС буде надіслано на телефони з №1 по №%1</translation>
     </message>
     <message>
         <source>Номера телефонов для получения СМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Номери телефонів для отримання СМС</translation>
     </message>
     <message>
         <source>Нарушен формат номера телефона для получения СМС. (+380ххххххххх)</source>
-        <translation type="unfinished"></translation>
+        <translation>Порушено формат номера телефону для отримання СМС. (+380ххххххххх)</translation>
     </message>
     <message>
         <source>Не заполнен запрос баланса на карточке. Продолжить?</source>
-        <translation type="unfinished"></translation>
+        <translation>Не заповнено запит балансу на картці. Продовжити?</translation>
     </message>
     <message>
         <source>Нарушен формат запроса баланса на карточке!</source>
-        <translation type="unfinished"></translation>
+        <translation>Порушено формат запиту балансу на картці!</translation>
     </message>
 </context>
 <context>
     <name>LinkTexts</name>
     <message>
         <source>Автономный режим.</source>
-        <translation type="unfinished"></translation>
+        <translation>Автономний режим.</translation>
     </message>
     <message>
         <source>Автономный</source>
-        <translation type="unfinished"></translation>
+        <translation>Автономний</translation>
     </message>
     <message>
         <source>Подключение...</source>
-        <translation type="unfinished"></translation>
+        <translation>Підключення...</translation>
     </message>
     <message>
         <source>ППК подключен по USB.</source>
-        <translation type="unfinished"></translation>
+        <translation>ППК підключено по USB.</translation>
     </message>
     <message>
         <source>Подключение по USB. Чтение...</source>
-        <translation type="unfinished"></translation>
+        <translation>Підключення по USB. Читання...</translation>
     </message>
     <message>
         <source>ППК подключен по USB. Запись...</source>
-        <translation type="unfinished"></translation>
+        <translation>ППК підключено по USB. Запис...</translation>
     </message>
     <message>
         <source>Нет связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зв&apos;язку</translation>
     </message>
     <message>
         <source>ППК не подключен.</source>
-        <translation type="unfinished"></translation>
+        <translation>ППК не підключено.</translation>
     </message>
     <message>
         <source>Подключение. Осталось %1 c.</source>
-        <translation type="unfinished"></translation>
+        <translation>Підключення. Залишилося %1 с.</translation>
     </message>
     <message>
         <source>Конфигурирование по USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурування по USB</translation>
     </message>
     <message>
         <source>Конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурування</translation>
     </message>
     <message>
         <source>Нет доступного Com-порта. Работа в автономном режиме. Продолжить?</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає доступного COM-порту. Робота в автономному режимі. Продовжити?</translation>
     </message>
     <message>
         <source>Оборудование</source>
-        <translation type="unfinished"></translation>
+        <translation>Обладнання</translation>
     </message>
     <message>
         <source>Нет прав на доступ к порту: пользователь не входит в группу dialout. Выполните sudo usermod -aG dialout $USER и войдите в систему заново.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає прав доступу до порту: користувач не входить до групи dialout. Виконайте sudo usermod -aG dialout $USER і увійдіть у систему знову.</translation>
     </message>
     <message>
         <source>USB не подключен!</source>
-        <translation type="unfinished"></translation>
+        <translation>USB не підключено!</translation>
     </message>
     <message>
         <source>E1: ППК не отвечает!</source>
-        <translation type="unfinished"></translation>
+        <translation>E1: ППК не відповідає!</translation>
     </message>
     <message>
         <source>E:3 ППК не отвечает!</source>
-        <translation type="unfinished"></translation>
+        <translation>E:3 ППК не відповідає!</translation>
     </message>
     <message>
         <source>Связь отсутствует!</source>
-        <translation type="unfinished"></translation>
+        <translation>Зв&apos;язок відсутній!</translation>
     </message>
     <message>
         <source>Неисправность оборудование</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність обладнання</translation>
     </message>
     <message>
         <source>Ошибка записи.</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка запису.</translation>
     </message>
     <message>
         <source>Ошибка чтения конфигурации</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка читання конфігурації</translation>
     </message>
     <message>
         <source>Что-то пошло не так</source>
-        <translation type="unfinished"></translation>
+        <translation>Щось пішло не так</translation>
     </message>
     <message>
         <source>Чтение конфигурации ППК %1 выполнено.</source>
-        <translation type="unfinished"></translation>
+        <translation>Читання конфігурації ППК %1 виконано.</translation>
     </message>
     <message>
         <source>Запись конфигурации ППК %1 выполнена.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис конфігурації ППК %1 виконано.</translation>
     </message>
     <message>
         <source>Запись конфигурации ППК %1 завершена успешно.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис конфігурації ППК %1 завершено успішно.</translation>
     </message>
     <message>
         <source>Удаленное конфигурирование</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалене конфігурування</translation>
     </message>
     <message>
         <source>Конфигурирование. Чтение</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурування. Читання</translation>
     </message>
     <message>
         <source>Конфигурирование. Запись</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурування. Запис</translation>
     </message>
     <message>
         <source>Конфигурование. Чтение</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурування. Читання</translation>
     </message>
     <message>
         <source>Не определен порт РС - конфигуратора!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не визначено порт ПК-конфігуратора!</translation>
     </message>
     <message>
         <source>Порт РС - конфигуратора %1 недоступен!</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт ПК-конфігуратора %1 недоступний!</translation>
     </message>
     <message>
         <source>Ожидание запроса... %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Очікування запиту... %1</translation>
     </message>
     <message>
         <source>Нет связи с удаленным ППК. Автономный режим.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зв&apos;язку з віддаленим ППК. Автономний режим.</translation>
     </message>
     <message>
         <source>Прервать ожидание соединения с удаленным ППК?</source>
-        <translation type="unfinished"></translation>
+        <translation>Перервати очікування з&apos;єднання з віддаленим ППК?</translation>
     </message>
     <message>
         <source>Автономный режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Автономний режим</translation>
     </message>
     <message>
         <source>E9: ППК не отвечает!</source>
-        <translation type="unfinished"></translation>
+        <translation>E9: ППК не відповідає!</translation>
     </message>
     <message>
         <source>Удаленный ППК IP: %1 подключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалений ППК IP: %1 підключено</translation>
     </message>
     <message>
         <source>ППК под охраной. Конфигурирование запрещено</source>
-        <translation type="unfinished"></translation>
+        <translation>ППК під охороною. Конфігурування заборонено</translation>
     </message>
     <message>
         <source>Ошибка записи в ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка запису в ППК</translation>
     </message>
     <message>
         <source>Нет ответа на отрицательную квитанцию!</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає відповіді на негативну квитанцію!</translation>
     </message>
     <message>
         <source>Нарушена последовательность блоков. Ждали %1, получили %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Порушено послідовність блоків. Очікували %1, отримали %2</translation>
     </message>
     <message>
         <source>Чтение конфигурации ППК завершено успешно.</source>
-        <translation type="unfinished"></translation>
+        <translation>Читання конфігурації ППК завершено успішно.</translation>
     </message>
     <message>
         <source>Время ожидания подтверждения приема блока истекло!</source>
-        <translation type="unfinished"></translation>
+        <translation>Час очікування підтвердження прийому блоку минув!</translation>
     </message>
     <message>
         <source>Время ожидания блока от ППК истекло!</source>
-        <translation type="unfinished"></translation>
+        <translation>Час очікування блоку від ППК минув!</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Язык</source>
-        <translation type="unfinished"></translation>
+        <translation>Мова</translation>
     </message>
     <message>
         <source>Язык интерфейса сменится при следующем запуске программы.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мову інтерфейсу буде змінено під час наступного запуску програми.</translation>
     </message>
     <message>
         <source>Конфигуратор ППК Зорвел-22 Lite (&quot;ZQ3.22L&quot;) вер. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігуратор ППК Зорвел-22 Lite (&quot;ZQ3.22L&quot;) вер. %1</translation>
     </message>
     <message>
         <source>Связь с ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Зв&apos;язок з ППК</translation>
     </message>
     <message>
         <source>Локальная</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальний</translation>
     </message>
     <message>
         <source>Удаленная</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалений</translation>
     </message>
     <message>
         <source>Прочитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитати</translation>
     </message>
     <message>
         <source>Записать</source>
-        <translation type="unfinished"></translation>
+        <translation>Записати</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти</translation>
     </message>
     <message>
         <source>Загрузить</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>Заводские установки</source>
-        <translation type="unfinished"></translation>
+        <translation>Заводські налаштування</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід</translation>
     </message>
     <message>
         <source>Сервис</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервіс</translation>
     </message>
     <message>
         <source>Сравнить с файлом…</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівняти з файлом…</translation>
     </message>
     <message>
         <source>Отчёт…</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт…</translation>
     </message>
     <message>
         <source>Общие установки</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні налаштування</translation>
     </message>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейфи сигналізації</translation>
     </message>
     <message>
         <source>Тексты извещений</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексти сповіщень</translation>
     </message>
     <message>
         <source>Каналы связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Канали зв&apos;язку</translation>
     </message>
     <message>
         <source>Вы действительно хотите завершить программу?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви дійсно бажаєте завершити програму?</translation>
     </message>
     <message>
         <source>Завершение работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершення роботи</translation>
     </message>
     <message>
         <source>Укажите один файл конфигурации, а не %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкажіть один файл конфігурації, а не %1.</translation>
     </message>
     <message>
         <source>Загрузка конфигурации</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
-</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження конфігурації</translation>
     </message>
     <message>
         <source>Отчёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт</translation>
+    </message>
+    <message>
+        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
+%1</source>
+        <translation>Звіт не складено: сторінки не проходять перевірку перед записом.
+%1</translation>
     </message>
 </context>
 <context>
     <name>PortCheck</name>
     <message>
         <source>&quot;%1&quot; не является целым числом</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; не є цілим числом</translation>
     </message>
     <message>
         <source>Номер порта не должен быть больше 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер порту не повинен перевищувати 65535</translation>
     </message>
     <message>
         <source>Номер порта</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер порту</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Выбор порта</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір порту</translation>
     </message>
     <message>
         <source>Порт ППК (из списка или путь к устройству):</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт ППК (зі списку або шлях до пристрою):</translation>
     </message>
 </context>
 <context>
     <name>RemotePage</name>
     <message>
         <source> Обновление ПО </source>
-        <translation type="unfinished"></translation>
+        <translation> Оновлення ПЗ </translation>
     </message>
     <message>
         <source> Настройка Bluetooth </source>
-        <translation type="unfinished"></translation>
+        <translation> Налаштування Bluetooth </translation>
     </message>
     <message>
         <source> Конфигурирование </source>
-        <translation type="unfinished"></translation>
+        <translation> Конфігурування </translation>
     </message>
     <message>
         <source> Канал </source>
-        <translation type="unfinished"></translation>
+        <translation> Канал </translation>
     </message>
     <message>
         <source>Телефон активации удаленного обновления/конфигурирования</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон активації віддаленого оновлення/конфігурування</translation>
     </message>
     <message>
         <source>Удаленное конфигурирование/обновление ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалене конфігурування/оновлення ПЗ</translation>
     </message>
     <message>
         <source>Вер. ПО 22.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вер. ПЗ 22.</translation>
     </message>
     <message>
         <source>Тел.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тел.</translation>
     </message>
     <message>
         <source>I-net APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>I-net APN оператора</translation>
     </message>
     <message>
         <source>Имя сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім&apos;я мережі</translation>
     </message>
     <message>
         <source>Пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>APN ОМС</source>
-        <translation type="unfinished"></translation>
+        <translation>APN оператора</translation>
     </message>
     <message>
         <source>IP ПК-конфигуратора</source>
-        <translation type="unfinished"></translation>
+        <translation>IP ПК-конфігуратора</translation>
     </message>
 </context>
 <context>
     <name>ReportDialog</name>
     <message>
         <source>Отчёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт</translation>
     </message>
     <message>
         <source>Только отличия от заводских установок</source>
-        <translation type="unfinished"></translation>
+        <translation>Лише відмінності від заводських налаштувань</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Друк…</translation>
     </message>
     <message>
         <source>Сохранить в PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти в PDF…</translation>
     </message>
     <message>
         <source>Сохранение отчёта</source>
-        <translation type="unfinished"></translation>
+        <translation>Збереження звіту</translation>
     </message>
     <message>
         <source>Документы PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Документи PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Не удалось сохранить отчёт в файл %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти звіт у файл %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>ReportDocument</name>
     <message>
-        <source>&lt;h2&gt;Конфигурация ППК Зорвел-22 Lite&lt;/h2&gt;&lt;table cellpadding=&quot;2&quot;&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Номер ППК:</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер ППК:</translation>
     </message>
     <message>
         <source>Дата и время:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата й час:</translation>
     </message>
     <message>
         <source>Версия программы:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;i&gt;Только отличия от заводских установок&lt;/i&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;Все значения совпадают с заводскими установками.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія програми:</translation>
     </message>
     <message>
         <source>Конфигурация ППК Зорвел-22 Lite</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурація ППК Зорвел-22 Lite</translation>
+    </message>
+    <message>
+        <source>Только отличия от заводских установок</source>
+        <translation>Лише відмінності від заводських налаштувань</translation>
+    </message>
+    <message>
+        <source>Все значения совпадают с заводскими установками.</source>
+        <translation>Усі значення збігаються із заводськими налаштуваннями.</translation>
     </message>
 </context>
 <context>
     <name>SmsPage</name>
     <message>
         <source>Номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Звонок</source>
-        <translation type="unfinished"></translation>
+        <translation>Дзвінок</translation>
     </message>
     <message>
         <source>Запрос баланса</source>
-        <translation type="unfinished"></translation>
+        <translation>Запит балансу</translation>
     </message>
 </context>
 <context>
     <name>StatusLight</name>
     <message>
         <source>Удаленный ППК подключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Віддалений ППК підключено</translation>
     </message>
     <message>
         <source>Нет удаленного ППК</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає віддаленого ППК</translation>
     </message>
 </context>
 <context>
     <name>TextsPage</name>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейфи сигналізації</translation>
     </message>
     <message>
         <source>Постановка/Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation>Постановка/Зняття</translation>
     </message>
     <message>
         <source>Группы/Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи/Стан</translation>
     </message>
     <message>
         <source>  Извещение</source>
-        <translation type="unfinished"></translation>
+        <translation>  Сповіщення</translation>
     </message>
     <message>
         <source>                Текст извещения</source>
-        <translation type="unfinished"></translation>
+        <translation>                Текст сповіщення</translation>
     </message>
     <message>
         <source>    Шлейф</source>
-        <translation type="unfinished"></translation>
+        <translation>    Шлейф</translation>
     </message>
     <message>
         <source>       Номер группы</source>
-        <translation type="unfinished"></translation>
+        <translation>       Номер групи</translation>
     </message>
     <message>
         <source>                Наименование</source>
-        <translation type="unfinished"></translation>
+        <translation>                Назва</translation>
     </message>
     <message>
         <source>          Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>          Стан</translation>
     </message>
     <message>
         <source>                Описание</source>
-        <translation type="unfinished"></translation>
+        <translation>                Опис</translation>
     </message>
     <message>
         <source>Пользователь №</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувач №</translation>
     </message>
     <message>
         <source> Постановка</source>
-        <translation type="unfinished"></translation>
+        <translation> Постановка</translation>
     </message>
     <message>
         <source> Снятие</source>
-        <translation type="unfinished"></translation>
+        <translation> Зняття</translation>
     </message>
 </context>
 <context>
     <name>UsersGrid</name>
     <message>
         <source>Установить</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановити</translation>
     </message>
     <message>
         <source>Сбросить</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути</translation>
     </message>
     <message>
         <source>Группа №%1 отсутствует!</source>
-        <translation type="unfinished"></translation>
+        <translation>Група №%1 відсутня!</translation>
     </message>
     <message>
         <source>Предупреждение</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередження</translation>
     </message>
     <message>
         <source>Недопустимый номер пользователя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неприпустимий номер користувача.</translation>
     </message>
     <message>
         <source>Включение/выключение пользователей</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнення/вимкнення користувачів</translation>
     </message>
     <message>
         <source>Установить пользователя %1 во всех группах</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановити користувача %1 в усіх групах</translation>
     </message>
     <message>
         <source>Сбросить пользователя %1 во всех группах</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути користувача %1 в усіх групах</translation>
     </message>
     <message>
         <source>Установить всех пользователей в группе %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановити всіх користувачів у групі %1</translation>
     </message>
     <message>
         <source>Сбросить всех пользователей в группе %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути всіх користувачів у групі %1</translation>
     </message>
 </context>
 <context>
     <name>ZoneCellDelegate</name>
     <message>
         <source>Введите четыре цифры или нажмите Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть чотири цифри або натисніть Esc</translation>
     </message>
 </context>
 <context>
     <name>ZoneGrid</name>
     <message>
         <source>      ШС</source>
-        <translation type="unfinished"></translation>
+        <translation>      ШС</translation>
     </message>
     <message>
         <source>Включен</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнений</translation>
     </message>
     <message>
         <source>Чувствит., мс</source>
-        <translation type="unfinished"></translation>
+        <translation>Чутлив., мс</translation>
     </message>
     <message>
         <source>Круглосуточный</source>
-        <translation type="unfinished"></translation>
+        <translation>Цілодобовий</translation>
     </message>
     <message>
         <source>Интерьер</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтер&apos;єр</translation>
     </message>
     <message>
         <source>Сирена</source>
-        <translation type="unfinished"></translation>
+        <translation>Сирена</translation>
     </message>
     <message>
         <source>Периметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Периметр</translation>
     </message>
     <message>
         <source>Вход, с</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід, с</translation>
     </message>
     <message>
         <source>Постановочный</source>
-        <translation type="unfinished"></translation>
+        <translation>Постановний</translation>
     </message>
 </context>
 <context>
     <name>ZoneLinksModel</name>
     <message>
         <source>ШС</source>
-        <translation type="unfinished"></translation>
+        <translation>ШС</translation>
     </message>
 </context>
 <context>
     <name>ZonesPage</name>
     <message>
         <source>Добавить шлейф в группу</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати шлейф до групи</translation>
     </message>
     <message>
         <source>Удалить шлейф из группы</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити шлейф із групи</translation>
     </message>
     <message>
         <source>Добавить группу</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати групу</translation>
     </message>
     <message>
         <source>Удалить группу</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити групу</translation>
     </message>
     <message>
         <source>Включение светодиода, секунд</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнення світлодіода, секунд</translation>
     </message>
     <message>
         <source>Количество пользователей</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Удалить шлейф </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> из группы?</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість користувачів</translation>
     </message>
     <message>
         <source>Шлейфы сигнализации</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейфи сигналізації</translation>
+    </message>
+    <message>
+        <source>Удалить шлейф %1 из группы?</source>
+        <translation>Видалити шлейф %1 із групи?</translation>
     </message>
 </context>
 </TS>

@@ -546,7 +546,7 @@ void MainWindow::ItemReportClick()
     const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
     if (!pages.complete) {
         m_platform.dialogs.message(Dialogs::Message::error(
-            tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n") + pages.failedCheck,
+            tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n%1").arg(pages.failedCheck),
             tr("Отчёт")));
         return;
     }

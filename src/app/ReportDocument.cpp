@@ -23,15 +23,15 @@ QString headerRow(const QString& caption, const QString& value)
 
 QString htmlOf(const ReportContent& content)
 {
-    QString text = ReportDocument::tr("<h2>Конфигурация ППК Зорвел-22 Lite</h2><table cellpadding=\"2\">");
+    QString text = QStringLiteral("<h2>%1</h2><table cellpadding=\"2\">").arg(escaped(ReportDocument::title()));
     text += headerRow(ReportDocument::tr("Номер ППК:"), content.account);
     text += headerRow(ReportDocument::tr("Дата и время:"), content.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
     text += headerRow(ReportDocument::tr("Версия программы:"), content.programVersion);
     text += QStringLiteral("</table>");
     if (content.onlyNonFactory)
-        text += ReportDocument::tr("<p><i>Только отличия от заводских установок</i></p>");
+        text += QStringLiteral("<p><i>%1</i></p>").arg(ReportDocument::tr("Только отличия от заводских установок"));
     if (content.sections.isEmpty())
-        text += ReportDocument::tr("<p>Все значения совпадают с заводскими установками.</p>");
+        text += QStringLiteral("<p>%1</p>").arg(ReportDocument::tr("Все значения совпадают с заводскими установками."));
 
     QString page;
     for (const ReportContent::Section& section : content.sections) {
@@ -53,6 +53,11 @@ QString htmlOf(const ReportContent& content)
 
 } // namespace
 
+QString ReportDocument::title()
+{
+    return tr("Конфигурация ППК Зорвел-22 Lite");
+}
+
 ReportDocument::ReportDocument(const ReportContent& content)
 {
     QFont font = m_document.defaultFont();
@@ -71,7 +76,7 @@ QByteArray ReportDocument::pdf() const
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(ReportDocument::tr("Конфигурация ППК Зорвел-22 Lite"));
+    writer.setTitle(title());
     writer.setCreator(QStringLiteral("zq22lite"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,

@@ -14,6 +14,9 @@ class ReportDocument final {
 public:
     explicit ReportDocument(const ReportContent& content);
 
+    // The document's heading, and the PDF file's title.
+    static QString title();
+
     const QTextDocument& document() const { return m_document; }
     QString html() const { return m_document.toHtml(); }
 

@@ -243,8 +243,8 @@ void ZonesPage::ShNavClick(NavButton button)
     if (!current.isValid())
         return;
     const auto answer = m_dialogs.message(Dialogs::Message::question(
-        tr("Удалить шлейф ") + current.data().toString() + tr(" из группы?"),
-        tr("Шлейфы сигнализации"), Dialogs::Icon::Question, Dialogs::Answer::No));
+        tr("Удалить шлейф %1 из группы?").arg(current.data().toString()), tr("Шлейфы сигнализации"),
+        Dialogs::Icon::Question, Dialogs::Answer::No));
     if (answer == Dialogs::Answer::Yes)
         m_znInGr->remove(m_znInGrFilter->mapToSource(current).row());
 }

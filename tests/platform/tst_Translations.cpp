@@ -14,6 +14,8 @@ private Q_SLOTS:
     void languageAtStart();
     void keptChoiceIsReadBack_data();
     void keptChoiceIsReadBack();
+    void textsFollowWhileInstalled_data();
+    void textsFollowWhileInstalled();
 };
 
 void TranslationsTest::languageAtStart_data()
@@ -65,6 +67,41 @@ void TranslationsTest::keptChoiceIsReadBack()
     // Whatever the system says, the choice stands.
     for (const char* system : {"ru_RU", "uk_UA", "en_GB"})
         QCOMPARE(Translations::chosen(preferences, QLocale(QLatin1String(system))), language);
+}
+
+void TranslationsTest::textsFollowWhileInstalled_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<Translations::QtTexts>("qtTexts");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("qt");
+
+    QTest::newRow("Russian") << Language::Russian << Translations::QtTexts::Follow << "Автономный режим." << "&Да";
+    QTest::newRow("Ukrainian") << Language::Ukrainian << Translations::QtTexts::Follow << "Автономний режим."
+                               << "Т&ак";
+    QTest::newRow("English") << Language::English << Translations::QtTexts::Follow << "Stand-alone mode." << "&Yes";
+    QTest::newRow("Russian, Qt in English") << Language::Russian << Translations::QtTexts::StayEnglish
+                                            << "Автономный режим." << "&Yes";
+    QTest::newRow("Ukrainian, Qt in English") << Language::Ukrainian << Translations::QtTexts::StayEnglish
+                                              << "Автономний режим." << "&Yes";
+}
+
+void TranslationsTest::textsFollowWhileInstalled()
+{
+    QFETCH(Language, language);
+    QFETCH(Translations::QtTexts, qtTexts);
+    QFETCH(QString, program);
+    QFETCH(QString, qt);
+    const auto programText = [] { return QCoreApplication::translate("LinkTexts", "Автономный режим."); };
+    const auto qtText = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    {
+        const Translations texts(language, qtTexts);
+        QCOMPARE(programText(), program);
+        QCOMPARE(qtText(), qt);
+    }
+    // Gone with the object: the texts are the sources again.
+    QCOMPARE(programText(), QStringLiteral("Автономный режим."));
+    QCOMPARE(qtText(), QStringLiteral("&Yes"));
 }
 
 QTEST_GUILESS_MAIN(TranslationsTest)
