@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shows what the Сервис menu gives a person: a PNG of the compare dialog over
-# the window under Xvfb, and the first page of a report's PDF as a PNG.
+# the window under Xvfb, the first page of a report's PDF as a PNG, and the
+# reports of the factory configuration and of a site's, every page as a PNG.
 # Usage: scripts/service-screenshots.sh [out folder]   (default: shots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,3 +34,14 @@ pdftoppm -f 1 -l 1 -r 80 -png -singlefile "$out/report.pdf" "$out/report-page1"
 echo "$out/compare.png"
 echo "$out/report.pdf"
 echo "$out/report-page1.png"
+
+# The reports of the factory configuration and of a site's (six zones, three
+# groups, ten users), every page as a PNG.
+site="$work/5C31.q22"
+QT_QPA_PLATFORM=offscreen "$tool" site "$site"
+QT_QPA_PLATFORM=offscreen "$tool" report "$out/report-factory.pdf"
+QT_QPA_PLATFORM=offscreen "$tool" report "$site" "$out/report-site.pdf"
+for report in report-factory report-site; do
+  pdftoppm -r 80 -png "$out/$report.pdf" "$out/$report"
+  echo "$out/$report.pdf: $(pdfinfo "$out/$report.pdf" | awk '/^Pages:/ {print $2}') pages"
+done

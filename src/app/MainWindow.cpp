@@ -550,8 +550,9 @@ void MainWindow::ItemReportClick()
             tr("Отчёт")));
         return;
     }
-    auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime()},
-                                    m_platform.dialogs, m_files.presetFolder(), this);
+    // The site stays blank, to be filled in by hand, until the panel's own records name it.
+    auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime(), {}},
+                                    m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

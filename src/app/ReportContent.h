@@ -7,34 +7,49 @@
 #include <QString>
 #include <QStringList>
 
-// What a configuration report says, before it is laid out: a header, then page
-// by page and section by section every field with its value as the pages show it.
+// What a configuration report says, before it is laid out: a header, then the
+// configuration as tables, each with its heading (ConfigurationReport and
+// DifferencesReport make them).
 struct ReportContent {
+    // Where the panel is installed; what is not known yet stays empty and is
+    // printed as a line to fill in by hand.
+    struct Site {
+        QString name;
+        QString address;
+        QString contact;
+    };
     // What a report is made from.
     struct Source {
         ConfigImage image;        // the pages, built into an image
         QString account;          // EditAccount as the pages show it
         QString programVersion;
         QDateTime madeAt;
+        Site site;
+    };
+    // What the person making the report chose.
+    struct Options {
+        bool onlyNonFactory = false;   // only the fields away from the factory, with both values
+        bool showPasswords = false;    // passwords and codes in clear rather than as a mask
+        bool detailed = false;         // also the values the panel and the program keep for themselves
+        QString company;               // the installing company
     };
     struct Row {
-        QString key;   // the catalogue's
-        QString caption;
-        QString value;
+        QString key;         // the catalogue's, when the row shows one field; otherwise empty
+        QStringList cells;   // one cell: a subheading across the whole table
     };
-    struct Section {
-        QString page;
-        QString name;   // empty for the fields a page shows outside any group
+    struct Table {
+        QString heading;
+        QStringList columns;   // the column headings; empty for a list of captions and values
         QList<Row> rows;
     };
 
     QString account;
     QString programVersion;
     QDateTime madeAt;
-    bool onlyNonFactory = false;
-    QList<Section> sections;
+    Site site;
+    Options options;
+    QList<Table> tables;
 
-    // Every field the pages hold; with `onlyNonFactory`, only those whose value
-    // is not the factory one. Reserved bytes, which no page shows, are left out.
-    static ReportContent of(const Source& source, bool onlyNonFactory);
+    // The header, from the source and the options; no tables yet.
+    static ReportContent headedFor(const Source& source, const Options& options);
 };

@@ -1,11 +1,16 @@
 #include "ReportDialog.h"
 
+#include "ConfigurationReport.h"
 #include "Dialogs.h"
+#include "DifferencesReport.h"
+#include "Preferences.h"
 #include "ReportDocument.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -13,7 +18,8 @@
 
 namespace {
 
-constexpr QSize InitialSize{640, 560};
+const QString CompanyKey = QStringLiteral("report/company");
+constexpr QSize InitialSize{720, 600};
 
 QPushButton* button(QDialogButtonBox* box, const char* name, const QString& text)
 {
@@ -25,18 +31,34 @@ QPushButton* button(QDialogButtonBox* box, const char* name, const QString& text
 
 } // namespace
 
-ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, const QString& folder, QWidget* parent)
+ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Preferences& preferences,
+                           const QString& folder, QWidget* parent)
     : QDialog(parent)
     , m_source(std::move(source))
     , m_dialogs(dialogs)
+    , m_preferences(preferences)
     , m_folder(folder)
 {
     setObjectName(QStringLiteral("ReportDialog"));
     setWindowTitle(tr("Отчёт"));
 
+    m_company = new QLineEdit(m_preferences.value(CompanyKey).toString());
+    m_company->setObjectName(QStringLiteral("ReportCompany"));
+    auto* companyLabel = new QLabel(tr("Монтажная организация:"));
+    companyLabel->setBuddy(m_company);
+    connect(m_company, &QLineEdit::textChanged, this, [this](const QString& company) {
+        m_preferences.setValue(CompanyKey, company);
+        remake();
+    });
+
     m_onlyNonFactory = new QCheckBox(tr("Только отличия от заводских установок"));
     m_onlyNonFactory->setObjectName(QStringLiteral("OnlyNonFactory"));
-    connect(m_onlyNonFactory, &QCheckBox::toggled, this, &ReportDialog::remake);
+    m_showPasswords = new QCheckBox(tr("Показать пароли"));
+    m_showPasswords->setObjectName(QStringLiteral("ShowPasswords"));
+    m_detailed = new QCheckBox(tr("Подробно"));
+    m_detailed->setObjectName(QStringLiteral("Detailed"));
+    for (QCheckBox* option : {m_onlyNonFactory, m_showPasswords, m_detailed})
+        connect(option, &QCheckBox::toggled, this, &ReportDialog::remake);
 
     m_preview = new QTextBrowser;
     m_preview->setObjectName(QStringLiteral("ReportPreview"));
@@ -49,17 +71,29 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, const
             &ReportDialog::saveReportPdf);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    auto* company = new QHBoxLayout;
+    company->addWidget(companyLabel);
+    company->addWidget(m_company, 1);
+    auto* options = new QHBoxLayout;
+    options->addWidget(m_onlyNonFactory);
+    options->addWidget(m_showPasswords);
+    options->addWidget(m_detailed);
+    options->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_onlyNonFactory);
+    layout->addLayout(company);
+    layout->addLayout(options);
     layout->addWidget(m_preview, 1);
     layout->addWidget(buttons);
     resize(InitialSize);
-    remake(false);
+    remake();
 }
 
-void ReportDialog::remake(bool onlyNonFactory)
+void ReportDialog::remake()
 {
-    m_content = ReportContent::of(m_source, onlyNonFactory);
+    const ReportContent::Options options{m_onlyNonFactory->isChecked(), m_showPasswords->isChecked(),
+                                         m_detailed->isChecked(), m_company->text()};
+    m_content = options.onlyNonFactory ? DifferencesReport::of(m_source, options)
+                                       : ConfigurationReport::of(m_source, options);
     m_preview->setHtml(ReportDocument(m_content).html());
 }
 

@@ -1,82 +1,72 @@
 #include "ReportDocument.h"
 
-#include "ReportContent.h"
+#include "PagedReport.h"
+#include "ReportWriter.h"
 
 #include <QBuffer>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 
 namespace {
 
-constexpr int BodyPointSize = 10;
+constexpr int FooterPointSize = 8;
 constexpr qreal MarginMillimetres = 15;
+constexpr qreal FooterMillimetres = 8;
 
-QString escaped(const QString& text)
+qreal fromMillimetres(qreal millimetres, const QPaintDevice& device)
 {
-    return text.toHtmlEscaped();
+    return millimetres * device.logicalDpiY() / 25.4;
 }
 
-QString headerRow(const QString& caption, const QString& value)
+void drawFooter(QPainter& painter, const QRectF& area, const QString& left, const QString& right)
 {
-    return QStringLiteral("<tr><td>%1</td><td><b>%2</b></td></tr>").arg(escaped(caption), escaped(value));
-}
-
-QString htmlOf(const ReportContent& content)
-{
-    QString text = QStringLiteral("<h2>%1</h2><table cellpadding=\"2\">").arg(escaped(ReportDocument::title()));
-    text += headerRow(ReportDocument::tr("Номер ППК:"), content.account);
-    text += headerRow(ReportDocument::tr("Дата и время:"), content.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-    text += headerRow(ReportDocument::tr("Версия программы:"), content.programVersion);
-    text += QStringLiteral("</table>");
-    if (content.onlyNonFactory)
-        text += QStringLiteral("<p><i>%1</i></p>").arg(ReportDocument::tr("Только отличия от заводских установок"));
-    if (content.sections.isEmpty())
-        text += QStringLiteral("<p>%1</p>").arg(ReportDocument::tr("Все значения совпадают с заводскими установками."));
-
-    QString page;
-    for (const ReportContent::Section& section : content.sections) {
-        if (section.page != page) {
-            page = section.page;
-            text += QStringLiteral("<h3>%1</h3>").arg(escaped(page));
-        }
-        if (!section.name.isEmpty())
-            text += QStringLiteral("<h4>%1</h4>").arg(escaped(section.name));
-        text += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
-        for (const ReportContent::Row& row : section.rows) {
-            text += QStringLiteral("<tr><td width=\"45%\">%1</td><td>%2</td></tr>")
-                        .arg(escaped(row.caption), escaped(row.value));
-        }
-        text += QStringLiteral("</table>");
-    }
-    return text;
+    painter.save();
+    QFont font = ReportWriter::bodyFont();
+    font.setPointSize(FooterPointSize);
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, left);
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, right);
+    painter.restore();
 }
 
 } // namespace
 
-QString ReportDocument::title()
-{
-    return tr("Конфигурация ППК Зорвел-22 Lite");
-}
-
 ReportDocument::ReportDocument(const ReportContent& content)
+    : m_content(content)
 {
-    QFont font = m_document.defaultFont();
-    font.setPointSize(BodyPointSize);
-    m_document.setDefaultFont(font);
-    m_document.setHtml(htmlOf(content));
+    ReportWriter::write(m_document, m_content);
 }
 
-void ReportDocument::print(QPagedPaintDevice& device) const
+int ReportDocument::print(QPagedPaintDevice& device) const
 {
-    m_document.print(&device);
-}
+    const qreal footer = fromMillimetres(FooterMillimetres, device);
+    const QSizeF body(device.width(), device.height() - footer);
+    const PagedReport paged(m_content, device, body);
 
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return 0;
+    const int pages = paged.pageCount();
+    const QString title = tr("Конфигурация ППК %1, %2")
+                              .arg(m_content.account, m_content.madeAt.toString(QStringLiteral("dd.MM.yyyy")));
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            device.newPage();
+        paged.drawPage(painter, page);
+        drawFooter(painter, QRectF(0, body.height() + footer / 3, body.width(), footer * 2 / 3), title,
+                   tr("стр. %1 из %2").arg(page + 1).arg(pages));
+    }
+    return pages;
+}
 QByteArray ReportDocument::pdf() const
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(title());
+    writer.setTitle(tr("Конфигурация ППК Зорвел-22 Lite"));
     writer.setCreator(QStringLiteral("zq22lite"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,

@@ -11,6 +11,12 @@ namespace SampleConfigs {
 // the pages write "Включен" with no other mark as an instant zone.
 ConfigImage factoryWithZ3OnAndSirenAt60();
 
+// A site away from the factory configuration in every table of a report:
+// Z1-Z6 on in three named groups, users 1-10 in ranges of alike groups, two
+// SMS phones (the first also called), a secured Wi-Fi network; the panel is
+// named 5C31. The window restores and writes it back unchanged.
+ConfigImage siteWithSixZones();
+
 // Every byte drawn from the seed, so a byte moved, lost or left zero shows;
 // the panel is named 1A2B.
 QByteArray scatteredBytes(quint32 seed);

@@ -1,8 +1,10 @@
 // Runs the main window's Сервис commands with their file dialogs answered from
 // the command line, so what they show can be looked at:
 //   zq22-command-shot sample FILE       writes a sample configuration, away from the factory one
+//   zq22-command-shot site FILE         writes a site's configuration: six zones, three groups, ten users
 //   zq22-command-shot compare FILE      the compare dialog, the factory pages against FILE
-//   zq22-command-shot report FILE PDF   FILE opened at start, its report saved as PDF; then it ends
+//   zq22-command-shot report [FILE] PDF FILE opened at start (or the factory configuration), its
+//                                       report saved as PDF; then it ends
 // It speaks the language the configurator would ("Сервис" → "Язык", or the system's).
 #include "Application.h"
 #include "ConfigFile.h"
@@ -12,6 +14,7 @@
 #include "MainWindow.h"
 #include "QtPlatform.h"
 #include "ReportDialog.h"
+#include "SampleConfigs.h"
 
 #include <QAction>
 #include <QTextStream>
@@ -73,10 +76,12 @@ int main(int argc, char* argv[])
     const QString command = args.value(1);
     if (command == QLatin1String("sample") && args.size() == 3)
         return writeSample(args.at(2));
+    if (command == QLatin1String("site") && args.size() == 3)
+        return SampleConfigs::write(args.at(2), SampleConfigs::siteWithSixZones()) ? 0 : 1;
     const bool compare = command == QLatin1String("compare") && args.size() == 3;
-    const bool report = command == QLatin1String("report") && args.size() == 4;
+    const bool report = command == QLatin1String("report") && (args.size() == 3 || args.size() == 4);
     if (!compare && !report) {
-        QTextStream(stderr) << "usage: zq22-command-shot sample FILE | compare FILE | report FILE PDF\n";
+        QTextStream(stderr) << "usage: zq22-command-shot sample FILE | site FILE | compare FILE | report [FILE] PDF\n";
         return 2;
     }
 
@@ -87,7 +92,7 @@ int main(int argc, char* argv[])
     MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings, platform.preferences});
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);
-    if (report)
+    if (report && args.size() == 4)
         window.setStartFiles({args.at(2)});
     window.show();
 
