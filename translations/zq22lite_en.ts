@@ -159,6 +159,164 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationReport</name>
+    <message>
+        <source>Общие установки</source>
+        <translation>General settings</translation>
+    </message>
+    <message>
+        <source>СМС</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>GSM - канал</source>
+        <translation>GSM channel</translation>
+    </message>
+    <message>
+        <source>GPRS - канал</source>
+        <translation>GPRS channel</translation>
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>Автономный</source>
+        <translation>Stand-alone</translation>
+    </message>
+    <message>
+        <source>Канал передачи</source>
+        <translation>Reporting channel</translation>
+    </message>
+    <message>
+        <source>Отключена</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Шлейф</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Группы</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Выход, с</source>
+        <translation>Exit, s</translation>
+    </message>
+    <message>
+        <source>Светодиод, с</source>
+        <translation>LED, s</translation>
+    </message>
+    <message>
+        <source>Шлейфы</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Пользователи</source>
+        <translation>Users</translation>
+    </message>
+    <message>
+        <source>Номера</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Каналы связи</source>
+        <translation>Communication channels</translation>
+    </message>
+    <message>
+        <source>%1, и звонок</source>
+        <translation>%1, and a call</translation>
+    </message>
+    <message>
+        <source>не заданы: СМС не отправляются</source>
+        <translation>none: no SMS is sent</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: события</source>
+        <translation>Notification texts: events</translation>
+    </message>
+    <message>
+        <source>Событие</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: шлейфы</source>
+        <translation>Notification texts: zones</translation>
+    </message>
+    <message>
+        <source>Тревога</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Восстановление</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: пользователи</source>
+        <translation>Notification texts: users</translation>
+    </message>
+    <message>
+        <source>Пользователь</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Постановка</source>
+        <translation>Arming</translation>
+    </message>
+    <message>
+        <source>Снятие</source>
+        <translation>Disarming</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: состояния ППК</source>
+        <translation>Notification texts: panel states</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesReport</name>
+    <message>
+        <source>Параметр</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Заводская установка</source>
+        <translation>Factory default</translation>
+    </message>
+    <message>
+        <source>Установлено</source>
+        <translation>Set to</translation>
+    </message>
+</context>
+<context>
     <name>EthernetPage</name>
     <message>
         <source>Выкл.</source>
@@ -1313,9 +1471,40 @@
         <translation>The report could not be saved to the file %1.
 %2</translation>
     </message>
+    <message>
+        <source>Монтажная организация:</source>
+        <translation>Installing company:</translation>
+    </message>
+    <message>
+        <source>Показать пароли</source>
+        <translation>Show passwords</translation>
+    </message>
+    <message>
+        <source>Подробно</source>
+        <translation>In detail</translation>
+    </message>
 </context>
 <context>
     <name>ReportDocument</name>
+    <message>
+        <source>Конфигурация ППК Зорвел-22 Lite</source>
+        <translation>Zorvel-22 Lite panel configuration</translation>
+    </message>
+    <message>
+        <source>Конфигурация ППК %1, %2</source>
+        <translation>Panel %1 configuration, %2</translation>
+    </message>
+    <message>
+        <source>стр. %1 из %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Конфигурация ППК Зорвел-22 Lite</source>
+        <translation>Zorvel-22 Lite panel configuration</translation>
+    </message>
     <message>
         <source>Номер ППК:</source>
         <translation>Panel account:</translation>
@@ -1329,8 +1518,20 @@
         <translation>Program version:</translation>
     </message>
     <message>
-        <source>Конфигурация ППК Зорвел-22 Lite</source>
-        <translation>Zorvel-22 Lite panel configuration</translation>
+        <source>Объект:</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>Адрес:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Контактное лицо, телефон:</source>
+        <translation>Contact person, phone:</translation>
+    </message>
+    <message>
+        <source>Монтажная организация:</source>
+        <translation>Installing company:</translation>
     </message>
     <message>
         <source>Только отличия от заводских установок</source>
@@ -1339,6 +1540,26 @@
     <message>
         <source>Все значения совпадают с заводскими установками.</source>
         <translation>Every value is the factory default.</translation>
+    </message>
+    <message>
+        <source>Монтажник</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Заказчик</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Ф.И.О. %1</source>
+        <translation>Name %1</translation>
+    </message>
+    <message>
+        <source>Подпись %1</source>
+        <translation>Signature %1</translation>
+    </message>
+    <message>
+        <source>Дата %1</source>
+        <translation>Date %1</translation>
     </message>
 </context>
 <context>

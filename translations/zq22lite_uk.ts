@@ -159,6 +159,164 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationReport</name>
+    <message>
+        <source>Общие установки</source>
+        <translation>Загальні налаштування</translation>
+    </message>
+    <message>
+        <source>СМС</source>
+        <translation>СМС</translation>
+    </message>
+    <message>
+        <source>GSM - канал</source>
+        <translation>GSM - канал</translation>
+    </message>
+    <message>
+        <source>GPRS - канал</source>
+        <translation>GPRS - канал</translation>
+    </message>
+    <message>
+        <source>Ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>Автономный</source>
+        <translation>Автономний</translation>
+    </message>
+    <message>
+        <source>Канал передачи</source>
+        <translation>Канал передачі</translation>
+    </message>
+    <message>
+        <source>Отключена</source>
+        <translation>Відключена</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>Шлейф</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>Группы</source>
+        <translation>Групи</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Наименование</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Выход, с</source>
+        <translation>Вихід, с</translation>
+    </message>
+    <message>
+        <source>Светодиод, с</source>
+        <translation>Світлодіод, с</translation>
+    </message>
+    <message>
+        <source>Шлейфы</source>
+        <translation>Шлейфи</translation>
+    </message>
+    <message>
+        <source>Пользователи</source>
+        <translation>Користувачі</translation>
+    </message>
+    <message>
+        <source>Номера</source>
+        <translation>Номери</translation>
+    </message>
+    <message>
+        <source>Каналы связи</source>
+        <translation>Канали зв&apos;язку</translation>
+    </message>
+    <message>
+        <source>%1, и звонок</source>
+        <translation>%1, і дзвінок</translation>
+    </message>
+    <message>
+        <source>не заданы: СМС не отправляются</source>
+        <translation>не задано: СМС не надсилаються</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: события</source>
+        <translation>Тексти сповіщень: події</translation>
+    </message>
+    <message>
+        <source>Событие</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>Текст</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: шлейфы</source>
+        <translation>Тексти сповіщень: шлейфи</translation>
+    </message>
+    <message>
+        <source>Тревога</source>
+        <translation>Тривога</translation>
+    </message>
+    <message>
+        <source>Восстановление</source>
+        <translation>Відновлення</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: пользователи</source>
+        <translation>Тексти сповіщень: користувачі</translation>
+    </message>
+    <message>
+        <source>Пользователь</source>
+        <translation>Користувач</translation>
+    </message>
+    <message>
+        <source>Постановка</source>
+        <translation>Постановка</translation>
+    </message>
+    <message>
+        <source>Снятие</source>
+        <translation>Зняття</translation>
+    </message>
+    <message>
+        <source>Тексты извещений: состояния ППК</source>
+        <translation>Тексти сповіщень: стани ППК</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Опис</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesReport</name>
+    <message>
+        <source>Параметр</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Заводская установка</source>
+        <translation>Заводське значення</translation>
+    </message>
+    <message>
+        <source>Установлено</source>
+        <translation>Встановлено</translation>
+    </message>
+</context>
+<context>
     <name>EthernetPage</name>
     <message>
         <source>Выкл.</source>
@@ -1313,9 +1471,40 @@
         <translation>Не вдалося зберегти звіт у файл %1.
 %2</translation>
     </message>
+    <message>
+        <source>Монтажная организация:</source>
+        <translation>Монтажна організація:</translation>
+    </message>
+    <message>
+        <source>Показать пароли</source>
+        <translation>Показати паролі</translation>
+    </message>
+    <message>
+        <source>Подробно</source>
+        <translation>Докладно</translation>
+    </message>
 </context>
 <context>
     <name>ReportDocument</name>
+    <message>
+        <source>Конфигурация ППК Зорвел-22 Lite</source>
+        <translation>Конфігурація ППК Зорвел-22 Lite</translation>
+    </message>
+    <message>
+        <source>Конфигурация ППК %1, %2</source>
+        <translation>Конфігурація ППК %1, %2</translation>
+    </message>
+    <message>
+        <source>стр. %1 из %2</source>
+        <translation>стор. %1 з %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Конфигурация ППК Зорвел-22 Lite</source>
+        <translation>Конфігурація ППК Зорвел-22 Lite</translation>
+    </message>
     <message>
         <source>Номер ППК:</source>
         <translation>Номер ППК:</translation>
@@ -1329,8 +1518,20 @@
         <translation>Версія програми:</translation>
     </message>
     <message>
-        <source>Конфигурация ППК Зорвел-22 Lite</source>
-        <translation>Конфігурація ППК Зорвел-22 Lite</translation>
+        <source>Объект:</source>
+        <translation>Об&apos;єкт:</translation>
+    </message>
+    <message>
+        <source>Адрес:</source>
+        <translation>Адреса:</translation>
+    </message>
+    <message>
+        <source>Контактное лицо, телефон:</source>
+        <translation>Контактна особа, телефон:</translation>
+    </message>
+    <message>
+        <source>Монтажная организация:</source>
+        <translation>Монтажна організація:</translation>
     </message>
     <message>
         <source>Только отличия от заводских установок</source>
@@ -1339,6 +1540,26 @@
     <message>
         <source>Все значения совпадают с заводскими установками.</source>
         <translation>Усі значення збігаються із заводськими налаштуваннями.</translation>
+    </message>
+    <message>
+        <source>Монтажник</source>
+        <translation>Монтажник</translation>
+    </message>
+    <message>
+        <source>Заказчик</source>
+        <translation>Замовник</translation>
+    </message>
+    <message>
+        <source>Ф.И.О. %1</source>
+        <translation>П.І.Б. %1</translation>
+    </message>
+    <message>
+        <source>Подпись %1</source>
+        <translation>Підпис %1</translation>
+    </message>
+    <message>
+        <source>Дата %1</source>
+        <translation>Дата %1</translation>
     </message>
 </context>
 <context>

@@ -431,12 +431,11 @@ QString shownNumber(const CatalogueField& field, quint32 stored)
     return QString::number(static_cast<qint64>(stored) * field.scale);
 }
 
-// The names as the JSON form keeps them, shown in the user's language.
 QString shownNames(const QJsonArray& names)
 {
     QStringList texts;
     for (const QJsonValue& name : names)
-        texts.append(name.isDouble() ? QString::number(name.toInt()) : Text::tr(name.toString().toUtf8().constData()));
+        texts.append(name.isDouble() ? QString::number(name.toInt()) : FieldCatalogue::shownName(name.toString()));
     return texts.join(QStringLiteral(", "));
 }
 
@@ -482,6 +481,11 @@ const CatalogueField* find(const QString& key)
         return index;
     }();
     return byKey.value(key, nullptr);
+}
+
+QString shownName(const QString& name)
+{
+    return Text::tr(name.toUtf8().constData());
 }
 
 QString displayValue(const CatalogueField& field, const ConfigImage& image)

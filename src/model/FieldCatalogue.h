@@ -65,6 +65,10 @@ QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fie
 // The entry with this key, or nullptr.
 const CatalogueField* find(const QString& key);
 
+// A bit or code name as the pages show it, in the user's language; the entries
+// and the JSON form keep the names in the source language.
+QString shownName(const QString& name);
+
 // The value as the pages show it: the siren time in seconds, the sensitivity
 // in ms, a zone's type as its named marks; reserved ranges as hexadecimal bytes.
 QString displayValue(const CatalogueField& field, const ConfigImage& image);

@@ -6,9 +6,10 @@
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
 #include "FileWindow.h"
-#include "PagesImage.h"
 #include "ReportContent.h"
+#include "ReportDialog.h"
 #include "ReportDocument.h"
+#include "SampleConfigs.h"
 #include "StringGrid.h"
 
 #include <QAbstractButton>
@@ -332,20 +333,44 @@ void TranslatedWindowTest::dialogsSpeakTheLanguage()
 
 void TranslatedWindowTest::reportDocumentSpeaksTheLanguage()
 {
-    // Its captions and headings, not its values, which are the panel's data.
-    const ConfigImage pages = PagesImage::build(m_shell->window.generalPage(), m_shell->window.zonesPage(),
-                                                m_shell->window.textsPage())
-                                  .image;
-    for (bool onlyNonFactory : {false, true}) {
-        ReportContent content = ReportContent::of({pages, QStringLiteral("EC22"), QStringLiteral("19.02.19"),
-                                                   QDateTime::currentDateTime()},
-                                                  onlyNonFactory);
-        for (ReportContent::Section& section : content.sections) {
-            for (ReportContent::Row& row : section.rows)
-                row.value.clear();
-        }
+    // A site's configuration, which fills every table, with each of the report's options.
+    const ConfigImage site = SampleConfigs::siteWithSixZones();
+    m_shell->dialogs.answerOpen(m_shell->writeConfigFile(QStringLiteral("EC22.q22"), site));
+    m_shell->item(QStringLiteral("ItemLoad"))->trigger();
+    m_shell->item(QStringLiteral("ItemReport"))->trigger();
+    auto* dialog = m_shell->window.findChild<ReportDialog*>();
+    QVERIFY(dialog);
+    // The panel's own texts are its data, and stay as it holds them; the
+    // factory ones too, which the differences show beside the site's.
+    QStringList data;
+    for (const CatalogueField& field : FieldCatalogue::fields()) {
+        if (field.kind == FieldKind::TextSlot || field.kind == FieldKind::Chars)
+            data << FieldCatalogue::displayValue(field, site) << FieldCatalogue::displayValue(field, factoryImage());
+    }
+    data.removeAll(QString());
+    const auto isData = [&data](const QString& text) { return data.contains(text.trimmed()); };
+
+    for (const char* option : {"", "Detailed", "ShowPasswords", "OnlyNonFactory"}) {
+        if (*option)
+            dialog->findChild<QCheckBox*>(QLatin1String(option))->setChecked(true);
+        const ReportContent& content = dialog->content();
+        QVERIFY(!content.tables.isEmpty());
         TextWalk walk;
-        walk.add(nullptr, ReportDocument(content).document().toPlainText());
+        for (const ReportContent::Table& table : content.tables) {
+            walk.add(dialog, table.heading);
+            for (const QString& column : table.columns)
+                walk.add(dialog, column);
+            for (const ReportContent::Row& row : table.rows) {
+                for (const QString& cell : row.cells) {
+                    if (!isData(cell))
+                        walk.add(dialog, cell);
+                }
+            }
+        }
+        QString document = ReportDocument(content).document().toPlainText();
+        for (const QString& text : std::as_const(data))
+            document.remove(text);
+        walk.add(dialog, document);
         verifyInTheLanguage(walk.texts);
     }
 }
