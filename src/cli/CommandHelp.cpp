@@ -38,10 +38,10 @@ QString optionNames(const QCommandLineOption& option)
 }
 
 const QString ExitStatuses = QStringLiteral(
-    "Exit status: 0 success, 1 the configurations differ (diff), 2 bad arguments,\n"
-    "an unreadable or invalid file, a configuration the configurator would refuse\n"
-    "to write (write), or a failed write, 3 the port or the panel failed a\n"
-    "transfer (read, write), 130 interrupted by Ctrl+C.\n");
+    "Exit status: 0 success, 1 the configurations differ (diff, check), 2 bad\n"
+    "arguments, an unreadable or invalid file, a configuration the configurator\n"
+    "would refuse to write (write, set, apply), or a failed write, 3 the port or\n"
+    "the panel failed a transfer (read, write), 130 interrupted by Ctrl+C.\n");
 
 } // namespace
 
@@ -56,8 +56,9 @@ QString program(const QList<Command>& commands)
     for (const Command& command : commands)
         commandRows.append({command.name, command.summary});
     return QStringLiteral("Usage: zq22 COMMAND [options] ARGUMENTS...\n\n"
-                          "Shows, converts and compares configurations of the \"Зорвел-22 Lite\" panel\n"
-                          "(.q22 files as the configurator saves them, or their JSON form).\n\n"
+                          "Shows, converts, changes and compares configurations of the \"Зорвел-22 Lite\"\n"
+                          "panel (.q22 files as the configurator saves them, or their JSON form), and\n"
+                          "reads and writes panels.\n\n"
                           "Commands:\n")
         + table(commandRows)
         + QStringLiteral("\nOptions:\n")
@@ -73,8 +74,8 @@ QString command(const Command& command)
     QStringList names;
     QList<Row> argumentRows;
     for (const Command::Argument& argument : command.arguments) {
-        names << argument.name;
-        argumentRows.append({argument.name, argument.description});
+        names << argument.usage();
+        argumentRows.append({argument.usage(), argument.description});
     }
     QList<Row> optionRows;
     for (const QCommandLineOption& option : command.options + QList{helpOption()})

@@ -38,10 +38,10 @@ int runCommand(const Command& command, const QStringList& arguments, Console& co
         console.out() << CommandHelp::command(command);
         return ExitStatus::Success;
     }
-    if (parser.positionalArguments().size() != command.arguments.size()) {
+    if (!command.takes(parser.positionalArguments().size())) {
         QStringList names;
         for (const Command::Argument& argument : command.arguments)
-            names << argument.name;
+            names << argument.usage();
         const QString expected = names.isEmpty() ? QStringLiteral("takes no arguments")
                                                  : QStringLiteral("expects ") + names.join(QLatin1Char(' '));
         return console.fail(command.name, expected + QStringLiteral("; ") + CommandHelp::seeHelp(command.name));

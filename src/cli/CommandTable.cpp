@@ -2,6 +2,8 @@
 
 const QList<Command>& commandTable()
 {
-    static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand(), portsCommand(), readCommand(), writeCommand()};
+    static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand(),
+                                         setCommand(),  applyCommand(),  checkCommand(),  portsCommand(),
+                                         readCommand(), writeCommand()};
     return table;
 }

@@ -32,4 +32,14 @@ Result read(const QString& path)
     return {json.image, json.error};
 }
 
+ConfigJson::TemplateResult readTemplate(const QString& path)
+{
+    if (JsonConfigFile::isJsonName(path))
+        return JsonConfigFile::readTemplate(path);
+    const Result whole = readQ22(path);
+    if (!whole.image)
+        return {std::nullopt, whole.error};
+    return {ConfigTemplate::wholeOf(*whole.image), QString()};
+}
+
 } // namespace ConfigInput

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigImage.h"
+#include "ConfigJson.h"
 
 #include <QString>
 
@@ -18,5 +19,9 @@ struct Result {
 };
 
 Result read(const QString& path);
+
+// A template: a JSON document that names some fields, or a .q22 file, which
+// names every field.
+ConfigJson::TemplateResult readTemplate(const QString& path);
 
 } // namespace ConfigInput

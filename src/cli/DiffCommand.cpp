@@ -1,9 +1,8 @@
 #include "CommandTable.h"
 #include "ConfigInput.h"
 #include "Console.h"
+#include "DifferenceLines.h"
 #include "ExitStatus.h"
-#include "ImageComparison.h"
-#include "PrintableText.h"
 
 namespace {
 
@@ -17,13 +16,7 @@ int run(const QCommandLineParser& parsed, Console& console)
         images.append(*input.image);
     }
     const QList<FieldDifference> differences = compareImages(images[0], images[1]);
-    for (const FieldDifference& difference : differences) {
-        const CatalogueField& field = *difference.field;
-        QStringList columns{field.page, field.caption, field.key, difference.valueA, difference.valueB};
-        for (QString& column : columns)
-            column = printableText(column);
-        console.out() << columns.join(QLatin1Char('\t')) << '\n';
-    }
+    printDifferences(console.out(), differences);
     return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
 }
 

@@ -1,9 +1,8 @@
+#include "CheckedChange.h"
 #include "CommandHelp.h"
 #include "CommandTable.h"
 #include "ConfigInput.h"
-#include "ConsoleDialogs.h"
 #include "Console.h"
-#include "ExitStatus.h"
 #include "FactoryImage.h"
 #include "ImageChecks.h"
 #include "LinkOptions.h"
@@ -35,12 +34,8 @@ int run(const QCommandLineParser& parsed, Console& console)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
 
     const ImageChecks::Verdict verdict = ImageChecks::ofImage(*input.image, parsed.isSet(Yes));
-    if (verdict.outcome != ImageChecks::Verdict::Outcome::Passed) {
-        console.fail(path, verdict.message.text);
-        if (verdict.outcome == ImageChecks::Verdict::Outcome::Declined)
-            console.message(ConsoleDialogs::answeredNo());
-        return ExitStatus::Failure;
-    }
+    if (verdict.outcome != ImageChecks::Verdict::Outcome::Passed)
+        return CheckedChange::refusedByChecks(console, path, verdict);
 
     LinkSession session(console, *options.target);
     session.image() = *input.image;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigImage.h"
+#include "ConfigTemplate.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,6 +28,16 @@ struct ReadResult {
 // Every field of the catalogue must be there, except the reserved ranges,
 // which are zero unless given.
 ReadResult read(const QByteArray& json);
+
+struct TemplateResult {
+    std::optional<ConfigTemplate> parsed;
+    QString error;   // as for read
+};
+
+// A document of the same form that names only some fields, each read by the
+// rules of read. One that names every field is a whole configuration: its
+// reserved ranges are then named too, zero unless given, as read takes them.
+TemplateResult readTemplate(const QByteArray& json);
 
 // Where a catalogue key sits in the document: "zones[Z3].sensitivity_ms" is
 // {"zones", "Z3", "sensitivity_ms"}.

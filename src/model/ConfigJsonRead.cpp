@@ -145,11 +145,8 @@ bool store(const CatalogueField& field, const Given& given, ConfigImage& image, 
     return true;
 }
 
-} // namespace
-
-namespace ConfigJson {
-
-ReadResult read(const QByteArray& json)
+// The header checked and the document's values sorted onto the catalogue.
+std::optional<Given> parse(const QByteArray& json, QString& error)
 {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
@@ -157,35 +154,82 @@ ReadResult read(const QByteArray& json)
         const QByteArray before = json.left(parseError.offset);
         const qsizetype line = before.count('\n') + 1;
         const qsizetype column = parseError.offset - (before.lastIndexOf('\n') + 1) + 1;
-        return {std::nullopt, QStringLiteral("malformed JSON at line %1, column %2: %3")
-                                  .arg(line)
-                                  .arg(column)
-                                  .arg(parseError.errorString())};
+        error = QStringLiteral("malformed JSON at line %1, column %2: %3")
+                    .arg(line)
+                    .arg(column)
+                    .arg(parseError.errorString());
+        return std::nullopt;
     }
-    if (!document.isObject())
-        return {std::nullopt, QStringLiteral("not a configuration: the document is not a JSON object")};
+    if (!document.isObject()) {
+        error = QStringLiteral("not a configuration: the document is not a JSON object");
+        return std::nullopt;
+    }
     const QJsonObject root = document.object();
-    if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
-        return {std::nullopt,
-                QStringLiteral("not a configuration: \"format\" must be \"%1\"").arg(QLatin1String(FormatName))};
-    const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != FormatVersion) {
-        const QString given = version.isDouble() ? QString::number(version.toDouble()) : QStringLiteral("missing");
-        return {std::nullopt, QStringLiteral("format version %1 is not supported; this program reads version %2")
-                                  .arg(given)
-                                  .arg(FormatVersion)};
+    if (root.value(QStringLiteral("format")).toString() != QLatin1String(ConfigJson::FormatName)) {
+        error = QStringLiteral("not a configuration: \"format\" must be \"%1\"")
+                    .arg(QLatin1String(ConfigJson::FormatName));
+        return std::nullopt;
     }
-
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != ConfigJson::FormatVersion) {
+        const QString given = version.isDouble() ? QString::number(version.toDouble()) : QStringLiteral("missing");
+        error = QStringLiteral("format version %1 is not supported; this program reads version %2")
+                    .arg(given)
+                    .arg(ConfigJson::FormatVersion);
+        return std::nullopt;
+    }
     Given given;
-    QString error;
     if (!collect(root, QString(), given, error))
+        return std::nullopt;
+    return given;
+}
+
+bool namesEveryValue(const Given& given)
+{
+    for (const CatalogueField& field : FieldCatalogue::fields()) {
+        if (field.kind != FieldKind::Reserved && !given.values.contains(&field))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace ConfigJson {
+
+ReadResult read(const QByteArray& json)
+{
+    QString error;
+    const std::optional<Given> given = parse(json, error);
+    if (!given)
         return {std::nullopt, error};
     ConfigImage image;
     for (const CatalogueField& field : FieldCatalogue::fields()) {
-        if (!store(field, given, image, error))
+        if (!store(field, *given, image, error))
             return {std::nullopt, error};
     }
     return {image, QString()};
+}
+
+TemplateResult readTemplate(const QByteArray& json)
+{
+    QString error;
+    const std::optional<Given> given = parse(json, error);
+    if (!given)
+        return {std::nullopt, error};
+    const bool whole = namesEveryValue(*given);
+    QList<const CatalogueField*> named;
+    ConfigImage values;
+    for (const CatalogueField& field : FieldCatalogue::fields()) {
+        if (!whole && !given->values.contains(&field) && !given->hex.contains(&field))
+            continue;
+        if (!store(field, *given, values, error))
+            return {std::nullopt, error};
+        named.append(&field);
+    }
+    if (named.isEmpty())
+        return {std::nullopt, QStringLiteral("not a template: it names no field")};
+    return {ConfigTemplate(named, values), QString()};
 }
 
 } // namespace ConfigJson

@@ -450,6 +450,17 @@ const QList<CatalogueField>& fields()
     return *catalogue;
 }
 
+const QList<const CatalogueField*>& everyField()
+{
+    static const auto* pointers = new QList<const CatalogueField*>([] {
+        QList<const CatalogueField*> every;
+        for (const CatalogueField& field : fields())
+            every.append(&field);
+        return every;
+    }());
+    return *pointers;
+}
+
 const QStringList& pages()
 {
     static const QStringList captions = {generalPage(), zonesPage(), textsPage(), channelsPage()};

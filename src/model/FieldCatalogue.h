@@ -2,10 +2,12 @@
 
 #include "ConfigImage.h"
 
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 // How a field's bytes read.
@@ -53,6 +55,8 @@ namespace FieldCatalogue {
 
 // Every byte of the image in exactly one entry, in image order.
 const QList<CatalogueField>& fields();
+// The same entries, as pointers into fields().
+const QList<const CatalogueField*>& everyField();
 
 // The captions of the pages the entries are on, in the order of the window's tabs.
 const QStringList& pages();
@@ -65,6 +69,10 @@ QList<const CatalogueField*> inPageOrder(const QList<const CatalogueField*>& fie
 // The entry with this key, or nullptr.
 const CatalogueField* find(const QString& key);
 
+// The keys of values nearest to one that is not known, nearest first: for a
+// message that suggests what was meant.
+QStringList nearestKeys(const QString& key, int count);
+
 // A bit or code name as the pages show it, in the user's language; the entries
 // and the JSON form keep the names in the source language.
 QString shownName(const QString& name);
@@ -72,5 +80,11 @@ QString shownName(const QString& name);
 // The value as the pages show it: the siren time in seconds, the sensitivity
 // in ms, a zone's type as its named marks; reserved ranges as hexadecimal bytes.
 QString displayValue(const CatalogueField& field, const ConfigImage& image);
+
+// A value typed as displayValue shows it, as the JSON form carries it: a
+// number or a named value of a number, a text, dotted address, named bits
+// separated by commas. Whether it fits the field is FieldValue::write's to
+// judge; only what cannot be a value of the field at all is refused here.
+std::optional<QJsonValue> valueOfDisplay(const CatalogueField& field, const QString& text, QString& error);
 
 } // namespace FieldCatalogue

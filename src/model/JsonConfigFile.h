@@ -12,5 +12,6 @@ bool isJsonName(const QString& path);
 
 // Reads and parses the file; the error is the reason, without the file's name.
 ConfigJson::ReadResult read(const QString& path);
+ConfigJson::TemplateResult readTemplate(const QString& path);
 
 } // namespace JsonConfigFile

@@ -10,7 +10,8 @@
 namespace {
 
 const QStringList CommandNames = {QStringLiteral("show"), QStringLiteral("export"), QStringLiteral("import"),
-                                  QStringLiteral("diff")};
+                                  QStringLiteral("diff"), QStringLiteral("set"),    QStringLiteral("apply"),
+                                  QStringLiteral("check")};
 
 } // namespace
 
@@ -54,6 +55,12 @@ void CommandLineTest::commandHelp_data()
     QTest::newRow("ports") << QStringList{"ports", "--help"} << "Usage: zq22 ports [options]" << "port chooser";
     QTest::newRow("read") << QStringList{"read", "--help"} << "Usage: zq22 read [options]" << "--listen-port N";
     QTest::newRow("write") << QStringList{"write", "--help"} << "Usage: zq22 write [options] FILE" << "--yes";
+    QTest::newRow("set") << QStringList{"set", "--help"} << "Usage: zq22 set [options] FILE KEY=VALUE..."
+                         << "  KEY=VALUE...  a field's key";
+    QTest::newRow("apply") << QStringList{"apply", "--help"} << "Usage: zq22 apply [options] TEMPLATE FILE..."
+                           << "--in-place";
+    QTest::newRow("check") << QStringList{"check", "--help"} << "Usage: zq22 check [options] TEMPLATE FILE..."
+                           << "the template's value";
     // Help wins over everything else on the line, even what would be an error.
     QTest::newRow("help with wrong arguments") << QStringList{"diff", "only-one.q22", "--help"}
                                                << "Usage: zq22 diff [options] A B" << "Exit status";
@@ -110,6 +117,12 @@ void CommandLineTest::usageErrors_data()
         << "zq22: read: --listen-port goes with --udp; see \"zq22 read --help\"";
     QTest::newRow("write without a file") << QStringList{"write", "--port", "/dev/ttyUSB0"}
                                           << "zq22: write: expects FILE; see \"zq22 write --help\"";
+    QTest::newRow("set without a value") << QStringList{"set", "a.q22", "-o", "b.q22"}
+                                         << "zq22: set: expects FILE KEY=VALUE...; see \"zq22 set --help\"";
+    QTest::newRow("set without output") << QStringList{"set", "a.q22", "general.siren_time_s=60"}
+                                        << "zq22: set: expects -o OUT; see \"zq22 set --help\"";
+    QTest::newRow("check without a file") << QStringList{"check", "standard.json"}
+                                          << "zq22: check: expects TEMPLATE FILE...; see \"zq22 check --help\"";
     QTest::newRow("argument to ports") << QStringList{"ports", "/dev/ttyUSB0"}
                                        << "zq22: ports: takes no arguments; see \"zq22 ports --help\"";
 }

@@ -1,6 +1,9 @@
+#include "SampleConfigs.h"
+
 #include "ConfigJson.h"
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
+#include "FieldValue.h"
 #include "ImageComparison.h"
 
 #include <QSet>
@@ -41,6 +44,12 @@ private Q_SLOTS:
     void bytesTheValueCannotShowAreShownRaw();
     void comparisonListsTheDifferingFieldsInImageOrder();
     void comparisonOfEqualImagesIsEmpty();
+    void shownValuesTypeBackToTheSameBytes_data();
+    void shownValuesTypeBackToTheSameBytes();
+    void typedValuesAsAnInstallerWritesThem_data();
+    void typedValuesAsAnInstallerWritesThem();
+    void nearestKeysOfOneMistyped_data();
+    void nearestKeysOfOneMistyped();
 };
 
 void FieldCatalogueTest::entriesTileTheImage()
@@ -196,6 +205,104 @@ void FieldCatalogueTest::comparisonOfEqualImagesIsEmpty()
 {
     QVERIFY(compareImages(factoryImage(), factoryImage()).isEmpty());
     QVERIFY(compareImages(ConfigImage(), ConfigImage()).isEmpty());
+}
+
+void FieldCatalogueTest::shownValuesTypeBackToTheSameBytes_data()
+{
+    QTest::addColumn<ConfigImage>("image");
+    QTest::newRow("factory") << factoryImage();
+    for (quint32 seed = 1; seed <= 6; ++seed) {
+        ConfigImage image;
+        image.assign(SampleConfigs::scatteredBytes(seed));
+        QTest::addRow("scattered %u", seed) << image;
+    }
+}
+
+// What zq22 show prints, typed back into zq22 set, gives the bytes it was
+// shown from: every value that its text shows whole.
+void FieldCatalogueTest::shownValuesTypeBackToTheSameBytes()
+{
+    QFETCH(ConfigImage, image);
+    int typedBack = 0;
+    for (const CatalogueField& entry : FieldCatalogue::fields()) {
+        if (entry.kind == FieldKind::Reserved || !FieldValue::carriesExactly(entry, image))
+            continue;
+        QString error;
+        const std::optional<QJsonValue> value
+            = FieldCatalogue::valueOfDisplay(entry, FieldCatalogue::displayValue(entry, image), error);
+        ConfigImage typed;
+        QVERIFY2(value && FieldValue::write(entry, *value, typed, error), qPrintable(entry.key + ": " + error));
+        QVERIFY2(entry.bytesOf(typed) == entry.bytesOf(image), qPrintable(entry.key));
+        ++typedBack;
+    }
+    QVERIFY(typedBack > 100);
+}
+
+void FieldCatalogueTest::typedValuesAsAnInstallerWritesThem_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("error");
+    const auto row = [](const char* name, const char* key, const char* typed, const char* shown, const char* error) {
+        QTest::newRow(name) << QString::fromLatin1(key) << QString::fromUtf8(typed) << QString::fromUtf8(shown)
+                            << QString::fromUtf8(error);
+    };
+    row("a named choice", "wifi.secured", "да", "да", "");
+    row("a named choice by its number", "channels[1].option", "1", "TCP", "");
+    row("a scaled number", "general.siren_time_s", "60", "60", "");
+    row("bits without blanks", "zones[Z1].type", "Включен,Сирена,Периметр", "Включен, Сирена, Периметр", "");
+    row("a name's blanks as typed", "general.keyboard", "Подключена, Звуковое подтверждение постановки",
+        "Подключена, Звуковое подтверждение  постановки", "");
+    row("no bits", "zones[Z1].groups", "", "", "");
+    row("group numbers", "users[3].groups", "2, 1", "1, 2", "");
+    row("lower-case account", "channels[1].account", "1a2b", "1A2B", "");
+    row("a text kept with its blanks", "texts.alarm[1]", " Пожар ", " Пожар ", "");
+    row("neither number nor name", "wifi.secured", "maybe", "",
+        "\"maybe\" is neither a whole number nor one of: да, нет");
+    row("a word for a number", "general.siren_time_s", "sixty", "", "expects a whole number, not \"sixty\"");
+    row("a negative number", "general.siren_time_s", "-5", "", "-5 is outside 0..327675");
+    row("an unknown bit", "zones[Z1].type", "Включен, Громко", "",
+        "\"Громко\" is not one of: Включен, Сирена, Круглосуточный, Вход/выход, Интерьер, Периметр, Мгновенный, "
+        "Постановочный, Интерьер+Периметр");
+    row("a reserved range", "zones.reserved", "00", "", "is reserved and has no readable value");
+}
+
+void FieldCatalogueTest::typedValuesAsAnInstallerWritesThem()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, error);
+    QString reason;
+    ConfigImage image;
+    const std::optional<QJsonValue> value = FieldCatalogue::valueOfDisplay(field(key), typed, reason);
+    const bool written = value && FieldValue::write(field(key), *value, image, reason);
+    QCOMPARE(reason, error);
+    QCOMPARE(written, error.isEmpty());
+    if (written)
+        QCOMPARE(FieldCatalogue::displayValue(field(key), image), shown);
+}
+
+void FieldCatalogueTest::nearestKeysOfOneMistyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("meant");
+    QTest::newRow("unit left out") << "general.siren_time" << "general.siren_time_s";
+    QTest::newRow("a document path") << "zones.Z3.sensitivity_ms" << "zones[Z3].sensitivity_ms";
+    QTest::newRow("case") << "SMS.Phones[2]" << "sms.phones[2]";
+    QTest::newRow("a reserved range is never meant") << "general.reserved_17" << "general.keyboard";
+}
+
+void FieldCatalogueTest::nearestKeysOfOneMistyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, meant);
+    const QStringList found = FieldCatalogue::nearestKeys(typed, 3);
+    QCOMPARE(found.size(), 3);
+    QCOMPARE(found.first(), meant);
+    for (const QString& key : found)
+        QVERIFY(field(key).kind != FieldKind::Reserved);
 }
 
 QTEST_MAIN(FieldCatalogueTest)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ImageComparison.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+// One line per difference, its columns separated by tabs: the columns given
+// first, then the page, the caption, the key and the two values, each made
+// safe for one line.
+void printDifferences(QTextStream& out, const QList<FieldDifference>& differences,
+                      const QStringList& leading = {});

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class ConfigImage;
+struct CatalogueField;
+
+// Two fields that the configurator's pages keep together: they write one from
+// the other, so that a change of one alone would not be what the window writes.
+struct FieldTie {
+    enum class Kind {
+        Derived,  // the follower is always written from the leader
+        Copied,   // a change of the leader is copied into the follower, which may then differ
+    };
+
+    const CatalogueField* leader;
+    const CatalogueField* follower;
+    quint32 followerBits;   // the bits of the follower that the tie governs
+    Kind kind;
+    QString rule;           // what the pages do, after "<follower> follows <leader>: "
+    // The follower's governed bits as the pages write them, from the image's leader.
+    std::function<quint32(const ConfigImage&)> derived;
+
+    quint32 governed(const ConfigImage& image) const;
+    bool holds(const ConfigImage& image) const;
+    // Writes the follower's governed bits from the leader; its other bits stay.
+    void carry(ConfigImage& image) const;
+
+    static const QList<FieldTie>& all();
+};
