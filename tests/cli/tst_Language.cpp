@@ -3,6 +3,7 @@
 #include "FreeUdpPort.h"
 #include "RefusedImages.h"
 #include "SampleConfigs.h"
+#include "TestFiles.h"
 #include "Zq22Run.h"
 
 #include <QDir>
@@ -48,6 +49,7 @@ class LanguageTest : public QObject {
 private Q_SLOTS:
     void sharedTextsFollowTheWindowsLanguage_data();
     void sharedTextsFollowTheWindowsLanguage();
+    void namesReadBackAsShowPrintsThem();
 };
 
 void LanguageTest::sharedTextsFollowTheWindowsLanguage_data()
@@ -101,6 +103,30 @@ void LanguageTest::sharedTextsFollowTheWindowsLanguage()
     const Zq22Run usage = Zq22Run::start({"show", "--verbose", refused});
     QCOMPARE(usage.errLines(),
              QStringList{QStringLiteral("zq22: show: Unknown option 'verbose'; see \"zq22 show --help\"")});
+}
+
+void LanguageTest::namesReadBackAsShowPrintsThem()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("EC22.q22"));
+    QVERIFY(SampleConfigs::write(file, RefusedImages::accepted()));
+    const QString shown = dir.filePath(QStringLiteral("shown.q22"));
+    const QString source = dir.filePath(QStringLiteral("source.q22"));
+
+    const Surroundings surroundings("C.UTF-8", QStringLiteral("uk"));
+    // A bit's name as zq22 show prints it in Ukrainian, and as the JSON form keeps it.
+    const Zq22Run byShown = Zq22Run::start({"set", file, "general.battery_events=Порушення", "-o", shown});
+    QVERIFY2(byShown.exitCode == 0, qPrintable(byShown.err));
+    const Zq22Run bySource = Zq22Run::start({"set", file, "general.battery_events=Нарушение", "-o", source});
+    QVERIFY2(bySource.exitCode == 0, qPrintable(bySource.err));
+    QCOMPARE(readFile(shown), readFile(source));
+    QVERIFY(readFile(shown) != readFile(file));
+
+    const Zq22Run show = Zq22Run::start({"show", shown});
+    QCOMPARE(show.exitCode, 0);
+    const QStringList battery = show.outLines().filter(QStringLiteral("[general.battery_events]"));
+    QCOMPARE(battery.size(), 1);
+    QCOMPARE(battery.constFirst().trimmed(), QStringLiteral("Акумулятор: Порушення  [general.battery_events]"));
 }
 
 QTEST_GUILESS_MAIN(LanguageTest)
