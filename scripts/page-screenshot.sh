@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes a PNG of one page of the main window under Xvfb, also a page whose tab
-# is hidden, in the language chosen as "Сервис" → "Язык" would keep it (ru, uk
+# is hidden or a page inside another (SheetGSM, ArmedMesSheet), in the language chosen as "Сервис" → "Язык" would keep it (ru, uk
 # or en; Russian when left out).
 # Usage: scripts/page-screenshot.sh <page objectName> [out.png] [language]
 set -euo pipefail

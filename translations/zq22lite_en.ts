@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>нет</source>
-        <translation>none</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Шлейф</source>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>нет</source>
-        <translation>none</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Sim1 Первый номер</source>
@@ -831,6 +831,11 @@
     <message>
         <source>Наименование</source>
         <translation>Name</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <comment>no channel</comment>
+        <translation>none</translation>
     </message>
 </context>
 <context>

@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>нет</source>
-        <translation>немає</translation>
+        <translation>ні</translation>
     </message>
     <message>
         <source>Шлейф</source>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>нет</source>
-        <translation>немає</translation>
+        <translation>ні</translation>
     </message>
     <message>
         <source>Sim1 Первый номер</source>
@@ -831,6 +831,11 @@
     <message>
         <source>Наименование</source>
         <translation>Назва</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <comment>no channel</comment>
+        <translation>немає</translation>
     </message>
 </context>
 <context>

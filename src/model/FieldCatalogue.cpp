@@ -53,7 +53,7 @@ using ValueNames = QList<std::pair<quint32, QString>>;
 ValueNames kindNames()
 {
     return {
-        {0x00, Text::tr("нет")},
+        {0x00, Text::tr("нет", "no channel")},
         {0x11, Text::tr("Sim1 Первый номер")},
         {0x12, Text::tr("Sim1 Второй номер")},
         {0x21, QStringLiteral("Sim1 VPN IP1")},
