@@ -839,6 +839,37 @@
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>нет такого файла</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>не является обычным файлом</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>в файле %1 байт, а в файле конфигурации их %2</source>
+        <translation>the file has %1 bytes, a configuration file has %2</translation>
+    </message>
+    <message>
+        <source>нет папки %1</source>
+        <translation>no folder %1</translation>
+    </message>
+    <message>
+        <source>в папку %1 запись запрещена</source>
+        <translation>writing to the folder %1 is not allowed</translation>
+    </message>
+    <message>
+        <source>файловая система %1 доступна только для чтения</source>
+        <translation>the file system %1 is read-only</translation>
+    </message>
+</context>
+<context>
     <name>FirstCopy</name>
     <message>
         <source>Приложение уже загружено</source>
@@ -1242,16 +1273,16 @@
         <translation>Blocks out of sequence. Expected %1, received %2</translation>
     </message>
     <message>
-        <source>Чтение конфигурации ППК завершено успешно.</source>
-        <translation>The panel&apos;s configuration was read successfully.</translation>
-    </message>
-    <message>
         <source>Время ожидания подтверждения приема блока истекло!</source>
         <translation>Timed out waiting for the block to be acknowledged!</translation>
     </message>
     <message>
         <source>Время ожидания блока от ППК истекло!</source>
         <translation>Timed out waiting for a block from the panel!</translation>
+    </message>
+    <message>
+        <source>Чтение конфигурации ППК %1 завершено успешно.</source>
+        <translation>Configuration of panel %1 read successfully.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1388,10 @@
 %1</source>
         <translation>No report made: the pages fail the check before writing.
 %1</translation>
+    </message>
+    <message>
+        <source>Ничего не загружено: на страницах заводские установки.</source>
+        <translation>Nothing loaded: the pages hold the factory defaults.</translation>
     </message>
 </context>
 <context>

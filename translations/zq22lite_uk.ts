@@ -839,6 +839,37 @@
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>нет такого файла</source>
+        <translation>немає такого файлу</translation>
+    </message>
+    <message>
+        <source>не является обычным файлом</source>
+        <translation>не є звичайним файлом</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>файл порожній</translation>
+    </message>
+    <message>
+        <source>в файле %1 байт, а в файле конфигурации их %2</source>
+        <translation>у файлі %1 байт, а у файлі конфігурації їх %2</translation>
+    </message>
+    <message>
+        <source>нет папки %1</source>
+        <translation>немає теки %1</translation>
+    </message>
+    <message>
+        <source>в папку %1 запись запрещена</source>
+        <translation>у теку %1 запис заборонено</translation>
+    </message>
+    <message>
+        <source>файловая система %1 доступна только для чтения</source>
+        <translation>файлова система %1 доступна лише для читання</translation>
+    </message>
+</context>
+<context>
     <name>FirstCopy</name>
     <message>
         <source>Приложение уже загружено</source>
@@ -1242,16 +1273,16 @@
         <translation>Порушено послідовність блоків. Очікували %1, отримали %2</translation>
     </message>
     <message>
-        <source>Чтение конфигурации ППК завершено успешно.</source>
-        <translation>Читання конфігурації ППК завершено успішно.</translation>
-    </message>
-    <message>
         <source>Время ожидания подтверждения приема блока истекло!</source>
         <translation>Час очікування підтвердження прийому блоку минув!</translation>
     </message>
     <message>
         <source>Время ожидания блока от ППК истекло!</source>
         <translation>Час очікування блоку від ППК минув!</translation>
+    </message>
+    <message>
+        <source>Чтение конфигурации ППК %1 завершено успешно.</source>
+        <translation>Читання конфігурації ППК %1 завершено успішно.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1388,10 @@
 %1</source>
         <translation>Звіт не складено: сторінки не проходять перевірку перед записом.
 %1</translation>
+    </message>
+    <message>
+        <source>Ничего не загружено: на страницах заводские установки.</source>
+        <translation>Нічого не завантажено: на сторінках заводські налаштування.</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@ bool ConfigFiles::saveImage(const QString& account)
     if (const auto error = ConfigFile::write(*path, m_image)) {
         // The previous file, if any, is untouched: say why the new one is not there.
         m_dialogs.message(Dialogs::Message::error(
-            tr("Не удалось сохранить конфигурацию в файл %1.\n%2").arg(*path, *error),
+            tr("Не удалось сохранить конфигурацию в файл %1.\n%2").arg(*path, error->shownText),
             tr("Сохранение конфигурации")));
         return false;
     }
@@ -62,7 +62,7 @@ void ConfigFiles::ItemLoadClick(const Pages& pages)
 void ConfigFiles::load(const QString& path, const Pages& pages)
 {
     pages.makeVerSimReadOnly();
-    if (!readConfigFile(path, m_image))
+    if (!readConfigFile(path, m_image, pages.whenUnread))
         return;
     try {
         pages.restore();
@@ -85,21 +85,25 @@ bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image)
     return readConfigFile(path, image);
 }
 
-bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image)
+bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const QString& whenUnread)
 {
     image.clear();
     const ConfigFile::Contents contents = ConfigFile::read(path);
-    if (!contents.hasHeader()) {
-        fatalLoadError();
+    // The file's name and what is wrong with it, since the message alone says neither.
+    const auto unread = [&] {
+        QStringList details{QStringLiteral("%1: %2").arg(path, contents.error->shownText)};
+        if (!whenUnread.isEmpty())
+            details << whenUnread;
+        fatalLoadError(details);
         return false;
-    }
+    };
+    if (!contents.hasHeader())
+        return unread();
     if (!acceptsFile(path, contents.header))
         return false;
     image.assign(contents.image);
-    if (contents.error) {
-        fatalLoadError();
-        return false;
-    }
+    if (contents.error)
+        return unread();
     return true;
 }
 
@@ -133,8 +137,8 @@ bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header)
     return answer == Dialogs::Answer::Yes;
 }
 
-void ConfigFiles::fatalLoadError()
+void ConfigFiles::fatalLoadError(const QStringList& details)
 {
-    m_dialogs.message(Dialogs::Message::error(tr("Возникла фатальная ошибка. Часть данных не загружена."),
-                                              loadCaption(), false));
+    const QStringList lines = QStringList{tr("Возникла фатальная ошибка. Часть данных не загружена.")} + details;
+    m_dialogs.message(Dialogs::Message::error(lines.join(QLatin1Char('\n')), loadCaption(), false));
 }

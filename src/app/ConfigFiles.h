@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,8 @@ public:
     struct Pages {
         std::function<void()> makeVerSimReadOnly;
         std::function<void()> restore;   // RestCh, RestDsc, RestTxt
+        // Said after the cause when the file could not be read: what the pages show instead.
+        QString whenUnread = {};
     };
     void ItemLoadClick(const Pages& pages);
     // "Загрузить" of a file chosen elsewhere: named at start or dropped on the window.
@@ -46,10 +49,11 @@ public:
 private:
     // The load's reading: clears `image` and fills it from the file; a file cut
     // short leaves what was read. True when the whole image was read.
-    bool readConfigFile(const QString& path, ConfigImage& image);
+    bool readConfigFile(const QString& path, ConfigImage& image, const QString& whenUnread = QString());
     bool readJson(const QString& path, ConfigImage& image);
     bool acceptsFile(const QString& path, const QByteArray& header);
-    void fatalLoadError();
+    // The load's one message for every failure, with the lines that say more.
+    void fatalLoadError(const QStringList& details = {});
 
     ConfigImage& m_image;
     Dialogs& m_dialogs;

@@ -5,12 +5,14 @@
 #include "ChannelsSheet.h"
 #include "ClockLabel.h"
 #include "CompareDialog.h"
+#include "ConfigFile.h"
 #include "Dialogs.h"
 #include "FactoryDefaults.h"
 #include "GeneralPage.h"
 #include "GroupsModel.h"
 #include "ImageBuilder.h"
 #include "ImageRestorer.h"
+#include "JsonConfigFile.h"
 #include "LinkConstants.h"
 #include "LinkTexts.h"
 #include "PagesImage.h"
@@ -471,13 +473,9 @@ bool MainWindow::saveStep()
 
 void MainWindow::openStartFiles()
 {
-    if (m_startFiles.size() > 1) {
-        m_platform.dialogs.message(Dialogs::Message::error(
-            tr("Укажите один файл конфигурации, а не %1.").arg(m_startFiles.size()),
-            tr("Загрузка конфигурации")));
-        return;
-    }
-    loadFile(m_startFiles.constFirst());
+    ConfigFiles::Pages pages = loadPages();
+    pages.whenUnread = tr("Ничего не загружено: на страницах заводские установки.");
+    openFiles(m_startFiles, pages);
 }
 
 ConfigFiles::Pages MainWindow::loadPages()
@@ -485,35 +483,47 @@ ConfigFiles::Pages MainWindow::loadPages()
     return {[this] { makeVerSimReadOnly(); }, [this] { restorePages(); }};
 }
 
-void MainWindow::loadFile(const QString& path)
+void MainWindow::openFiles(const QStringList& paths, const ConfigFiles::Pages& pages)
 {
-    m_files.load(path, loadPages());
+    if (paths.size() > 1) {
+        m_platform.dialogs.message(Dialogs::Message::error(
+            tr("Укажите один файл конфигурации, а не %1.").arg(paths.size()),
+            tr("Загрузка конфигурации")));
+        return;
+    }
+    m_files.load(paths.constFirst(), pages);
 }
 
-std::optional<QString> MainWindow::droppedFile(const QMimeData* data) const
+QStringList MainWindow::droppedFiles(const QMimeData* data) const
 {
-    if (!m_itemLoad->isEnabled() || !data->hasUrls() || data->urls().size() != 1)
-        return std::nullopt;
-    const QUrl url = data->urls().constFirst();
-    if (!url.isLocalFile() || !url.fileName().endsWith(QStringLiteral(".q22"), Qt::CaseInsensitive))
-        return std::nullopt;
-    return url.toLocalFile();
+    if (!m_itemLoad->isEnabled() || !data->hasUrls())
+        return {};
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        files << url.toLocalFile();
+    }
+    const bool lone = files.size() == 1;
+    if (lone && !ConfigFile::isConfigFileName(files.constFirst()) && !JsonConfigFile::isJsonName(files.constFirst()))
+        return {};
+    return files;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (droppedFile(event->mimeData()))
+    if (!droppedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const auto path = droppedFile(event->mimeData());
-    if (!path)
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
         return;
     event->acceptProposedAction();
     // The load's boxes wait for the drop to finish first.
-    QMetaObject::invokeMethod(this, [this, file = *path] { loadFile(file); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, files] { openFiles(files, loadPages()); }, Qt::QueuedConnection);
 }
 
 void MainWindow::bringPageForward(const QString& caption)

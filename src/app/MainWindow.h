@@ -108,9 +108,12 @@ private:
     bool saveStep();
     void openStartFiles();
     ConfigFiles::Pages loadPages();
-    void loadFile(const QString& path);
-    // A lone .q22 file, while "Загрузить" is offered.
-    std::optional<QString> droppedFile(const QMimeData* data) const;
+    // Files named at start or dropped: one only, loaded as "Загрузить" loads it.
+    void openFiles(const QStringList& paths, const ConfigFiles::Pages& pages);
+    // The local files of a drag while "Загрузить" is offered: a lone .q22 file,
+    // or what is taken only to be refused with a reason (several files, a JSON
+    // file); nothing for anything else.
+    QStringList droppedFiles(const QMimeData* data) const;
     void bringPageForward(const QString& caption);
 
     Platform m_platform;

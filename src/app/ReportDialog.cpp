@@ -3,6 +3,7 @@
 #include "ConfigurationReport.h"
 #include "Dialogs.h"
 #include "DifferencesReport.h"
+#include "OutputFile.h"
 #include "Preferences.h"
 #include "ReportDocument.h"
 
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextBrowser>
 
 namespace {
@@ -113,10 +113,9 @@ void ReportDialog::saveReportPdf()
     if (!path)
         return;
     // Written whole or not at all: a report cut short would still open, wrongly.
-    QSaveFile file(*path);
-    const QByteArray pdf = ReportDocument(m_content).pdf();
-    if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.flush() && file.commit())
+    const auto error = OutputFile::write(*path, ReportDocument(m_content).pdf());
+    if (!error)
         return;
     m_dialogs.message(Dialogs::Message::error(
-        tr("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, file.errorString()), tr("Отчёт")));
+        tr("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, error->shownText), tr("Отчёт")));
 }

@@ -1,13 +1,20 @@
 #include "CheckedChange.h"
 
+#include "CommandOutput.h"
 #include "ConfigOutput.h"
-#include "ConsoleDialogs.h"
 #include "Console.h"
 #include "ExitStatus.h"
 #include "FieldCatalogue.h"
 #include "FieldTie.h"
 
 namespace CheckedChange {
+
+namespace {
+
+// What follows the balance request's question, which nobody was there to answer Yes to.
+const QString AnsweredNo = QStringLiteral("zq22: answered No; add --yes to answer Yes");
+
+} // namespace
 
 QCommandLineOption answerYesOption()
 {
@@ -20,7 +27,7 @@ int refusedByChecks(Console& console, const QString& path, const ImageChecks::Ve
 {
     console.fail(path, verdict.message.text);
     if (verdict.outcome == ImageChecks::Verdict::Outcome::Declined)
-        console.message(ConsoleDialogs::answeredNo());
+        console.message(AnsweredNo);
     return ExitStatus::Failure;
 }
 
@@ -33,9 +40,7 @@ int write(Console& console, const QString& path, const FieldTransfer::Result& ch
         return refusedByChecks(console, path, change.verdict);
     for (const FieldTie* tie : change.carried)
         console.message(QStringLiteral("zq22: %1: %2 changed with %3").arg(path, tie->follower->key, tie->leader->key));
-    if (const auto error = ConfigOutput::write(output, change.image))
-        return console.failedWrite(output, *error);
-    return ExitStatus::Success;
+    return CommandOutput::write(console, output, ConfigOutput::bytesFor(output, change.image));
 }
 
 } // namespace CheckedChange

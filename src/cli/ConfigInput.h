@@ -10,8 +10,11 @@
 // A configuration named on the command line: a JSON document when the name
 // ends in ".json", otherwise a .q22 file read by the rules of the window's
 // "Загрузить", except that a foreign signature is refused, there being nobody
-// to ask, and so is a file too short for the image.
+// to ask, and so is a file too short for the image. "-" is standard input,
+// whose form its first bytes tell: the .q22 signature or a JSON object.
 namespace ConfigInput {
+
+inline const QString StandardInput = QStringLiteral("-");
 
 struct Result {
     std::optional<ConfigImage> image;
@@ -23,5 +26,8 @@ Result read(const QString& path);
 // A template: a JSON document that names some fields, or a .q22 file, which
 // names every field.
 ConfigJson::TemplateResult readTemplate(const QString& path);
+
+// How messages name the input: its path, or "standard input".
+QString nameOf(const QString& path);
 
 } // namespace ConfigInput

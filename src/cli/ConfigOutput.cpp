@@ -1,17 +1,14 @@
 #include "ConfigOutput.h"
 
-#include "AtomicFile.h"
 #include "ConfigFile.h"
 #include "ConfigJson.h"
 #include "JsonConfigFile.h"
 
 namespace ConfigOutput {
 
-std::optional<QString> write(const QString& path, const ConfigImage& image)
+QByteArray bytesFor(const QString& target, const ConfigImage& image)
 {
-    if (JsonConfigFile::isJsonName(path))
-        return AtomicFile::write(path, ConfigJson::write(image));
-    return ConfigFile::write(path, image);
+    return JsonConfigFile::isJsonName(target) ? ConfigJson::write(image) : ConfigFile::bytesOf(image);
 }
 
 } // namespace ConfigOutput

@@ -1,16 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 class ConfigImage;
 
-// A configuration written where the command line was told: its JSON form when
-// the name ends in ".json", as ConfigInput reads it back, otherwise a .q22
-// file. The whole file or nothing; the system's reason when it fails.
+// A configuration in the form its output's name asks for: the JSON form when
+// the name ends in ".json", as ConfigInput reads it back, otherwise a .q22 file.
 namespace ConfigOutput {
 
-std::optional<QString> write(const QString& path, const ConfigImage& image);
+QByteArray bytesFor(const QString& target, const ConfigImage& image);
 
 } // namespace ConfigOutput

@@ -23,6 +23,12 @@ void Console::message(const QString& text)
     m_err << text << Qt::endl;
 }
 
+void Console::report(const QString& subject, const QString& text)
+{
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        message(QStringLiteral("zq22: %1: %2").arg(subject, line));
+}
+
 void Console::messagePart(const QString& text)
 {
     m_err << text << Qt::flush;
@@ -30,7 +36,7 @@ void Console::messagePart(const QString& text)
 
 int Console::fail(const QString& subject, const QString& reason)
 {
-    message(QStringLiteral("zq22: %1: %2").arg(subject, reason));
+    report(subject, reason);
     return ExitStatus::Failure;
 }
 

@@ -14,6 +14,9 @@ public:
     QTextStream& out() { return m_out; }
     void writeData(const QByteArray& bytes);
     void message(const QString& text);
+    // "zq22: <subject>: <line>" for every line of the text, so that each line
+    // of a log says what it concerns.
+    void report(const QString& subject, const QString& text);
     // Standard error without ending the line, for a line redrawn in place.
     void messagePart(const QString& text);
 

@@ -13,21 +13,13 @@ ConsoleDialogs::ConsoleDialogs(Console& console, TransferProgress& progress, QSt
 {
 }
 
-QString ConsoleDialogs::answeredNo()
-{
-    return QStringLiteral("zq22: answered No; add --yes to answer Yes");
-}
-
 Dialogs::Answer ConsoleDialogs::message(const Message& message)
 {
     m_progress.interrupt();
-    m_console.message(QStringLiteral("zq22: %1: %2").arg(m_subject, message.text));
+    m_console.report(m_subject, message.text);
     Answer answer = Answer::Ok;
-    if (message.buttons == Buttons::YesNo) {
+    if (message.buttons == Buttons::YesNo)
         answer = m_answerYes ? Answer::Yes : Answer::No;
-        if (!m_answerYes)
-            m_console.message(answeredNo());
-    }
     if (onMessage)
         onMessage(message, answer);
     return answer;

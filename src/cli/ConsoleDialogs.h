@@ -7,18 +7,17 @@
 class Console;
 class TransferProgress;
 
-// The link's boxes on a terminal: each text goes to standard error, prefixed
-// with what the link talks to. There is nobody to ask, so a question is
-// answered Yes only when the command line said so beforehand.
+// The link's boxes on a terminal: each line of a text goes to standard error,
+// prefixed with what the link talks to. There is nobody to ask, so a question
+// is answered Yes only when the command line said so beforehand; the link's
+// one question on the way (go on without a port?) changes nothing either way,
+// so no answer is suggested.
 class ConsoleDialogs final : public Dialogs {
 public:
     ConsoleDialogs(Console& console, TransferProgress& progress, QString subject, QString port, bool answerYes);
 
     // Told of every box once it has been written out, with the answer given.
     std::function<void(const Message&, Answer)> onMessage;
-
-    // What follows a question that nobody was there to answer Yes to.
-    static QString answeredNo();
 
     Answer message(const Message& message) override;
     std::optional<QString> openFile(const FileRequest& request) override;

@@ -5,11 +5,12 @@
 #include "TickClock.h"
 #include "TransferProgress.h"
 
-ConsoleLinkHost::ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress,
+ConsoleLinkHost::ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress, QString subject,
                                  const ConfigImage& image, QString confPort)
     : m_console(console)
     , m_clock(clock)
     , m_progress(progress)
+    , m_subject(std::move(subject))
     , m_image(image)
     , m_confPort(std::move(confPort))
 {
@@ -25,7 +26,7 @@ void ConsoleLinkHost::setStatus(const QString& text)
     if (text.isEmpty())
         return;
     m_progress.interrupt();
-    m_console.message(QStringLiteral("zq22: ") + text);
+    m_console.report(m_subject, text);
 }
 
 void ConsoleLinkHost::EnableAll()

@@ -13,10 +13,11 @@ class TransferProgress;
 // go to standard error, and there are no pages, menus or buttons to arrange.
 class ConsoleLinkHost final : public LinkHost {
 public:
-    // image: the configuration whose panel the messages name; confPort: the
-    // listening port of a remote link.
-    ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress, const ConfigImage& image,
-                    QString confPort);
+    // subject: what the link talks to, which begins every status line; image:
+    // the configuration whose panel the messages name; confPort: the listening
+    // port of a remote link.
+    ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress, QString subject,
+                    const ConfigImage& image, QString confPort);
 
     // A whole image has arrived and would now be shown on the pages.
     std::function<void()> onRestored;
@@ -52,6 +53,7 @@ private:
     Console& m_console;
     TickClock& m_clock;
     TransferProgress& m_progress;
+    QString m_subject;
     const ConfigImage& m_image;
     QString m_confPort;
     QString m_status;

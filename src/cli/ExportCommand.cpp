@@ -1,9 +1,9 @@
-#include "AtomicFile.h"
+#include "CommandOutput.h"
 #include "CommandTable.h"
+#include "ConfigFile.h"
 #include "ConfigInput.h"
 #include "ConfigJson.h"
 #include "Console.h"
-#include "ExitStatus.h"
 
 namespace {
 
@@ -11,19 +11,15 @@ const QString Output = QStringLiteral("output");
 
 int run(const QCommandLineParser& parsed, Console& console)
 {
+    const QString target = parsed.isSet(Output) ? parsed.value(Output) : QStringLiteral("-");
+    if (ConfigFile::isConfigFileName(target))
+        return console.fail(target, QStringLiteral("export writes the JSON form, not the .q22 file the name asks for; "
+                                                   "\"zq22 import\" writes .q22 files"));
     const QString path = parsed.positionalArguments().at(0);
     const ConfigInput::Result input = ConfigInput::read(path);
     if (!input.image)
-        return console.fail(path, input.error);
-    const QByteArray json = ConfigJson::write(*input.image);
-    if (!parsed.isSet(Output)) {
-        console.writeData(json);
-        return ExitStatus::Success;
-    }
-    const QString target = parsed.value(Output);
-    if (const auto error = AtomicFile::write(target, json))
-        return console.failedWrite(target, *error);
-    return ExitStatus::Success;
+        return console.fail(ConfigInput::nameOf(path), input.error);
+    return CommandOutput::write(console, target, ConfigJson::write(*input.image));
 }
 
 } // namespace
@@ -35,12 +31,15 @@ Command exportCommand()
         QStringLiteral("Write a configuration in its JSON form."),
         QStringLiteral("Writes the configuration as a JSON document: every field by its key, grouped\n"
                        "like the configurator's pages, to standard output or to OUT.json. The document\n"
-                       "holds every byte of the file: \"zq22 import\" gives back the same .q22 file."),
-        {{QStringLiteral("FILE"), QStringLiteral("a .q22 file (or a .json export)")}},
+                       "holds every byte of the file: \"zq22 import\" gives back the same .q22 file.\n"
+                       "A name ending in .q22 is refused: that is what \"zq22 import\" writes."),
+        {{QStringLiteral("FILE"), QStringLiteral("a .q22 file (or a .json export); - reads\n"
+                                                 "standard input")}},
         {QCommandLineOption({QStringLiteral("o"), Output},
                             QStringLiteral("Write to OUT.json, not to standard output; an\n"
                                            "existing file is replaced only once the new\n"
-                                           "one is complete."),
+                                           "one is complete, and never a device, a pipe\n"
+                                           "or a socket; - is standard output."),
                             QStringLiteral("OUT.json"))},
         run,
     };

@@ -15,6 +15,28 @@ QString subjectOf(const LinkSession::Target& target)
     return target.port.isEmpty() ? QStringLiteral("UDP port %1").arg(target.listenPort) : target.port;
 }
 
+// What the window's box cannot say: why the port did not open. Empty when the
+// box says it already, with the way out.
+QString whyNotOpened(const QtSerialPort& port)
+{
+    using Failure = QtSerialPort::OpenFailure;
+    const QString listed = QStringLiteral("; \"zq22 ports\" lists the serial ports");
+    switch (port.openFailure()) {
+    case Failure::NoSuchPort:
+        return QStringLiteral("no such port") + listed;
+    case Failure::NotSerialPort:
+        return QStringLiteral("not a serial port") + listed;
+    case Failure::InUse:
+        return QStringLiteral("the port is in use by another program");
+    case Failure::Other:
+        return QStringLiteral("cannot open the port: ") + port.openFailureReason();
+    case Failure::Forbidden:
+    case Failure::None:
+        break;
+    }
+    return QString();
+}
+
 } // namespace
 
 LinkSession::LinkSession(Console& console, const Target& target)
@@ -22,7 +44,7 @@ LinkSession::LinkSession(Console& console, const Target& target)
     , m_target(target)
     , m_progress(console, isatty(STDERR_FILENO) == 1)
     , m_dialogs(console, m_progress, subjectOf(target), target.port, target.answerYes)
-    , m_host(console, m_clock, m_progress, m_image, QString::number(target.listenPort))
+    , m_host(console, m_clock, m_progress, subjectOf(target), m_image, QString::number(target.listenPort))
     , m_link(m_image, m_host, m_dialogs, m_clock, m_port, m_socket)
 {
     m_dialogs.onMessage = [this](const Dialogs::Message& message, Dialogs::Answer answer) {
@@ -102,7 +124,9 @@ void LinkSession::onMessage(const Dialogs::Message& message, Dialogs::Answer ans
     if (m_status)
         return;
     if (message.buttons == Dialogs::Buttons::YesNo) {
-        // The only question on the way of a transfer offers to go on without a panel.
+        // The only question on the way of a transfer offers to go on without a port.
+        if (const QString reason = whyNotOpened(m_port); !reason.isEmpty())
+            m_console.report(m_target.port, reason);
         if (answer == Dialogs::Answer::No)
             finish(ExitStatus::LinkFailure);
         return;

@@ -1,35 +1,18 @@
 #include "CommandHelp.h"
+#include "CommandOutput.h"
 #include "CommandTable.h"
 #include "ConfigFile.h"
 #include "Console.h"
 #include "ExitStatus.h"
 #include "FactoryImage.h"
+#include "JsonConfigFile.h"
 #include "LinkOptions.h"
 #include "SignalInterrupt.h"
-
-#include <QFileInfo>
-
-#include <optional>
 
 namespace {
 
 const QString Name = QStringLiteral("read");
 const QString Output = QStringLiteral("output");
-
-// Told before the panel's time is spent on a read: the file is written into
-// its folder (as a temporary file first), so that folder must take it.
-std::optional<QString> cannotWriteTo(const QString& path)
-{
-    const QFileInfo target(path);
-    if (target.isDir())
-        return QStringLiteral("it is a directory");
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir())
-        return QStringLiteral("there is no directory %1").arg(folder.filePath());
-    if (!folder.isWritable())
-        return QStringLiteral("the directory %1 is not writable").arg(folder.filePath());
-    return std::nullopt;
-}
 
 int run(const QCommandLineParser& parsed, Console& console)
 {
@@ -40,18 +23,21 @@ int run(const QCommandLineParser& parsed, Console& console)
     if (!options.target)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
 
+    // Told before the panel's time is spent on a read.
     const QString target = parsed.value(Output);
-    if (const auto reason = cannotWriteTo(target))
-        return console.failedWrite(target, *reason);
+    if (JsonConfigFile::isJsonName(target))
+        return console.fail(target, QStringLiteral("read writes a .q22 file, not the JSON form the name asks for; "
+                                                   "\"zq22 read ... -o - | zq22 export - -o %1\" writes it")
+                                        .arg(target));
+    if (const auto refused = CommandOutput::refuse(console, target))
+        return *refused;
 
     LinkSession session(console, *options.target);
     const SignalInterrupt interrupt([&session] { session.interrupt(); });
     const int status = session.read();
     if (status != ExitStatus::Success)
         return status;
-    if (const auto error = ConfigFile::write(target, session.image()))
-        return console.failedWrite(target, *error);
-    return ExitStatus::Success;
+    return CommandOutput::write(console, target, ConfigFile::bytesOf(session.image()));
 }
 
 } // namespace
@@ -62,7 +48,8 @@ Command readCommand()
     options.prepend(QCommandLineOption({QStringLiteral("o"), Output},
                                        QStringLiteral("The file to write; an existing file is\n"
                                                       "replaced only once the whole image has\n"
-                                                      "arrived."),
+                                                      "arrived, and never a device, a pipe or a\n"
+                                                      "socket; - is standard output."),
                                        QStringLiteral("FILE.q22")));
     return {
         Name,

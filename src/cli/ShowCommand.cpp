@@ -59,7 +59,7 @@ int run(const QCommandLineParser& parsed, Console& console)
     const QString path = parsed.positionalArguments().at(0);
     const ConfigInput::Result input = ConfigInput::read(path);
     if (!input.image)
-        return console.fail(path, input.error);
+        return console.fail(ConfigInput::nameOf(path), input.error);
     const ConfigImage& image = *input.image;
     print(parsed.isSet(Changed) ? changedFields(image) : shownFields(image), image, console.out());
     return ExitStatus::Success;
@@ -77,7 +77,8 @@ Command showCommand()
                        "seconds, a zone's type as its marks) and, in brackets, its key in the JSON form\n"
                        "and in \"zq22 diff\". The bytes that no page shows (reserved ranges, users\n"
                        "33-64, unused slots) appear only when they are not all zero, as hexadecimal."),
-        {{QStringLiteral("FILE"), QStringLiteral("a .q22 file or a .json export")}},
+        {{QStringLiteral("FILE"), QStringLiteral("a .q22 file or a .json export; - reads\n"
+                                                 "standard input")}},
         {QCommandLineOption(Changed, QStringLiteral("Show only the fields that differ from the\n"
                                                     "factory configuration (\"Заводские установки\"),\n"
                                                     "reserved ranges included."))},

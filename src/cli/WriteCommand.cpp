@@ -28,14 +28,14 @@ int run(const QCommandLineParser& parsed, Console& console)
     const QString path = parsed.positionalArguments().at(0);
     const ConfigInput::Result input = ConfigInput::read(path);
     if (!input.image)
-        return console.fail(path, input.error);
+        return console.fail(ConfigInput::nameOf(path), input.error);
     const LinkOptions::Result options = LinkOptions::target(parsed, shownConfiguration(*input.image));
     if (!options.target)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
 
     const ImageChecks::Verdict verdict = ImageChecks::ofImage(*input.image, parsed.isSet(Yes));
     if (verdict.outcome != ImageChecks::Verdict::Outcome::Passed)
-        return CheckedChange::refusedByChecks(console, path, verdict);
+        return CheckedChange::refusedByChecks(console, ConfigInput::nameOf(path), verdict);
 
     LinkSession session(console, *options.target);
     session.image() = *input.image;
@@ -58,7 +58,7 @@ Command writeCommand()
                        "progress go to standard error. Exit status 3 when the port or the panel\n"
                        "fails the transfer, 130 when it is interrupted."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
-                                                 "its JSON form")}},
+                                                 "its JSON form; - reads standard input")}},
         LinkOptions::options(),
         run,
     };

@@ -45,6 +45,10 @@ public:
     {
         return tr("Запись конфигурации ППК %1 завершена успешно.").arg(account);
     }
+    static QString remoteReadDone(const QString& account)
+    {
+        return tr("Чтение конфигурации ППК %1 завершено успешно.").arg(account);
+    }
 
     // The remote link's own captions.
     static QString remoteCaption() { return tr("Удаленное конфигурирование"); }

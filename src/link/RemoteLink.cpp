@@ -7,6 +7,7 @@
 #include "LinkHost.h"
 #include "LinkTexts.h"
 #include "ListeningPort.h"
+#include "PanelIdentifier.h"
 #include "TickClock.h"
 
 #include <algorithm>
@@ -414,7 +415,7 @@ void RemoteLink::finishRead()
     endTransfer(Panel::Dropped);
     m_host.setGauge(100);
     m_dialogs.message(
-        Message::information(LinkTexts::tr("Чтение конфигурации ППК завершено успешно."), LinkTexts::configCaption()));
+        Message::information(LinkTexts::remoteReadDone(panelIdentifier(m_image)), LinkTexts::configCaption()));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();

@@ -1,7 +1,7 @@
 #include "ConfigFile.h"
 
-#include "AtomicFile.h"
 #include "ConfigImage.h"
+#include "OutputFile.h"
 #include "RegularFile.h"
 
 #include <QFile>
@@ -14,27 +14,41 @@ bool signatureMatches(const QByteArray& header)
         && header[4] == Signature[4] && header[5] == Signature[5];
 }
 
-std::optional<QString> write(const QString& path, const ConfigImage& image)
+bool isConfigFileName(const QString& path)
 {
-    return AtomicFile::write(path, Signature + image.bytes());
+    return path.endsWith(QLatin1String(".q22"), Qt::CaseInsensitive);
+}
+
+QByteArray bytesOf(const ConfigImage& image)
+{
+    return Signature + image.bytes();
+}
+
+std::optional<FileError> write(const QString& path, const ConfigImage& image)
+{
+    return OutputFile::write(path, bytesOf(image));
 }
 
 Contents read(const QString& path)
 {
-    Contents contents;
     QFile file(path);
-    contents.error = RegularFile::openForReading(file);
-    if (contents.error)
-        return contents;
-    const QByteArray bytes = file.read(FileSize);
-    contents.header = bytes.left(Signature.size());
-    contents.image = bytes.mid(Signature.size());
+    if (auto error = RegularFile::openForReading(file))
+        return {QByteArray(), QByteArray(), error};
+    Contents contents = contentsOf(file.read(FileSize));
     if (file.error() != QFileDevice::NoError)
-        contents.error = file.errorString();
-    else if (bytes.isEmpty())
-        contents.error = QStringLiteral("the file is empty");
+        contents.error = FileError::system(file.errorString());
+    return contents;
+}
+
+Contents contentsOf(const QByteArray& bytes)
+{
+    Contents contents;
+    contents.header = bytes.left(Signature.size());
+    contents.image = bytes.mid(Signature.size(), FileSize - Signature.size());
+    if (bytes.isEmpty())
+        contents.error = FileError::empty();
     else if (bytes.size() < FileSize)
-        contents.error = QStringLiteral("the file has %1 bytes, a configuration file has %2").arg(bytes.size()).arg(FileSize);
+        contents.error = FileError::tooShort(bytes.size(), FileSize);
     return contents;
 }
 

@@ -171,7 +171,11 @@ std::optional<Given> parse(const QByteArray& json, QString& error)
         return std::nullopt;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != ConfigJson::FormatVersion) {
+    if (!version.isUndefined() && !version.isDouble()) {
+        error = QStringLiteral("\"version\" must be a number; this program reads version %1").arg(ConfigJson::FormatVersion);
+        return std::nullopt;
+    }
+    if (version.toDouble() != ConfigJson::FormatVersion) {
         const QString given = version.isDouble() ? QString::number(version.toDouble()) : QStringLiteral("missing");
         error = QStringLiteral("format version %1 is not supported; this program reads version %2")
                     .arg(given)

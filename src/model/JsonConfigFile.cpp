@@ -1,5 +1,6 @@
 #include "JsonConfigFile.h"
 
+#include "FileError.h"
 #include "RegularFile.h"
 
 #include <QFile>
@@ -8,15 +9,12 @@ namespace JsonConfigFile {
 
 namespace {
 
-// Far above any export: what is larger is not one, and is not read into memory.
-constexpr qint64 LargestJson = 16 * 1024 * 1024;
-
-// The file's bytes, or the reason they could not be had.
+// The file's bytes, at most one more than LargestJson, or the reason they could not be had.
 std::optional<QByteArray> contents(const QString& path, QString& error)
 {
     QFile file(path);
     if (const auto failure = RegularFile::openForReading(file)) {
-        error = *failure;
+        error = failure->text;
         return std::nullopt;
     }
     const QByteArray bytes = file.read(LargestJson + 1);
@@ -24,11 +22,17 @@ std::optional<QByteArray> contents(const QString& path, QString& error)
         error = file.errorString();
         return std::nullopt;
     }
-    if (bytes.size() > LargestJson) {
-        error = QStringLiteral("larger than %1 bytes, too large for a configuration").arg(LargestJson);
-        return std::nullopt;
-    }
     return bytes;
+}
+
+// Why the bytes cannot be a configuration's JSON form, told by their size alone.
+std::optional<QString> sizeRefusal(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return FileError::empty().text;
+    if (bytes.size() > LargestJson)
+        return QStringLiteral("larger than %1 bytes, too large for a configuration").arg(LargestJson);
+    return std::nullopt;
 }
 
 } // namespace
@@ -44,7 +48,7 @@ ConfigJson::ReadResult read(const QString& path)
     const std::optional<QByteArray> bytes = contents(path, error);
     if (!bytes)
         return {std::nullopt, error};
-    return ConfigJson::read(*bytes);
+    return fromBytes(*bytes);
 }
 
 ConfigJson::TemplateResult readTemplate(const QString& path)
@@ -53,7 +57,16 @@ ConfigJson::TemplateResult readTemplate(const QString& path)
     const std::optional<QByteArray> bytes = contents(path, error);
     if (!bytes)
         return {std::nullopt, error};
+    if (const std::optional<QString> refusal = sizeRefusal(*bytes))
+        return {std::nullopt, *refusal};
     return ConfigJson::readTemplate(*bytes);
+}
+
+ConfigJson::ReadResult fromBytes(const QByteArray& bytes)
+{
+    if (const std::optional<QString> refusal = sizeRefusal(bytes))
+        return {std::nullopt, *refusal};
+    return ConfigJson::read(bytes);
 }
 
 } // namespace JsonConfigFile

@@ -5,15 +5,17 @@
 
 namespace RegularFile {
 
-std::optional<QString> openForReading(QFile& file)
+std::optional<FileError> openForReading(QFile& file)
 {
     const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return FileError::noSuchFile();
     if (info.isDir())
-        return QStringLiteral("is a directory");
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("not a regular file");
+        return FileError::directory();
+    if (!info.isFile())
+        return FileError::notRegularFile();
     if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+        return FileError::system(file.errorString());
     return std::nullopt;
 }
 

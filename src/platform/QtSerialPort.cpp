@@ -11,13 +11,35 @@ constexpr qint32 BaudRate = 115200;
 // The output buffer the link reckons with.
 constexpr qint64 OutputBufferSize = 4096;
 
+// A bare name such as ttyUSB0 is a device under /dev, as for QSerialPort.
+QString devicePath(const QString& portName)
+{
+    const bool path = portName.startsWith(QLatin1Char('/')) || portName.startsWith(QLatin1String("./"))
+                      || portName.startsWith(QLatin1String("../"));
+    return path ? portName : QDir(QStringLiteral("/dev")).filePath(portName);
+}
+
 // Qt reports a port that another program holds as a permission error too: only
-// a device file the user may not read and write is a matter of rights. A bare
-// name such as ttyUSB0 is a device under /dev, as for QSerialPort.
+// a device file the user may not read and write is a matter of rights.
 bool deviceForbidden(const QString& portName)
 {
-    const QFileInfo device(QDir(QStringLiteral("/dev")).filePath(portName));
+    const QFileInfo device(devicePath(portName));
     return device.exists() && !(device.isReadable() && device.isWritable());
+}
+
+QtSerialPort::OpenFailure failureOf(QSerialPort::SerialPortError error, const QString& portName)
+{
+    using Failure = QtSerialPort::OpenFailure;
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return Failure::NoSuchPort;
+    case QSerialPort::UnsupportedOperationError: // no terminal: a file, a pipe, a device of another kind
+        return Failure::NotSerialPort;
+    case QSerialPort::PermissionError:
+        return deviceForbidden(portName) ? Failure::Forbidden : Failure::InUse;
+    default:
+        return QFileInfo(devicePath(portName)).isDir() ? Failure::NotSerialPort : Failure::Other;
+    }
 }
 
 } // namespace
@@ -32,6 +54,8 @@ QtSerialPort::QtSerialPort(QObject* parent)
 bool QtSerialPort::open(const QString& portName)
 {
     m_permissionDenied = false;
+    m_openFailure = OpenFailure::None;
+    m_openFailureReason.clear();
     if (m_port.isOpen())
         m_port.close();
     m_port.setPortName(portName);
@@ -41,7 +65,9 @@ bool QtSerialPort::open(const QString& portName)
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_permissionDenied = m_port.error() == QSerialPort::PermissionError && deviceForbidden(portName);
+        m_openFailure = failureOf(m_port.error(), portName);
+        m_openFailureReason = m_port.errorString();
+        m_permissionDenied = m_openFailure == OpenFailure::Forbidden;
         m_port.clearError();
         return false;
     }

@@ -13,6 +13,12 @@ public:
 
     bool open(const QString& portName) override;
     bool permissionDenied() const override { return m_permissionDenied; }
+
+    enum class OpenFailure { None, NoSuchPort, NotSerialPort, InUse, Forbidden, Other };
+    // Why the last open() failed, and the system's words for it; kept until
+    // the next open(), since the link closes the port before it says why.
+    OpenFailure openFailure() const { return m_openFailure; }
+    const QString& openFailureReason() const { return m_openFailureReason; }
     void close() override;
     bool isOpen() const override;
 
@@ -26,4 +32,6 @@ private:
 
     QSerialPort m_port;
     bool m_permissionDenied = false;
+    OpenFailure m_openFailure = OpenFailure::None;
+    QString m_openFailureReason;
 };

@@ -1,4 +1,6 @@
 #include "TestFiles.h"
+#include "PrivateMount.h"
+#include "SpecialFiles.h"
 #include "ConfigFile.h"
 #include "ConfigFiles.h"
 #include "ConfigImage.h"
@@ -83,6 +85,7 @@ private:
 };
 
 const QString FatalError = QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена.");
+const QString SaveFailed = QStringLiteral("Не удалось сохранить конфигурацию в файл %1.\n%2");
 const QString FormatQuestion = QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
 
 } // namespace
@@ -95,11 +98,16 @@ private Q_SLOTS:
     void cancelledSaveWritesNothing();
     void failedSaveKeepsThePreviousFile();
     void saveIntoAMissingFolderSaysWhy();
+    void saveNeverReplacesASpecialFile_data();
+    void saveNeverReplacesASpecialFile();
+    void saveThroughALinkKeepsTheLink();
+    void saveOntoAReadOnlyFileSystemNamesIt();
     void loadRestoresWhatWasSaved();
     void loadDecisions_data();
     void loadDecisions();
     void shortFileIsAFatalErrorAndKeepsWhatWasRead();
-    void unreadableFileIsAFatalError();
+    void fatalErrorNamesTheFileAndTheCause_data();
+    void fatalErrorNamesTheFileAndTheCause();
     void namedPipeIsRefusedUnopened();
     void errorWhileRestoringIsAFatalError();
     void cancelledLoadChangesNothing();
@@ -177,6 +185,73 @@ void ConfigFilesTest::saveIntoAMissingFolderSaysWhy()
     QVERIFY(!f.files.saveImage(QStringLiteral("EC22")));
     QCOMPARE(f.dialogs.shown().size(), 1);
     QVERIFY(f.dialogs.last().text.startsWith(QStringLiteral("Не удалось сохранить конфигурацию")));
+    QCOMPARE(f.dialogs.last().text,
+             SaveFailed.arg(f.path("missing/EC22.q22"), QStringLiteral("нет папки ") + f.path("missing")));
+}
+
+void ConfigFilesTest::saveNeverReplacesASpecialFile_data()
+{
+    QTest::addColumn<SpecialFile>("kind");
+    QTest::addColumn<bool>("throughLink");
+    QTest::addColumn<QString>("kindName");
+    QTest::newRow("named pipe") << SpecialFile::NamedPipe << false << "named pipe";
+    QTest::newRow("character device") << SpecialFile::CharacterDevice << false << "character device";
+    QTest::newRow("socket") << SpecialFile::Socket << false << "socket";
+    QTest::newRow("link to a named pipe") << SpecialFile::NamedPipe << true << "named pipe";
+}
+
+void ConfigFilesTest::saveNeverReplacesASpecialFile()
+{
+    QFETCH(SpecialFile, kind);
+    QFETCH(bool, throughLink);
+    QFETCH(QString, kindName);
+
+    Fixture f;
+    const QString chosen = specialTarget(f.dir.path(), kind, throughLink);
+    if (chosen.isEmpty())
+        QSKIP("this user may not make it here");
+    f.image = sampleImage();
+    f.dialogs.answerSave(chosen);
+
+    QVERIFY(!f.files.saveImage(QStringLiteral("EC22")));
+    QCOMPARE(f.dialogs.texts(), QStringList{SaveFailed.arg(chosen, QStringLiteral("не является обычным файлом"))});
+    QCOMPARE(f.dialogs.last().caption, QStringLiteral("Сохранение конфигурации"));
+    QCOMPARE(kindOf(f.path("special")), kindName);
+    QCOMPARE(kindOf(chosen), throughLink ? QStringLiteral("symbolic link") : kindName);
+}
+
+void ConfigFilesTest::saveThroughALinkKeepsTheLink()
+{
+    Fixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("kept")));
+    QVERIFY(writeFile(f.path("kept/EC22.q22"), "previous configuration"));
+    QVERIFY(QFile::link(f.path("kept/EC22.q22"), f.path("EC22.q22")));
+    f.image = sampleImage();
+    f.dialogs.answerSave(f.path("EC22.q22"));
+
+    QVERIFY(f.files.saveImage(QStringLiteral("EC22")));
+    QCOMPARE(kindOf(f.path("EC22.q22")), QStringLiteral("symbolic link"));
+    QCOMPARE(readFile(f.path("kept/EC22.q22")), ConfigFile::bytesOf(f.image));
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void ConfigFilesTest::saveOntoAReadOnlyFileSystemNamesIt()
+{
+    Fixture f;
+    PrivateMount mount(f.dir.path());
+    if (!mount.isMounted())
+        QSKIP("needs the right to mount a file system");
+    const QString target = f.path("EC22.q22");
+    QVERIFY(writeFile(target, "previous configuration"));
+    QVERIFY(mount.makeReadOnly());
+    f.image = sampleImage();
+    f.dialogs.answerSave(target);
+
+    QVERIFY(!f.files.saveImage(QStringLiteral("EC22")));
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{SaveFailed.arg(target, QStringLiteral("файловая система %1 доступна только для чтения")
+                                                    .arg(f.dir.path()))});
+    QCOMPARE(readFile(target), QByteArray("previous configuration"));
 }
 
 void ConfigFilesTest::loadRestoresWhatWasSaved()
@@ -253,17 +328,35 @@ void ConfigFilesTest::shortFileIsAFatalErrorAndKeepsWhatWasRead()
     QVERIFY(writeFile(f.path("short.q22"), QByteArray("ZQ.32U") + QByteArray(94, '\x07')));
     f.load(f.path("short.q22"));
     QCOMPARE(f.restored, 0);
-    QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+    QCOMPARE(f.dialogs.texts(), QStringList{FatalError + QStringLiteral("\n%1: в файле 100 байт, а в файле конфигурации их 9425")
+                                                             .arg(f.path("short.q22"))});
     QCOMPARE(f.dialogs.last().icon, Dialogs::Icon::Stop);
     QCOMPARE(f.image.bytes(), QByteArray(94, '\x07') + QByteArray(9419 - 94, '\0'));
 }
 
-void ConfigFilesTest::unreadableFileIsAFatalError()
+void ConfigFilesTest::fatalErrorNamesTheFileAndTheCause_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("missing") << "absent.q22" << "нет такого файла";
+    QTest::newRow("folder") << "folder.q22" << "не является обычным файлом";
+    QTest::newRow("empty") << "empty.q22" << "файл пуст";
+    QTest::newRow("signature only") << "signature.q22" << "в файле 6 байт, а в файле конфигурации их 9425";
+}
+
+void ConfigFilesTest::fatalErrorNamesTheFileAndTheCause()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, cause);
     Fixture f;
-    f.load(f.path("absent.q22"));
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("folder.q22")));
+    QVERIFY(writeFile(f.path("empty.q22"), QByteArray()));
+    QVERIFY(writeFile(f.path("signature.q22"), ConfigFile::Signature));
+
+    f.load(f.path(name));
     QCOMPARE(f.restored, 0);
-    QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+    QCOMPARE(f.dialogs.texts(), QStringList{FatalError + QStringLiteral("\n%1: %2").arg(f.path(name), cause)});
+    QCOMPARE(f.dialogs.last().caption, QStringLiteral("Загрузка конфигурации"));
 }
 
 void ConfigFilesTest::namedPipeIsRefusedUnopened()
@@ -276,7 +369,7 @@ void ConfigFilesTest::namedPipeIsRefusedUnopened()
         f.load(pipe);
     }
     QCOMPARE(f.restored, 0);
-    QCOMPARE(f.dialogs.texts(), QStringList{FatalError});
+    QCOMPARE(f.dialogs.texts(), QStringList{FatalError + QStringLiteral("\n%1: не является обычным файлом").arg(pipe)});
     QCOMPARE(f.dialogs.last().caption, QStringLiteral("Загрузка конфигурации"));
 }
 

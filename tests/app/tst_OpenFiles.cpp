@@ -6,6 +6,7 @@
 #include "GeneralPage.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -41,11 +42,14 @@ struct Unshown : TestPlatform {
     ConfigImage pagesImage() { return FileWindow::pagesImageOf(window); }
 };
 
-// Sends a drag of `path` over the window and, when it is taken, the drop.
-bool drop(MainWindow& window, const QString& path)
+// Sends a drag of the files over the window and, when it is taken, the drop.
+bool drop(MainWindow& window, const QStringList& paths)
 {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
     QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     enter.ignore();
     QCoreApplication::sendEvent(&window, &enter);
@@ -57,6 +61,11 @@ bool drop(MainWindow& window, const QString& path)
     return true;
 }
 
+bool drop(MainWindow& window, const QString& path)
+{
+    return drop(window, QStringList{path});
+}
+
 } // namespace
 
 class OpenFilesTest : public QObject {
@@ -65,9 +74,13 @@ private Q_SLOTS:
     void fileNamedAtStartIsLoaded();
     void badStartFileLeavesTheFactoryConfiguration_data();
     void badStartFileLeavesTheFactoryConfiguration();
+    void unreadStartFileSaysWhyAndThatNothingLoaded_data();
+    void unreadStartFileSaysWhyAndThatNothingLoaded();
     void droppedFileIsLoaded();
     void dropsThatAreRefused_data();
     void dropsThatAreRefused();
+    void dropsRefusedWithAReason_data();
+    void dropsRefusedWithAReason();
     void droppedFileThatFailsLeavesThePages();
 };
 
@@ -109,6 +122,31 @@ void OpenFilesTest::badStartFileLeavesTheFactoryConfiguration()
     QVERIFY(shell.pagesImage() == factoryImage());
 }
 
+void OpenFilesTest::unreadStartFileSaysWhyAndThatNothingLoaded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("missing") << "absent.q22" << "нет такого файла";
+    QTest::newRow("folder") << "folder.q22" << "не является обычным файлом";
+    QTest::newRow("empty") << "empty.q22" << "файл пуст";
+}
+
+void OpenFilesTest::unreadStartFileSaysWhyAndThatNothingLoaded()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, cause);
+    Unshown shell;
+    QVERIFY(QDir(shell.dir.path()).mkdir(QStringLiteral("folder.q22")));
+    QVERIFY(writeFile(shell.path("empty.q22"), QByteArray()));
+
+    shell.start({shell.path(name)});
+    QCOMPARE(shell.dialogs.texts(),
+             QStringList{FatalError + QStringLiteral("\n%1: %2\nНичего не загружено: на страницах заводские установки.")
+                                          .arg(shell.path(name), cause)});
+    QCOMPARE(shell.dialogs.last().caption, QStringLiteral("Загрузка конфигурации"));
+    QVERIFY(shell.pagesImage() == factoryImage());
+}
+
 void OpenFilesTest::droppedFileIsLoaded()
 {
     FileWindow shell;
@@ -137,6 +175,33 @@ void OpenFilesTest::dropsThatAreRefused()
     QVERIFY(shell.pagesImage() == factoryImage());
 }
 
+// Taken, so that the installer is told why nothing was loaded.
+void OpenFilesTest::dropsRefusedWithAReason_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("two files") << QStringList{"AB12.q22", "EC22.q22"}
+                               << "Укажите один файл конфигурации, а не 2.";
+    QTest::newRow("a JSON file") << QStringList{"AB12.json"}
+                                 << "Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.";
+}
+
+void OpenFilesTest::dropsRefusedWithAReason()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, message);
+    FileWindow shell;
+    QStringList paths;
+    for (const QString& name : names)
+        paths << (name.endsWith(QStringLiteral(".json")) ? shell.writeJsonFile(name, sample())
+                                                         : shell.writeConfigFile(name, sample()));
+
+    QVERIFY(drop(shell.window, paths));
+    QCOMPARE(shell.dialogs.texts(), QStringList{message.arg(paths.constFirst())});
+    QCOMPARE(shell.dialogs.last().caption, QStringLiteral("Загрузка конфигурации"));
+    QVERIFY(shell.pagesImage() == factoryImage());
+}
+
 void OpenFilesTest::droppedFileThatFailsLeavesThePages()
 {
     FileWindow shell;
@@ -144,7 +209,9 @@ void OpenFilesTest::droppedFileThatFailsLeavesThePages()
     const ConfigImage before = shell.pagesImage();
     QVERIFY(writeFile(shell.path("short.q22"), QByteArray("ZQ.32U") + sample().bytes().left(300)));
     QVERIFY(drop(shell.window, shell.path("short.q22")));
-    QCOMPARE(shell.dialogs.texts(), QStringList{FatalError});
+    QCOMPARE(shell.dialogs.texts(),
+             QStringList{FatalError + QStringLiteral("\n%1: в файле 306 байт, а в файле конфигурации их 9425")
+                                          .arg(shell.path("short.q22"))});
     QVERIFY(shell.pagesImage() == before);
 }
 

@@ -9,6 +9,7 @@
 #include "ReportDialog.h"
 #include "ReportDocument.h"
 #include "SampleConfigs.h"
+#include "SpecialFiles.h"
 #include "TestFiles.h"
 
 #include <QAction>
@@ -139,6 +140,7 @@ private Q_SLOTS:
     void differencesShowTheFactoryValueBesideTheSetOne();
     void writesAPdfWithPages_data();
     void writesAPdfWithPages();
+    void pdfNeverReplacesASpecialFile();
     void pagesThatFailACheckGiveNoReport();
     void textsAreShownAsTheyAreTyped();
     void headerNamesTheSiteAndTheCompanyOrLeavesLinesToFill();
@@ -240,6 +242,20 @@ void ReportTest::writesAPdfWithPages()
     const qsizetype pages = pagesIn(bytes);
     QVERIFY2(pages >= 2 && pages <= 4, qPrintable(QString::number(pages)));
     QVERIFY(shell.dialogs.shown().isEmpty());
+}
+
+void ReportTest::pdfNeverReplacesASpecialFile()
+{
+    Shell shell;
+    const QString pipe = shell.path(QStringLiteral("report.pdf"));
+    QVERIFY(makeSpecialFile(pipe, SpecialFile::NamedPipe));
+    shell.dialogs.answerSave(pipe);
+    shell.report()->findChild<QPushButton*>("SaveReportPdf")->click();
+
+    QCOMPARE(shell.dialogs.texts(),
+             QStringList{QStringLiteral("Не удалось сохранить отчёт в файл %1.\nне является обычным файлом").arg(pipe)});
+    QCOMPARE(shell.dialogs.last().caption, QStringLiteral("Отчёт"));
+    QCOMPARE(kindOf(pipe), QStringLiteral("named pipe"));
 }
 
 void ReportTest::pagesThatFailACheckGiveNoReport()

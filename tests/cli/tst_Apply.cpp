@@ -187,7 +187,7 @@ void ApplyTest::badInputChangesNothing_data()
                                                    << QStringList{"zq22: empty.json: not a template: it names no field"}
                                                    << 2;
     QTest::newRow("a missing template") << QStringList{"missing.json", "a.q22", "--in-place"}
-                                        << QStringList{"zq22: missing.json: No such file or directory"} << 2;
+                                        << QStringList{"zq22: missing.json: no such file or directory"} << 2;
 }
 
 void ApplyTest::badInputChangesNothing()

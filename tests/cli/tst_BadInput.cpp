@@ -85,7 +85,7 @@ void BadInputTest::refused_data()
 
     const QByteArray json = ConfigJson::write(factoryImage());
     QTest::newRow("malformed JSON") << "EC22.json" << Make::File << json.left(json.size() / 2) << "malformed JSON";
-    QTest::newRow("empty JSON file") << "EC22.json" << Make::File << QByteArray() << "malformed JSON";
+    QTest::newRow("empty JSON file") << "EC22.json" << Make::File << QByteArray() << "the file is empty";
     QTest::newRow("key the format does not know")
         << "EC22.json" << Make::File << factoryJsonWith(QStringLiteral("general.siren_time_min"), 1)
         << "unknown key \"general.siren_time_min\"";
@@ -95,6 +95,9 @@ void BadInputTest::refused_data()
     QTest::newRow("text too long for its field")
         << "EC22.json" << Make::File << factoryJsonWith(QStringLiteral("sms.phones[1]"), QStringLiteral("+79123456789012"))
         << "a text of 15 characters is too long for the field's 13";
+    QTest::newRow("format version as text") << "EC22.json" << Make::File
+                                            << factoryJsonWith(QStringList{QStringLiteral("version")}, QStringLiteral("1"))
+                                            << "\"version\" must be a number; this program reads version 1";
     QTest::newRow("another format version") << "EC22.json" << Make::File
                                             << factoryJsonWith(QStringList{QStringLiteral("version")}, 2)
                                             << "format version 2 is not supported";

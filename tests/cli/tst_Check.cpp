@@ -68,7 +68,7 @@ void CheckTest::linesAndExitStatus_data()
     QTest::newRow("a file that cannot be read outweighs a difference")
         << QStringList{"factory.q22", "missing.q22", "a.q22"}
         << linesOf(QStringLiteral("factory.q22"), {PhoneLine, TextLine, BalanceLine})
-        << QStringList{"zq22: missing.q22: No such file or directory"} << 2;
+        << QStringList{"zq22: missing.q22: no such file or directory"} << 2;
     QTest::newRow("a file that is no configuration") << QStringList{"notes.q22", "a.q22"} << QStringList{}
                                                      << QStringList{"zq22: notes.q22: the file is empty"} << 2;
 }

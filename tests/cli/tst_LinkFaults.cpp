@@ -49,7 +49,7 @@ QList<Fault> faults()
     const auto W = Transfer::Write;
     const QString serialRead = QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
     const QString serialWritten = QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
-    const QString remoteRead = QStringLiteral("Чтение конфигурации ППК завершено успешно.");
+    const QString remoteRead = QStringLiteral("Чтение конфигурации ППК 1A2B завершено успешно.");
     const QString remoteWritten = QStringLiteral("Запись конфигурации ППК EC22 завершена успешно.");
     const QString silentSerial = QStringLiteral("E1: ППК не отвечает!");
     const QString hungUp = QStringLiteral("USB не подключен!");

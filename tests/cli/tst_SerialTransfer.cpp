@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -93,6 +94,7 @@ private Q_SLOTS:
     void readRefusesAnUnwritableFile();
     void unavailablePort_data();
     void unavailablePort();
+    void forbiddenPortSaysHowToJoinTheGroup();
     void writeDelivers_data();
     void writeDelivers();
     void writeRefused_data();
@@ -197,22 +199,33 @@ void SerialTransferTest::readRefusesAnUnwritableFile()
 
 void SerialTransferTest::unavailablePort_data()
 {
-    QTest::addColumn<bool>("busy");
+    QTest::addColumn<QString>("name");   // in the test's folder; empty: the panel's port, held
     QTest::addColumn<bool>("answerYes");
-    QTest::newRow("missing") << false << false;
-    QTest::newRow("busy") << true << false;
+    QTest::addColumn<QString>("reason");
+    const QString missing = QStringLiteral("no such port; \"zq22 ports\" lists the serial ports");
+    const QString notSerial = QStringLiteral("not a serial port; \"zq22 ports\" lists the serial ports");
+    const QString busy = QStringLiteral("the port is in use by another program");
+    QTest::newRow("missing") << "no-such-port" << false << missing;
+    QTest::newRow("a regular file") << "held.q22" << false << notSerial;
+    QTest::newRow("a folder") << "folder.q22" << false << notSerial;
+    QTest::newRow("busy") << QString() << false << busy;
     // Yes goes on without a port, as the window does: there is still no panel to read.
-    QTest::newRow("busy, --yes") << true << true;
+    QTest::newRow("busy, --yes") << QString() << true << busy;
+    QTest::newRow("missing, --yes") << "no-such-port" << true << missing;
 }
 
 void SerialTransferTest::unavailablePort()
 {
-    QFETCH(bool, busy);
+    QFETCH(QString, name);
     QFETCH(bool, answerYes);
+    QFETCH(QString, reason);
 
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.q22")));
+    QVERIFY(!heldImage(SampleConfigs::scatteredBytes(1)).isEmpty());
     VirtualPanel panel;
     QSerialPort holder;
-    QString device = m_dir.filePath(QStringLiteral("no-such-port"));
+    const bool busy = name.isEmpty();
+    QString device = m_dir.filePath(name);
     if (busy) {
         QVERIFY2(panel.start({}), qPrintable(panel.errors()));
         device = panel.devicePath();
@@ -226,12 +239,38 @@ void SerialTransferTest::unavailablePort()
 
     const Zq22Run run = Zq22Run::start(arguments);
     QCOMPARE(run.exitCode, LinkFailure);
-    QVERIFY2(run.errLines().contains(QStringLiteral("zq22: %1: Нет доступного Com-порта. Работа в автономном режиме. "
-                                                    "Продолжить?")
-                                         .arg(device)),
-             qPrintable(run.err));
-    QCOMPARE(run.err.contains(QStringLiteral("add --yes")), !answerYes);
+    // Every line names the port; no answer to the window's question would help, so none is suggested.
+    QCOMPARE(run.errLines(),
+             (QStringList{QStringLiteral("zq22: %1: Автономный").arg(device),
+                          QStringLiteral("zq22: %1: Нет доступного Com-порта. Работа в автономном режиме. Продолжить?")
+                              .arg(device),
+                          QStringLiteral("zq22: %1: %2").arg(device, reason)}));
     QVERIFY(!QFile::exists(out));
+}
+
+// A user outside the group that owns the port, as an installer's fresh account is.
+void SerialTransferTest::forbiddenPortSaysHowToJoinTheGroup()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to run zq22 as another user");
+    VirtualPanel panel;
+    QVERIFY2(panel.start({}), qPrintable(panel.errors()));
+    const QString device = panel.devicePath();
+
+    const Zq22Run run = Zq22Run::start({"read", "--port", device, "-o", "-"}, [] {
+        constexpr gid_t Nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+            ::_exit(99);
+    });
+    QCOMPARE(run.exitCode, LinkFailure);
+    QCOMPARE(run.errLines(),
+             (QStringList{QStringLiteral("zq22: %1: Автономный").arg(device),
+                          QStringLiteral("zq22: %1: Нет доступного Com-порта. Работа в автономном режиме. Продолжить?")
+                              .arg(device),
+                          QStringLiteral("zq22: %1: Нет прав на доступ к порту: пользователь не входит в группу dialout. "
+                                         "Выполните sudo usermod -aG dialout $USER и войдите в систему заново.")
+                              .arg(device)}));
+    QVERIFY(run.out.isEmpty());
 }
 
 void SerialTransferTest::writeDelivers_data()

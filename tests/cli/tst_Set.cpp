@@ -188,7 +188,7 @@ void SetTest::refusedWithItsReasonAndNothingWritten_data()
         << "missing.q22" << QStringList{"general.siren_time_s=22"}
         << QStringList{"zq22: set: general.siren_time_s: 22 is not a multiple of 5"};
     QTest::newRow("a missing file") << "missing.q22" << QStringList{"general.siren_time_s=60"}
-                                    << QStringList{"zq22: missing.q22: No such file or directory"};
+                                    << QStringList{"zq22: missing.q22: no such file or directory"};
 }
 
 void SetTest::refusedWithItsReasonAndNothingWritten()

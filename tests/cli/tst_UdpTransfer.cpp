@@ -11,6 +11,7 @@
 #include "Zq22Run.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
@@ -87,8 +88,14 @@ void UdpTransferTest::readDelivers()
     QVERIFY2(zq22.exitCode() == 0, qPrintable(zq22.err()));
     QCOMPARE(readFile(out), ConfigFile::Signature + image);
     QVERIFY2(zq22.errLines().contains(
-                 QStringLiteral("zq22: UDP port %1: Чтение конфигурации ППК завершено успешно.").arg(port)),
+                 QStringLiteral("zq22: UDP port %1: Чтение конфигурации ППК 1A2B завершено успешно.").arg(port)),
              qPrintable(zq22.err()));
+    // Each line says what it concerns, the progress aside.
+    const QRegularExpression progress(QStringLiteral("^zq22: \\d+ %$"));
+    for (const QString& line : zq22.errLines()) {
+        QVERIFY2(line.startsWith(QStringLiteral("zq22: UDP port %1: ").arg(port)) || progress.match(line).hasMatch(),
+                 qPrintable(line));
+    }
 }
 
 void UdpTransferTest::writeDelivers_data()

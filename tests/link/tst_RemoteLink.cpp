@@ -426,7 +426,8 @@ void RemoteLinkTest::read()
 
     QCOMPARE(rig.image.bytes(), rig.panelImage);
     QCOMPARE(rig.host.restored, 1);
-    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
+    // The panel that was read, not the account the pages showed before.
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 12A5 завершено успешно.")});
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Конфигурирование"));
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
     QCOMPARE(rig.sentCount(AckBytes), acks);
@@ -1141,7 +1142,7 @@ void RemoteLinkTest::finishedReadEndsTheConnectionBeforeItsBox()
         rig.socket.deliver(ReadyBytes, PanelAddress, PanelPort);
     });
     rig.runFor(60s);
-    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 12A5 завершено успешно.")});
     QCOMPARE(restoredDuringBox, 0);
     QCOMPARE(rig.host.restored, 1);
     QVERIFY(!rig.vars.PanelLinked);

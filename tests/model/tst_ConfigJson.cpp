@@ -207,6 +207,7 @@ void ConfigJsonTest::badDocumentsAreRejected_data()
     row("another format", factoryWith("format", "other"), "not a configuration: \"format\" must be \"zq22-config\"");
     row("another version", factoryWith("version", 2),
         "format version 2 is not supported; this program reads version 1");
+    row("version as text", factoryWith("version", "1"), "\"version\" must be a number; this program reads version 1");
     row("no version", factoryWith("version", QJsonValue::Undefined),
         "format version missing is not supported; this program reads version 1");
     row("unknown key", factoryWith("general.volume", 3), "unknown key \"general.volume\"");

@@ -3,6 +3,7 @@
 #include "ConfigFile.h"
 #include "EventWait.h"
 #include "FreeUdpPort.h"
+#include "SampleConfigs.h"
 #include "TransferStart.h"
 
 #include <QCoreApplication>
@@ -19,12 +20,10 @@ constexpr int LinkMs = 5000;
 // The panel resends an unacknowledged block well before the link's own timer.
 constexpr int PanelRetransmitMs = 2000;
 
+// Scattered from a new seed each time, under the samples' panel identifier 1A2B.
 QByteArray randomImage()
 {
-    QByteArray bytes(ConfigImage::Size, '\0');
-    for (char& b : bytes)
-        b = static_cast<char>(QRandomGenerator::global()->bounded(256));
-    return bytes;
+    return SampleConfigs::scatteredBytes(QRandomGenerator::global()->generate());
 }
 
 } // namespace

@@ -34,6 +34,17 @@ QString Zq22Run::program()
 Zq22Run Zq22Run::start(const QStringList& arguments, const std::function<void()>& childSetup,
                        std::chrono::milliseconds limit)
 {
+    return execute(arguments, nullptr, childSetup, limit);
+}
+
+Zq22Run Zq22Run::withInput(const QByteArray& input, const QStringList& arguments)
+{
+    return execute(arguments, &input, {}, DefaultLimit);
+}
+
+Zq22Run Zq22Run::execute(const QStringList& arguments, const QByteArray* input,
+                         const std::function<void()>& childSetup, std::chrono::milliseconds limit)
+{
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -41,8 +52,13 @@ Zq22Run Zq22Run::start(const QStringList& arguments, const std::function<void()>
     process.setProcessEnvironment(environment);
     if (childSetup)
         process.setChildProcessModifier(childSetup);
-    process.setStandardInputFile(QProcess::nullDevice());
+    if (!input)
+        process.setStandardInputFile(QProcess::nullDevice());
     process.start(program(), arguments);
+    if (input) {
+        process.write(*input);
+        process.closeWriteChannel();
+    }
     Zq22Run run;
     if (!process.waitForFinished(static_cast<int>(limit.count()))) {
         process.kill();

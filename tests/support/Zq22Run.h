@@ -25,4 +25,10 @@ struct Zq22Run {
     // childSetup runs in the new process before zq22 starts (limits, signals).
     static Zq22Run start(const QStringList& arguments, const std::function<void()>& childSetup = {},
                          std::chrono::milliseconds limit = DefaultLimit);
+    // With these bytes on its standard input, as at the end of a pipe.
+    static Zq22Run withInput(const QByteArray& input, const QStringList& arguments);
+
+private:
+    static Zq22Run execute(const QStringList& arguments, const QByteArray* input,
+                           const std::function<void()>& childSetup, std::chrono::milliseconds limit);
 };

@@ -61,7 +61,7 @@ int writeSample(const QString& path)
         }
     }
     if (const auto error = ConfigFile::write(path, image)) {
-        QTextStream(stderr) << path << ": " << *error << "\n";
+        QTextStream(stderr) << path << ": " << error->text << "\n";
         return 1;
     }
     return 0;
