@@ -1284,6 +1284,10 @@
         <source>Чтение конфигурации ППК %1 завершено успешно.</source>
         <translation>Configuration of panel %1 read successfully.</translation>
     </message>
+    <message>
+        <source>Чтение конфигурации ППК завершено успешно.</source>
+        <translation>The panel&apos;s configuration was read successfully.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1284,6 +1284,10 @@
         <source>Чтение конфигурации ППК %1 завершено успешно.</source>
         <translation>Читання конфігурації ППК %1 завершено успішно.</translation>
     </message>
+    <message>
+        <source>Чтение конфигурации ППК завершено успешно.</source>
+        <translation>Читання конфігурації ППК завершено успішно.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

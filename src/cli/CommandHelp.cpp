@@ -41,7 +41,8 @@ const QString ExitStatuses = QStringLiteral(
     "Exit status: 0 success, 1 the configurations differ (diff, check), 2 bad\n"
     "arguments, an unreadable or invalid file, a configuration the configurator\n"
     "would refuse to write (write, set, apply), or a failed write, 3 the port or\n"
-    "the panel failed a transfer (read, write), 130 interrupted by Ctrl+C.\n");
+    "the panel failed a transfer or --timeout ran out (read, write), 130\n"
+    "interrupted by Ctrl+C, 143 ended by SIGTERM.\n");
 
 } // namespace
 

@@ -16,7 +16,7 @@ ConsoleDialogs::ConsoleDialogs(Console& console, TransferProgress& progress, QSt
 Dialogs::Answer ConsoleDialogs::message(const Message& message)
 {
     m_progress.interrupt();
-    m_console.report(m_subject, message.text);
+    m_console.report(m_subject, wording ? wording(message) : message.text);
     Answer answer = Answer::Ok;
     if (message.buttons == Buttons::YesNo)
         answer = m_answerYes ? Answer::Yes : Answer::No;

@@ -16,6 +16,8 @@ class ConsoleDialogs final : public Dialogs {
 public:
     ConsoleDialogs(Console& console, TransferProgress& progress, QString subject, QString port, bool answerYes);
 
+    // The words a box is written out in; its own text when unset.
+    std::function<QString(const Message&)> wording;
     // Told of every box once it has been written out, with the answer given.
     std::function<void(const Message&, Answer)> onMessage;
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "Audience.h"
 #include "LinkHost.h"
+#include "TickClock.h"
 
 #include <functional>
+#include <optional>
 
 class ConfigImage;
 class Console;
-class TickClock;
 class TransferProgress;
 
 // The window as the link sees it, on a terminal: the status line and the gauge
@@ -16,7 +18,7 @@ public:
     // subject: what the link talks to, which begins every status line; image:
     // the configuration whose panel the messages name; confPort: the listening
     // port of a remote link.
-    ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress, QString subject,
+    ConsoleLinkHost(Console& console, TickClock& clock, TransferProgress& progress, Audience audience, QString subject,
                     const ConfigImage& image, QString confPort);
 
     // A whole image has arrived and would now be shown on the pages.
@@ -27,6 +29,7 @@ public:
     std::function<void()> onCommandsEnabled;
 
     void setStatus(const QString& text) override;
+    void setCountdown(const QString& text) override;
     void EnableAll() override;
     void DisableAll() override {}
     void setItemEnabled(Item, bool) override {}
@@ -53,10 +56,12 @@ private:
     Console& m_console;
     TickClock& m_clock;
     TransferProgress& m_progress;
+    Audience m_audience;
     QString m_subject;
     const ConfigImage& m_image;
     QString m_confPort;
     QString m_status;
+    std::optional<Ticks::Duration> m_countdownShownAt;
     bool m_gaugeVisible = false;
     bool m_closing = false;
 };

@@ -15,6 +15,13 @@ QString subjectOf(const LinkSession::Target& target)
     return target.port.isEmpty() ? QStringLiteral("UDP port %1").arg(target.listenPort) : target.port;
 }
 
+Audience audienceOf(const LinkSession::Target& target)
+{
+    if (target.quiet)
+        return Audience::OutcomeOnly;
+    return isatty(STDERR_FILENO) == 1 ? Audience::Person : Audience::Log;
+}
+
 // What the window's box cannot say: why the port did not open. Empty when the
 // box says it already, with the way out.
 QString whyNotOpened(const QtSerialPort& port)
@@ -42,11 +49,17 @@ QString whyNotOpened(const QtSerialPort& port)
 LinkSession::LinkSession(Console& console, const Target& target)
     : m_console(console)
     , m_target(target)
-    , m_progress(console, isatty(STDERR_FILENO) == 1)
+    , m_progress(console, audienceOf(target))
     , m_dialogs(console, m_progress, subjectOf(target), target.port, target.answerYes)
-    , m_host(console, m_clock, m_progress, subjectOf(target), m_image, QString::number(target.listenPort))
+    , m_host(console, m_clock, m_progress, audienceOf(target), subjectOf(target), m_image,
+             QString::number(target.listenPort))
     , m_link(m_image, m_host, m_dialogs, m_clock, m_port, m_socket)
 {
+    // The window's remote read box does not name the panel; a log of many panels needs it.
+    m_dialogs.wording = [this](const Dialogs::Message& message) {
+        return message.text == LinkTexts::remoteReadDone() ? LinkTexts::remoteReadDone(m_host.accountText())
+                                                           : message.text;
+    };
     m_dialogs.onMessage = [this](const Dialogs::Message& message, Dialogs::Answer answer) {
         onMessage(message, answer);
     };
@@ -71,16 +84,30 @@ int LinkSession::write()
     return run(Transfer::Write);
 }
 
-void LinkSession::interrupt()
+void LinkSession::interrupt(int status)
 {
     m_progress.interrupt();
-    m_console.message(QStringLiteral("zq22: interrupted"));
-    finish(ExitStatus::Interrupted);
+    m_console.message(status == ExitStatus::Terminated ? QStringLiteral("zq22: terminated")
+                                                       : QStringLiteral("zq22: interrupted"));
+    finish(status);
+}
+
+void LinkSession::timedOut()
+{
+    m_progress.interrupt();
+    m_console.message(QStringLiteral("zq22: %1: gave up after --timeout %2 s")
+                          .arg(subjectOf(m_target), QString::number(m_target.timeoutSeconds)));
+    finish(ExitStatus::LinkFailure);
 }
 
 int LinkSession::run(Transfer transfer)
 {
     m_transfer = transfer;
+    if (m_target.timeoutSeconds > 0) {
+        // Counted from the start: the wait for a port, a panel or its blocks all go in.
+        m_timeout = m_clock.createTimer(TickClock::Mode::SingleShot, [this] { timedOut(); });
+        m_timeout->start(std::chrono::milliseconds(qRound64(m_target.timeoutSeconds * 1000)));
+    }
     connectPanel();
     if (!m_status && !connectionStarted())
         finish(ExitStatus::LinkFailure);

@@ -11,6 +11,7 @@
 
 #include <QEventLoop>
 
+#include <memory>
 #include <optional>
 
 class Console;
@@ -24,6 +25,8 @@ public:
         QString port;        // the serial device; empty for UDP
         quint16 listenPort;  // UDP only
         bool answerYes;
+        double timeoutSeconds = 0;  // 0: as long as the link takes
+        bool quiet = false;         // standard error tells the outcome alone
     };
 
     LinkSession(Console& console, const Target& target);
@@ -33,8 +36,9 @@ public:
 
     int read();
     int write();
-    // Ctrl+C: the transfer ends at once and the line is given up.
-    void interrupt();
+    // Ctrl+C or SIGTERM: the transfer ends at once, the line is given up, and
+    // the session ends with the status the shell reports for the signal.
+    void interrupt(int status);
 
 private:
     enum class Transfer { Read, Write };
@@ -44,6 +48,7 @@ private:
     bool connectionStarted() const;
     void startTransferOnceLinked();
     void onMessage(const Dialogs::Message& message, Dialogs::Answer answer);
+    void timedOut();
     void finish(int status);
     void release();
 
@@ -58,6 +63,7 @@ private:
     ConsoleLinkHost m_host;
     PanelLink m_link;
     QEventLoop m_loop;
+    std::unique_ptr<TickTimer> m_timeout;
     Transfer m_transfer = Transfer::Read;
     bool m_transferStarted = false;
     std::optional<int> m_status;

@@ -33,7 +33,7 @@ int run(const QCommandLineParser& parsed, Console& console)
         return *refused;
 
     LinkSession session(console, *options.target);
-    const SignalInterrupt interrupt([&session] { session.interrupt(); });
+    const SignalInterrupt interrupt([&session](int status) { session.interrupt(status); });
     const int status = session.read();
     if (status != ExitStatus::Success)
         return status;
@@ -57,7 +57,8 @@ Command readCommand()
         QStringLiteral("Connects to the panel on a serial port (--port) or over the network (--udp),\n"
                        "reads its configuration and writes it to FILE.q22. The link's messages and\n"
                        "the progress go to standard error. Exit status 3 when the port or the panel\n"
-                       "fails the transfer, 130 when it is interrupted; no file is written then."),
+                       "fails the transfer or --timeout runs out, 130 after Ctrl+C, 143 after SIGTERM;\n"
+                       "no file is written then."),
         {},
         options,
         run,

@@ -10,16 +10,18 @@ constexpr int BarWidth = 40;
 
 } // namespace
 
-TransferProgress::TransferProgress(Console& console, bool terminal)
+TransferProgress::TransferProgress(Console& console, Audience audience)
     : m_console(console)
-    , m_terminal(terminal)
+    , m_audience(audience)
 {
 }
 
 void TransferProgress::show(int percent)
 {
     percent = std::clamp(percent, 0, 100);
-    if (!m_terminal) {
+    if (m_audience == Audience::OutcomeOnly)
+        return;
+    if (m_audience == Audience::Log) {
         const int tenth = percent / 10;
         if (tenth <= m_shown)
             return;
@@ -41,7 +43,7 @@ void TransferProgress::show(int percent)
 void TransferProgress::end()
 {
     interrupt();
-    m_shown = -1;
+    m_shown = 0;
 }
 
 void TransferProgress::interrupt()

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "Audience.h"
+
 class Console;
 
 // How far a transfer has got, on standard error: a bar redrawn in place when
 // a person watches the terminal, otherwise a line at every tenth, so a log
-// stays short.
+// stays short. Nothing done yet (0 %) is not shown.
 class TransferProgress {
 public:
-    TransferProgress(Console& console, bool terminal);
+    TransferProgress(Console& console, Audience audience);
 
     void show(int percent);
     // The transfer has stopped: the bar's line is ended and the next one starts afresh.
@@ -17,7 +19,7 @@ public:
 
 private:
     Console& m_console;
-    bool m_terminal;
-    int m_shown = -1;   // the last percentage (bar) or tenth (lines) written
+    Audience m_audience;
+    int m_shown = 0;   // the last percentage (bar) or tenth (lines) written
     bool m_barOnLine = false;
 };

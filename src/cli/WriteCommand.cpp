@@ -39,7 +39,7 @@ int run(const QCommandLineParser& parsed, Console& console)
 
     LinkSession session(console, *options.target);
     session.image() = *input.image;
-    const SignalInterrupt interrupt([&session] { session.interrupt(); });
+    const SignalInterrupt interrupt([&session](int status) { session.interrupt(status); });
     return session.write();
 }
 
@@ -56,7 +56,8 @@ Command writeCommand()
                        "byte. A configuration the configurator would refuse is refused with its\n"
                        "message and exit status 2, and nothing is sent. The link's messages and the\n"
                        "progress go to standard error. Exit status 3 when the port or the panel\n"
-                       "fails the transfer, 130 when it is interrupted."),
+                       "fails the transfer or --timeout runs out, 130 after Ctrl+C, 143 after\n"
+                       "SIGTERM."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
                                                  "its JSON form; - reads standard input")}},
         LinkOptions::options(),

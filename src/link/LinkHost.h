@@ -11,6 +11,9 @@ public:
     virtual ~LinkHost() = default;
 
     virtual void setStatus(const QString& text) = 0;                 // SB
+    // A status the link renews at every step of a wait, counting down; the
+    // window shows it as any other, a log need not keep every step.
+    virtual void setCountdown(const QString& text) { setStatus(text); }
     virtual void EnableAll() = 0;
     virtual void DisableAll() = 0;
     virtual void setItemEnabled(Item item, bool enabled) = 0;

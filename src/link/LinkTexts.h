@@ -45,9 +45,16 @@ public:
     {
         return tr("Запись конфигурации ППК %1 завершена успешно.").arg(account);
     }
+    static QString remoteReadDone() { return tr("Чтение конфигурации ППК завершено успешно."); }
+    // The same, naming the panel as the other transfers' messages do, for a log
+    // that may hold many panels.
     static QString remoteReadDone(const QString& account)
     {
         return tr("Чтение конфигурации ППК %1 завершено успешно.").arg(account);
+    }
+    static QString sequenceBroken(int expected, int received)
+    {
+        return tr("Нарушена последовательность блоков. Ждали %1, получили %2").arg(expected).arg(received);
     }
 
     // The remote link's own captions.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Frames.h"
+#include "OwedAnswers.h"
 
 #include <QString>
 
@@ -44,6 +45,7 @@ struct LinkVars {
     int RxIndex = 1;
     bool RxStarted = false;
     bool RxIgnore = false;
+    OwedAnswers WriteAnswers;   // serial write: which copy an ACK or NAK answers
 
     Frames::CommandFrame CommandFrame{};
     Frames::Block TxBlock{};
@@ -54,6 +56,10 @@ struct LinkVars {
     std::uint16_t PeerPort = 0;
     std::int32_t DupCount = 0;
     std::int32_t RequestWait = 0;   // steps left while "Удаленная" waits; 0 when it does not
+
+    // A new connection, "USB" or "Удаленная", starts from these values,
+    // whatever an earlier one left behind, finished or failed.
+    void reset() { *this = LinkVars{}; }
 
     // The steps of "Удаленная" run: until the last one is over, a panel that
     // has announced itself has been sent nothing and has nothing to answer.

@@ -26,15 +26,14 @@ void PanelLink::USB2Click()
     // A second "USB" starts afresh on a port of the user's choice.
     if (m_serial.isOpen())
         m_serial.closePort();
+    // A transfer cut off before (by "BT", say) must not swallow the new ready byte.
+    m_vars.reset();
     if (!m_serial.openPort()) {
         noPort();
         return;
     }
     m_host.setStatus(LinkTexts::connecting());
     m_vars.LinkStage = LinkStages::Serial;
-    m_vars.PanelLinked = false;
-    // A transfer cut off before (by "BT", say) must not swallow the new ready byte.
-    m_vars.TransferOp = TransferOps::None;
     m_host.setGaugeVisible(false);
     m_host.setWrBtnVisible(false);
     m_host.setItemEnabled(LinkHost::Item::ItemWr, false);

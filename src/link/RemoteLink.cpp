@@ -7,7 +7,6 @@
 #include "LinkHost.h"
 #include "LinkTexts.h"
 #include "ListeningPort.h"
-#include "PanelIdentifier.h"
 #include "TickClock.h"
 
 #include <algorithm>
@@ -59,10 +58,7 @@ void RemoteLink::N2Click()
     // A panel still connected is given up before the new wait, which hears
     // whichever panel announces itself first: its light goes out with it.
     stopAllTimers();
-    m_vars.TransferOp = TransferOps::None;
-    m_vars.PanelLinked = false;
-    m_vars.PeerAddress.clear();
-    m_vars.PeerPort = 0;
+    m_vars.reset();
     m_host.setWhoLit(false);
     m_host.setStatus(QString());
     Arrangements::offline(m_host);
@@ -107,7 +103,7 @@ bool RemoteLink::waitForAnnouncement()
     m_vars.LinkStage = LinkStages::None;
     m_vars.RequestWait = Remote::RequestWaitSteps;
     for (;;) {
-        m_host.setStatus(LinkTexts::tr("Ожидание запроса... %1").arg(m_vars.RequestWait));
+        m_host.setCountdown(LinkTexts::tr("Ожидание запроса... %1").arg(m_vars.RequestWait));
         if (!pause(Remote::RequestWaitStepTicks))
             return false;
         // A panel that announced itself in the last step is taken, not lost.
@@ -397,15 +393,12 @@ void RemoteLink::awaitNextBlock()
 void RemoteLink::sequenceBroken(int received)
 {
     sendByte(Frames::Nak);
-    // Everything the panel still sends is ignored until the user declines
-    // closing, and after that too: the read and the connection are over.
-    m_host.setClosingFlag();
+    // The read and the connection are over: the panel is no longer heard, and
+    // the next "Удаленная" waits for it afresh.
     endTransfer(Panel::Dropped);
     m_host.setGaugeVisible(false);
-    m_dialogs.message(Message::error(LinkTexts::tr("Нарушена последовательность блоков. Ждали %1, получили %2")
-                                         .arg(m_vars.BlockNo)
-                                         .arg(received),
-                                     LinkTexts::remoteCaption()));
+    m_dialogs.message(
+        Message::error(LinkTexts::sequenceBroken(m_vars.BlockNo, received), LinkTexts::remoteCaption()));
 }
 
 // The connection is over before the box, in whose own event loop the panel
@@ -414,8 +407,7 @@ void RemoteLink::finishRead()
 {
     endTransfer(Panel::Dropped);
     m_host.setGauge(100);
-    m_dialogs.message(
-        Message::information(LinkTexts::remoteReadDone(panelIdentifier(m_image)), LinkTexts::configCaption()));
+    m_dialogs.message(Message::information(LinkTexts::remoteReadDone(), LinkTexts::configCaption()));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();

@@ -113,9 +113,13 @@ void SerialLink::sendReadRequest()
 void SerialLink::sendWriteRequest()
 {
     m_vars.BlockLen = NoBlockInFlight;
-    if (hasRoomFor(Frames::CommandFrameSize) && !send(Frames::toBytes(m_vars.CommandFrame))) {
-        portLost();
-        return;
+    m_vars.WriteAnswers = {};
+    if (hasRoomFor(Frames::CommandFrameSize)) {
+        if (!send(Frames::toBytes(m_vars.CommandFrame))) {
+            portLost();
+            return;
+        }
+        m_vars.WriteAnswers.sent();
     }
     arm(Timer::RetryTimer, RetryTicks);
     m_host.setStatus(LinkTexts::writing());
@@ -151,11 +155,24 @@ void SerialLink::ComPortTriggerAvail(qint64 count)
     if (bytes.isEmpty())
         return;
     std::copy(bytes.begin(), bytes.end(), m_vars.RxBlock.begin());
-    onReplyByte(m_vars.RxBlock[0]);
+    // A slow panel's answers to several copies may wait together: during a
+    // write each one counts.
+    for (qsizetype i = 0; i < bytes.size() && (i == 0 || writing()); ++i)
+        onReplyByte(m_vars.RxBlock[i]);
+}
+
+bool SerialLink::writing() const
+{
+    const bool write = m_vars.TransferOp == TransferOps::WriteRequest || m_vars.TransferOp == TransferOps::WriteData;
+    return write && m_port.isOpen();
 }
 
 void SerialLink::onReplyByte(std::uint8_t reply)
 {
+    // A late answer to an earlier copy of a unit already settled is no answer
+    // to the unit now pending.
+    if ((reply == Frames::Ack || reply == Frames::Nak) && writing() && !m_vars.WriteAnswers.take())
+        return;
     switch (reply) {
     case Frames::Ready:
         if (m_vars.PanelLinked) {
@@ -179,6 +196,7 @@ void SerialLink::onReplyByte(std::uint8_t reply)
         if (m_vars.TransferOp == TransferOps::WriteRequest)
             m_vars.TransferOp = TransferOps::WriteData;
         stop(Timer::RetryTimer);
+        m_vars.WriteAnswers.settle();
         sendNextBlock();
         return;
     case Frames::Nak:
@@ -249,13 +267,18 @@ void SerialLink::rejectBlock()
         return;
     }
     stop(Timer::LinkWatchdog);
-    // The panel answers the NAK while the box is open: its block is no longer read.
+    abandonRead(LinkTexts::readError(), LinkTexts::configCaption());
+}
+
+void SerialLink::abandonRead(const QString& text, const QString& caption)
+{
+    // The panel goes on sending while the box is open: its blocks are no longer read.
     m_vars.TransferOp = TransferOps::None;
     // Linked afresh, as after a finished read: the panel's ready byte gives the
     // controls back, which the read took, rather than finding the link still up.
     m_vars.PanelLinked = false;
     Arrangements::linkLost(m_host);
-    m_dialogs.message(Dialogs::Message::error(LinkTexts::readError(), LinkTexts::configCaption()));
+    m_dialogs.message(Dialogs::Message::error(text, caption));
     SetConnect();
 }
 
@@ -264,23 +287,25 @@ void SerialLink::acceptBlock()
     stop(Timer::RetryTimer);
     if (m_vars.ImagePos <= ConfigImage::Size) {
         const int number = Frames::blockNumber(m_vars.RxBlock);
-        const bool answered = number == (m_vars.BlockNo & 0xFFFF) || number == ((m_vars.BlockNo - 1) & 0xFFFF);
-        if (answered) {
+        const bool expected = number == (m_vars.BlockNo & 0xFFFF);
+        // Neither the block due nor a repeat of the last one: the panel has
+        // moved past a block that nothing can put in its place.
+        if (!expected && number != ((m_vars.BlockNo - 1) & 0xFFFF)) {
             stop(Timer::LinkWatchdog);
-            if (number == (m_vars.BlockNo & 0xFFFF)) {
-                m_vars.ImagePos = Frames::storeBlock(m_vars.RxBlock, m_vars.ImagePos, m_image);
-                m_host.setGauge(percent(m_vars.ImagePos, ConfigImage::Size));
-                ++m_vars.BlockNo;
-            }
-            if (!send(singleByte(Frames::Ack))) {
-                portLost();
-                return;
-            }
-            arm(Timer::LinkWatchdog, BlockWaitTicks);
-        } else if (m_linkWatchdog && !m_linkWatchdog->isActive()) {
-            // Not answered; the watchdog still ends a read that only gets such blocks.
-            arm(Timer::LinkWatchdog, BadBlockWaitTicks);
+            abandonRead(LinkTexts::sequenceBroken(m_vars.BlockNo, number), LinkTexts::usbCaption());
+            return;
         }
+        stop(Timer::LinkWatchdog);
+        if (expected) {
+            m_vars.ImagePos = Frames::storeBlock(m_vars.RxBlock, m_vars.ImagePos, m_image);
+            m_host.setGauge(percent(m_vars.ImagePos, ConfigImage::Size));
+            ++m_vars.BlockNo;
+        }
+        if (!send(singleByte(Frames::Ack))) {
+            portLost();
+            return;
+        }
+        arm(Timer::LinkWatchdog, BlockWaitTicks);
     }
     if (m_vars.ImagePos > ConfigImage::Size)
         finishRead();
@@ -318,6 +343,7 @@ void SerialLink::sendNextBlock()
         portLost();
         return;
     }
+    m_vars.WriteAnswers.sent();
     m_host.setGauge(percent(position, ConfigImage::Size + 1));
     ++m_vars.BlockNo;
     m_vars.ImagePos += m_vars.BlockLen;
@@ -330,7 +356,6 @@ void SerialLink::endWrite()
     // frame, one that has gone quiet gets all of them back to back.
     m_vars.RetryCount = 1;
     do {
-        m_host.setGauge(percent(m_vars.RetryCount, EndOfWriteFrames));
         m_vars.CommandFrame = Frames::connectFrame();
         if (!send(Frames::toBytes(m_vars.CommandFrame))) {
             portLost();
@@ -355,10 +380,12 @@ void SerialLink::endWrite()
     m_vars.PanelLinked = false;
     m_vars.RxIgnore = false;
     m_vars.TransferOp = TransferOps::None;
-    m_host.setGauge(0);
-    m_host.setGaugeVisible(false);
+    // Every block is acknowledged: the progress is full once, for the box.
+    m_host.setGauge(100);
     m_dialogs.message(
         Dialogs::Message::information(LinkTexts::writeDone(m_host.accountText()), LinkTexts::configCaption()));
+    m_host.setGauge(0);
+    m_host.setGaugeVisible(false);
     SetConnect();
 }
 
@@ -400,8 +427,10 @@ void SerialLink::onRetryTimer()
             portLost();
             return;
         }
+        if (writing())
+            m_vars.WriteAnswers.sent();
         if (frame && !m_vars.PanelLinked)
-            m_host.setStatus(LinkTexts::countdown(2 * m_vars.RetryCount));
+            m_host.setCountdown(LinkTexts::countdown(2 * m_vars.RetryCount));
     }
     --m_vars.RetryCount;
     arm(Timer::RetryTimer, RetryTicks);

@@ -51,11 +51,14 @@ private:
     void onDataAvailable();
     void onPortFailed();
     void onReplyByte(std::uint8_t reply);
+    bool writing() const;
 
     void assembleBlock(qint64 count);
     void judgeBlock();
     void rejectBlock();
     void acceptBlock();
+    // The read ends with this box; the connect handshake starts again.
+    void abandonRead(const QString& text, const QString& caption);
     void finishRead();
 
     void sendNextBlock();

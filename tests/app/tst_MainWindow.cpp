@@ -1,4 +1,5 @@
 #include "Arrangements.h"
+#include "Frames.h"
 #include "MainWindow.h"
 #include "StatusLight.h"
 #include "TestPlatform.h"
@@ -12,6 +13,12 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace std::chrono_literals;
+
 namespace {
 
 const QStringList SixItems = {"ItemLink", "ItemWr", "ItemRead", "ItemLoad", "ItemSave", "ItemDefault"};
@@ -23,7 +30,31 @@ struct Shell : TestPlatform {
     QPushButton* wrBtn() const { return window.findChild<QPushButton*>("WrBtn"); }
     QProgressBar* gauge() const { return window.findChild<QProgressBar*>("Gauge"); }
     QString status() const { return window.findChild<QLabel*>("SB")->text(); }
+    bool allSixEnabled() const
+    {
+        return std::all_of(SixItems.begin(), SixItems.end(), [this](const QString& name) { return item(name)->isEnabled(); });
+    }
+
+    // What the panel sends, a while later in virtual time.
+    void fromRemotePanel(const QByteArray& datagram, Ticks::Duration after)
+    {
+        m_later.push_back(clock.createTimer(TickClock::Mode::SingleShot, [this, datagram] {
+            udp.deliver(datagram, QHostAddress(QStringLiteral("192.168.1.30")), 5000);
+        }));
+        m_later.back()->start(after);
+    }
+
+private:
+    std::vector<std::unique_ptr<TickTimer>> m_later;
 };
+
+QByteArray readBlock(int number)
+{
+    return Frames::toBytes(Frames::panelBlock(Frames::OpRead, number, QByteArray(Frames::BlockDataSize, '\x11')));
+}
+
+const QByteArray Ready(1, char(Frames::Ready));
+const QByteArray Ack(1, char(Frames::Ack));
 
 } // namespace
 
@@ -38,6 +69,8 @@ private Q_SLOTS:
     void onlyTheGeneralTabIsOffered();
     void enableAllAndDisableAllTouchExactlyTheirItems();
     void connectionMenuDrivesTheSerialLink();
+    void serialBlockOutOfSequenceGivesTheControlsBack();
+    void remoteWaitAfterABrokenBlockSequence();
     void exitQuestion_data();
     void exitQuestion();
     void noClearsAFlagSetBefore();
@@ -279,6 +312,56 @@ void MainWindowTest::connectionMenuDrivesTheSerialLink()
     QVERIFY(!shell.item("ItemRead")->isEnabled() && !shell.item("ItemWr")->isEnabled());
     QVERIFY(shell.gauge()->isHidden() && shell.wrBtn()->isHidden());
     QVERIFY(shell.dialogs.shown().isEmpty());
+}
+
+void MainWindowTest::serialBlockOutOfSequenceGivesTheControlsBack()
+{
+    Shell shell;
+    shell.dialogs.answerPort(QStringLiteral("/dev/ttyUSB0"));
+    shell.item("USB2")->trigger();
+    shell.serial.push(Ready);
+    shell.item("ItemRead")->trigger();
+    shell.serial.push(readBlock(1));
+    shell.serial.push(readBlock(3));
+
+    QCOMPARE(shell.dialogs.texts(), QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 2, получили 3")});
+    QCOMPARE(shell.clock.now(), Ticks::Duration(0));
+    QVERIFY(!shell.window.closingFlag());
+    QVERIFY(shell.item("ItemLoad")->isEnabled() && shell.item("ItemSave")->isEnabled());
+    // The connect frame has gone out again; the panel's answer gives every command back.
+    shell.serial.push(Ready);
+    QCOMPARE(shell.status(), QStringLiteral("ППК подключен по USB."));
+    QVERIFY(shell.allSixEnabled());
+}
+
+void MainWindowTest::remoteWaitAfterABrokenBlockSequence()
+{
+    Shell shell;
+    shell.udp.onSend([&](const FakeDatagramSocket::Sent& sent) {
+        if (sent.data == Frames::toBytes(Frames::remoteConnectFrame())) {
+            shell.fromRemotePanel(Ready, Ticks::ticks(1));
+        } else if (sent.data == Frames::toBytes(Frames::readRequest())) {
+            shell.fromRemotePanel(Ack, Ticks::ticks(1));
+            shell.fromRemotePanel(readBlock(1), Ticks::ticks(2));
+            shell.fromRemotePanel(readBlock(3), Ticks::ticks(6));
+        }
+    });
+    shell.fromRemotePanel(Frames::Announcement, 3s);
+    shell.item("N2")->trigger();
+    shell.clock.advance(Ticks::ticks(2));
+    QVERIFY(shell.allSixEnabled());
+    shell.item("ItemRead")->trigger();
+    shell.clock.advance(5s);
+    QCOMPARE(shell.dialogs.texts(), QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 2, получили 3")});
+    QVERIFY(shell.item("ItemLink")->isEnabled());
+
+    // "Удаленная" at once, without "Выход" first: the wait hears the panel again.
+    shell.fromRemotePanel(Frames::Announcement, 3s);
+    shell.item("N2")->trigger();
+    QCOMPARE(shell.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
+    shell.clock.advance(Ticks::ticks(2));
+    QVERIFY(shell.allSixEnabled());
+    QCOMPARE(shell.dialogs.shown().size(), 1);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -115,6 +115,12 @@ void CommandLineTest::usageErrors_data()
     QTest::newRow("listen port on a serial port")
         << QStringList{"read", "--port", "/dev/ttyUSB0", "--listen-port", "9990", "-o", "a.q22"}
         << "zq22: read: --listen-port goes with --udp; see \"zq22 read --help\"";
+    QTest::newRow("timeout of no time") << QStringList{"read", "--udp", "--timeout", "0", "-o", "a.q22"}
+                                        << "zq22: read: --timeout takes a number of seconds above 0, at most 86400; "
+                                           "see \"zq22 read --help\"";
+    QTest::newRow("timeout not a number") << QStringList{"read", "--port", "/dev/ttyUSB0", "--timeout", "soon", "-o", "a.q22"}
+                                          << "zq22: read: --timeout takes a number of seconds above 0, at most 86400; "
+                                             "see \"zq22 read --help\"";
     QTest::newRow("write without a file") << QStringList{"write", "--port", "/dev/ttyUSB0"}
                                           << "zq22: write: expects FILE; see \"zq22 write --help\"";
     QTest::newRow("set without a value") << QStringList{"set", "a.q22", "-o", "b.q22"}

@@ -1,6 +1,7 @@
 // zq22 read and write against a virtual panel that misbehaves, over a
-// pseudo-terminal and over UDP, and pressed Ctrl+C in the middle. Each case
-// waits out the link's own timers in real time, so they all run side by side.
+// pseudo-terminal and over UDP, pressed Ctrl+C or sent SIGTERM in the middle,
+// or given up by --timeout. Each case waits out the link's own timers in real
+// time, so they all run side by side.
 #include "ConfigFile.h"
 #include "FreeUdpPort.h"
 #include "RefusedImages.h"
@@ -15,16 +16,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <deque>
 
 namespace {
 
 const QByteArray OldFile = QByteArrayLiteral("what was there before");
 const QString Interrupted = QStringLiteral("zq22: interrupted");
+const QString Terminated = QStringLiteral("zq22: terminated");
 const QString Listening = QStringLiteral("Ожидание запроса...");
 constexpr int ProcessMs = 30000;
-// The longest case gives up after the link's block waits and attempts.
-constexpr int AllEndMs = 150000;
+// The longest case writes to a panel that answers every block 2.1 s late.
+constexpr int AllEndMs = 240000;
 
 enum class Line { Serial, Udp };
 enum class Transfer { Read, Write };
@@ -35,10 +38,12 @@ struct Fault {
     Transfer transfer;
     QStringList panelOptions;
     int exitCode;
-    // The outcome after "zq22: <port>: ", or "zq22: interrupted".
+    // The outcome after "zq22: <port>: ", or a line of its own ("zq22: interrupted").
     QString outcome;
-    // Ctrl+C once standard error holds this; empty: the transfer ends by itself.
+    // The signal goes once standard error holds this; empty: the transfer ends by itself.
     QString interruptAt = {};
+    int signal = SIGINT;
+    QStringList zq22Options = {};
 };
 
 QList<Fault> faults()
@@ -59,14 +64,18 @@ QList<Fault> faults()
         {"serial read, one bad CRC", S, R, {"--bad-crc", "5"}, 0, serialRead},
         {"serial read, a block sent twice", S, R, {"--repeat", "5"}, 0, serialRead},
         {"serial write, three NAKs", S, W, {"--nak", "3"}, 0, serialWritten},
+        // Every block goes out twice; the answer to the first sending of the
+        // last block is a NAK, and the write is over only once its second
+        // sending is acknowledged.
+        {"serial write, answers 2.1 s late, the last block refused once", S, W,
+         {"--late", "2.1", "--refuse", "74"}, 0, serialWritten},
         {"UDP read, one bad CRC", U, R, {"--bad-crc", "3"}, 0, remoteRead},
         {"UDP read, one block lost", U, R, {"--lose", "4"}, 0, remoteRead},
         // Faults that end the transfer.
         {"serial read, bad CRC seven times", S, R, {"--bad-crc", "5", "--bad-crc-times", "7"}, 3,
          "Ошибка чтения конфигурации"},
-        // Block 6 in place of block 5 is not answered; the watchdog ends the
-        // read, and the new handshake finds the panel still sending.
-        {"serial read, a block skipped", S, R, {"--skip", "5"}, 3, silentSerial},
+        {"serial read, a block skipped", S, R, {"--skip", "5"}, 3,
+         "Нарушена последовательность блоков. Ждали 5, получили 6"},
         {"serial read, hung up", S, R, {"--close-after", "10"}, 3, hungUp},
         {"serial read, silent", S, R, {"--silent-after", "10"}, 3, silentSerial},
         {"serial write, fault byte", S, W, {"--fault"}, 3, "Неисправность оборудование"},
@@ -86,6 +95,15 @@ QList<Fault> faults()
         {"serial write, Ctrl+C", S, W, {"--silent-after", "20"}, 130, Interrupted, "zq22: 20 %"},
         {"UDP read, Ctrl+C", U, R, {"--silent-from", "20"}, 130, Interrupted, "zq22: 20 %"},
         {"UDP write, Ctrl+C", U, W, {"--silent-after-written", "20"}, 130, Interrupted, "zq22: 20 %"},
+        // SIGTERM ends a transfer as Ctrl+C does.
+        {"serial read, SIGTERM", S, R, {"--silent-after", "20"}, 143, Terminated, "zq22: 20 %", SIGTERM},
+        {"serial write, SIGTERM", S, W, {"--silent-after", "20"}, 143, Terminated, "zq22: 20 %", SIGTERM},
+        {"UDP read, SIGTERM", U, R, {"--silent-from", "20"}, 143, Terminated, "zq22: 20 %", SIGTERM},
+        // --timeout ends a transfer long before the link's own attempts are spent.
+        {"serial read, --timeout", S, R, {"--silent-after", "10"}, 3, "gave up after --timeout 6 s", {}, SIGINT,
+         {"--timeout", "6"}},
+        {"UDP write, --timeout", U, W, {"--silent-after-written", "10"}, 3, "gave up after --timeout 8.5 s", {}, SIGINT,
+         {"--timeout", "8.5"}},
     };
 }
 
@@ -112,9 +130,9 @@ public:
             return false;
         }
         const QStringList panelOptions = m_fault.panelOptions + QStringList{"--save", savedFile(), held};
-        const QStringList transfer = m_fault.transfer == Transfer::Read
-                                         ? QStringList{"read", "-o", outFile()}
-                                         : QStringList{"write", "--yes", toWrite};
+        const QStringList transfer = (m_fault.transfer == Transfer::Read ? QStringList{"read", "-o", outFile()}
+                                                                         : QStringList{"write", "--yes", toWrite})
+                                     + m_fault.zq22Options;
         if (m_fault.line == Line::Serial) {
             if (!m_panel.start(panelOptions)) {
                 *error = m_panel.errors();
@@ -143,8 +161,23 @@ public:
 
     QString outcomeLine() const
     {
-        return m_fault.outcome == Interrupted ? Interrupted
-                                              : QStringLiteral("zq22: %1: %2").arg(m_subject, m_fault.outcome);
+        return m_fault.outcome.startsWith(QStringLiteral("zq22: "))
+                   ? m_fault.outcome
+                   : QStringLiteral("zq22: %1: %2").arg(m_subject, m_fault.outcome);
+    }
+
+    // The lock file a serial port is held by while it is open, in whichever
+    // folder it was made; empty when there is none.
+    QString serialLockLeft() const
+    {
+        if (m_fault.line != Line::Serial)
+            return {};
+        const QString name = QStringLiteral("LCK..") + m_subject.mid(QStringLiteral("/dev/").size()).replace(QLatin1Char('/'), QLatin1Char('_'));
+        for (const QString& folder : {QStringLiteral("/var/lock"), QStringLiteral("/etc/locks"),
+                                      QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"), QDir::tempPath()})
+            if (QFile::exists(QDir(folder).filePath(name)))
+                return QDir(folder).filePath(name);
+        return {};
     }
 
     static QByteArray heldImage() { return SampleConfigs::scatteredBytes(23); }
@@ -191,7 +224,10 @@ void LinkFaultsTest::eachFaultEndsWithItsMessage()
         if (at.isEmpty())
             continue;
         QVERIFY2(run.zq22().waitForError(at, ProcessMs), qPrintable(run.fault().name + '\n' + run.zq22().err()));
-        run.zq22().interrupt();
+        if (run.fault().signal == SIGTERM)
+            run.zq22().terminate();
+        else
+            run.zq22().interrupt();
     }
 
     const QDeadlineTimer deadline(AllEndMs);
@@ -201,6 +237,8 @@ void LinkFaultsTest::eachFaultEndsWithItsMessage()
         QVERIFY2(run.waitForEnd(deadline), qPrintable(context));
         QVERIFY2(run.zq22().exitCode() == fault.exitCode, qPrintable(context));
         QVERIFY2(run.zq22().errLines().contains(run.outcomeLine()), qPrintable(context));
+        // The port is closed in order, whatever ended the transfer.
+        QVERIFY2(run.serialLockLeft().isEmpty(), qPrintable(context + run.serialLockLeft()));
 
         const bool delivered = fault.exitCode == 0;
         const QByteArray written = readFile(run.savedFile());

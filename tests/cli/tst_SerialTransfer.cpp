@@ -89,7 +89,10 @@ private Q_SLOTS:
     void initTestCase();
     void readDelivers_data();
     void readDelivers();
+    void progressBarOnATerminal_data();
     void progressBarOnATerminal();
+    void quietTellsOnlyTheOutcome_data();
+    void quietTellsOnlyTheOutcome();
     void readRefusesAnUnwritableFile_data();
     void readRefusesAnUnwritableFile();
     void unavailablePort_data();
@@ -103,6 +106,10 @@ private Q_SLOTS:
     void writeAsksAboutTheBalanceRequest();
 
 private:
+    // Rows "read" and "write", with the outcome each ends with.
+    static void addReadAndWrite();
+    // The command that reads the panel into a file, or writes an accepted configuration into it.
+    QStringList readOrWrite(bool write);
     QString heldImage(const QByteArray& bytes);
     QString fileOf(const QString& name, const ConfigImage& image);
     QTemporaryDir m_dir;
@@ -154,19 +161,59 @@ void SerialTransferTest::readDelivers()
     QVERIFY(run.out.isEmpty());
 }
 
+void SerialTransferTest::addReadAndWrite()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("read") << false << QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.");
+    QTest::newRow("write") << true << QStringLiteral("Запись конфигурации ППК EC22 выполнена.");
+}
+
+QStringList SerialTransferTest::readOrWrite(bool write)
+{
+    return write ? QStringList{"write", "--yes", fileOf(QStringLiteral("to-write.q22"), RefusedImages::accepted())}
+                 : QStringList{"read", "-o", m_dir.filePath(QStringLiteral("read.q22"))};
+}
+
+void SerialTransferTest::progressBarOnATerminal_data()
+{
+    addReadAndWrite();
+}
+
 void SerialTransferTest::progressBarOnATerminal()
 {
+    QFETCH(bool, write);
+    QFETCH(QString, outcome);
     VirtualPanel panel;
     QVERIFY2(panel.start({heldImage(SampleConfigs::scatteredBytes(9))}), qPrintable(panel.errors()));
-    const QString out = m_dir.filePath(QStringLiteral("watched.q22"));
 
-    const TerminalRun run = runWithTerminal({"read", "--port", panel.devicePath(), "-o", out});
+    const TerminalRun run = runWithTerminal(readOrWrite(write) + QStringList{"--port", panel.devicePath()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.screen));
-    // The bar is redrawn in place and ends its line before the outcome.
-    QVERIFY2(run.screen.contains(QStringLiteral("\r[%1] 100 %\r\n").arg(QString(40, QLatin1Char('#')))),
+    // The bar is redrawn in place, reaches 100 % once and ends its line before the outcome.
+    const QString full = QStringLiteral("\r[%1] 100 %\r\n").arg(QString(40, QLatin1Char('#')));
+    QVERIFY2(run.screen.count(full) == 1, qPrintable(run.screen));
+    QVERIFY2(run.screen.contains(full + QStringLiteral("zq22: %1: %2").arg(panel.devicePath(), outcome)),
              qPrintable(run.screen));
-    QVERIFY2(run.screen.contains(QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.")), qPrintable(run.screen));
+    // No bar before anything is done, left above a status line.
+    QVERIFY2(!run.screen.contains(QStringLiteral("]   0 %")), qPrintable(run.screen));
     QVERIFY2(!run.screen.contains(QStringLiteral("zq22: 50 %")), qPrintable(run.screen));
+}
+
+void SerialTransferTest::quietTellsOnlyTheOutcome_data()
+{
+    addReadAndWrite();
+}
+
+void SerialTransferTest::quietTellsOnlyTheOutcome()
+{
+    QFETCH(bool, write);
+    QFETCH(QString, outcome);
+    VirtualPanel panel;
+    QVERIFY2(panel.start({heldImage(SampleConfigs::scatteredBytes(9))}), qPrintable(panel.errors()));
+
+    const Zq22Run run = Zq22Run::start(readOrWrite(write) + QStringList{"--quiet", "--port", panel.devicePath()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: %2").arg(panel.devicePath(), outcome)});
 }
 
 void SerialTransferTest::readRefusesAnUnwritableFile_data()
@@ -304,6 +351,10 @@ void SerialTransferTest::writeDelivers()
     QCOMPARE(readFile(saved), ConfigFile::Signature + bytes);
     QCOMPARE(run.errLines().constLast(),
              QStringLiteral("zq22: %1: Запись конфигурации ППК %2 выполнена.").arg(panel.devicePath(), account));
+    // A line at every tenth, the last once every block is acknowledged; none before anything is done.
+    QCOMPARE(run.errLines().count(QStringLiteral("zq22: 100 %")), 1);
+    QCOMPARE(run.errLines().at(run.errLines().size() - 2), QStringLiteral("zq22: 100 %"));
+    QVERIFY2(!run.errLines().contains(QStringLiteral("zq22: 0 %")), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
 }
 

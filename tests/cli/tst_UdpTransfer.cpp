@@ -38,6 +38,8 @@ private Q_SLOTS:
     void writeDelivers();
     void writeRefusedNeverListens();
     void busyListenPort();
+    void timeoutEndsTheWait_data();
+    void timeoutEndsTheWait();
 
 private:
     bool runWithPanel(RunningZq22& zq22, const QStringList& arguments, quint16 port, const QStringList& panelOptions);
@@ -156,6 +158,38 @@ void UdpTransferTest::busyListenPort()
     QVERIFY2(run.errLines().contains(
                  QStringLiteral("zq22: UDP port %1: Порт РС - конфигуратора %1 недоступен!").arg(port)),
              qPrintable(run.err));
+    QVERIFY(!QFile::exists(out));
+}
+
+void UdpTransferTest::timeoutEndsTheWait_data()
+{
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("a log") << false << "12";
+    QTest::newRow("--quiet") << true << "1.5";
+}
+
+// No panel announces itself: the wait's countdown goes into the log at most
+// every 10 s, and --timeout ends it with status 3 and no file.
+void UdpTransferTest::timeoutEndsTheWait()
+{
+    QFETCH(bool, quiet);
+    QFETCH(QString, seconds);
+    const QString port = QString::number(freeUdpPort());
+    const QString out = m_dir.filePath(QStringLiteral("timed-out.q22"));
+    QStringList arguments{"read", "--udp", "--listen-port", port, "--timeout", seconds, "-o", out};
+    if (quiet)
+        arguments << "--quiet";
+
+    const Zq22Run run = Zq22Run::start(arguments);
+    QCOMPARE(run.exitCode, LinkFailure);
+    const QString outcome = QStringLiteral("zq22: UDP port %1: gave up after --timeout %2 s").arg(port, seconds);
+    QCOMPARE(run.errLines().constLast(), outcome);
+    const auto countdown = run.errLines().filter(QStringLiteral("Ожидание запроса..."));
+    if (quiet)
+        QCOMPARE(run.errLines(), QStringList{outcome});
+    else
+        QVERIFY2(countdown.size() >= 1 && countdown.size() <= 2, qPrintable(run.err));
     QVERIFY(!QFile::exists(out));
 }
 

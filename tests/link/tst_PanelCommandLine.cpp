@@ -66,6 +66,9 @@ void PanelCommandLineTest::refused_data()
     QTest::newRow("udp: image one byte short") << udp + QStringList{"short.q22"} << "not a .q22 file";
     QTest::newRow("udp: missing image") << udp + QStringList{"absent.q22"} << "cannot open";
     QTest::newRow("udp: two images") << udp + QStringList{"raw.img", "short.q22"} << "one image file only";
+    QTest::newRow("serial: lateness not a number") << QStringList{"--late", "soon"} << "--late";
+    QTest::newRow("serial: lateness 0") << QStringList{"--late", "0"} << "--late";
+    QTest::newRow("serial: refused block not a number") << QStringList{"--refuse", "last"} << "--refuse";
     QTest::newRow("udp: no port") << QStringList{"--udp"} << "--port";
     QTest::newRow("udp: port 0") << QStringList{"--udp", "--port", "0"} << "--port";
     QTest::newRow("udp: port too high") << QStringList{"--udp", "--port", "65536"} << "--port";
@@ -91,7 +94,8 @@ void PanelCommandLineTest::helpDescribesBothModes()
 {
     const Outcome outcome = run({QStringLiteral("--help")});
     QCOMPARE(outcome.exitCode, 0);
-    for (const char* option : {"--pace", "--close-after", "--udp", "--port", "--spoof", "--reannounce", "--save"})
+    for (const char* option :
+         {"--pace", "--close-after", "--late", "--refuse", "--udp", "--port", "--spoof", "--reannounce", "--save"})
         QVERIFY2(outcome.output.contains(QLatin1String(option)), option);
 }
 

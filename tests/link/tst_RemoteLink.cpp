@@ -201,7 +201,8 @@ private Q_SLOTS:
     void read_data();
     void read();
     void blockOutOfSequenceEndsTheRead();
-    void newWaitAfterABrokenSequence();
+    void newWaitAfterAFailedTransfer_data();
+    void newWaitAfterAFailedTransfer();
     void missingBlockThatNeverComesEndsTheRead();
     void closingEndsTheWait();
     void closingSilencesTheTimers_data();
@@ -427,7 +428,7 @@ void RemoteLinkTest::read()
     QCOMPARE(rig.image.bytes(), rig.panelImage);
     QCOMPARE(rig.host.restored, 1);
     // The panel that was read, not the account the pages showed before.
-    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 12A5 завершено успешно.")});
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Конфигурирование"));
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
     QCOMPARE(rig.sentCount(AckBytes), acks);
@@ -457,7 +458,8 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 5, получили 7")});
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Удаленное конфигурирование"));
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Stop);
-    QVERIFY(rig.host.closing);
+    // The program is not asked to close: the connection alone is over.
+    QVERIFY(!rig.host.closing);
     QVERIFY(!rig.host.whoLit);
     QVERIFY(!rig.host.enabled(Item::ItemRead));
     QVERIFY(rig.host.enabled(Item::ItemLink));
@@ -468,49 +470,72 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     QCOMPARE(rig.image.bytes().left(512), rig.panelImage.left(512));
     QCOMPARE(rig.image.bytes().mid(512), QByteArray(ConfigImage::Size - 512, '\0'));
 
-    // Link traffic stays ignored while the program is asked to close.
+    // What the panel of the ended read still sends is ignored and answered with nothing.
     const auto sentBefore = rig.socket.sent.size();
     rig.socket.deliver(goodBlock(rig.panelImage, 5), PanelAddress, PanelPort);
     rig.socket.deliver(damaged(goodBlock(rig.panelImage, 5)), PanelAddress, PanelPort);
     QCOMPARE(rig.socket.sent.size(), sentBefore);
     QCOMPARE(rig.socket.sent.last().data, NakBytes);
-
-    // "Выход", then "Нет": the read stays over, and the panel's next block is not taken.
-    rig.host.closing = false;
     QCOMPARE(rig.vars.TransferOp, TransferOps::None);
-    rig.socket.deliver(goodBlock(rig.panelImage, 5), PanelAddress, PanelPort);
-    QCOMPARE(rig.socket.sent.size(), sentBefore);
     QCOMPARE(rig.image.bytes().mid(512), QByteArray(ConfigImage::Size - 512, '\0'));
     QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
 }
 
-void RemoteLinkTest::newWaitAfterABrokenSequence()
+void RemoteLinkTest::newWaitAfterAFailedTransfer_data()
 {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("block out of sequence") << "sequence" << "Нарушена последовательность блоков. Ждали 5, получили 7";
+    QTest::newRow("block overdue") << "overdue" << "Время ожидания блока от ППК истекло!";
+    QTest::newRow("damaged blocks") << "damaged" << "Нет ответа на отрицательную квитанцию!";
+    QTest::newRow("write request unanswered") << "unanswered" << "Время ожидания подтверждения приема блока истекло!";
+}
+
+// However a transfer failed, the next "Удаленная" waits for the panel and
+// serves it as the first one did.
+void RemoteLinkTest::newWaitAfterAFailedTransfer()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, box);
     Rig rig;
     rig.announceAndLink();
-    rig.blocksFor = [&](int n) { return QList<QByteArray>{goodBlock(rig.panelImage, n == 5 ? 7 : n)}; };
-    rig.startRead();
-    rig.runFor(60s);
-    QVERIFY(rig.host.closing);
+    rig.blocksFor = [&](int n) {
+        const QByteArray block = goodBlock(rig.panelImage, n);
+        if (n == 5 && failure == QLatin1String("sequence"))
+            return QList<QByteArray>{goodBlock(rig.panelImage, 7)};
+        if (n >= 5 && failure == QLatin1String("overdue"))
+            return QList<QByteArray>{};
+        if (n == 5 && failure == QLatin1String("damaged"))
+            return QList<QByteArray>{damaged(block)};
+        return QList<QByteArray>{block};
+    };
+    if (failure == QLatin1String("unanswered")) {
+        rig.answersRequests = false;
+        rig.startWrite(randomImage());
+    } else {
+        rig.startRead();
+    }
+    rig.runFor(300s);
+    QCOMPARE(rig.dialogs.texts().constLast(), box);
 
-    // "Удаленная" while link traffic is still ignored: the wait cannot go on.
-    rig.link.N2Click();
-    QCOMPARE(rig.host.status(), QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
-    QVERIFY(rig.host.enabled(Item::ItemLink));
-    QVERIFY(rig.host.enabled(Item::ItemLoad));
-    QVERIFY(!rig.host.enabled(Item::ItemRead));
-    QVERIFY(!rig.host.enabled(Item::ItemWr));
-    QCOMPARE(rig.vars.LinkMode, LinkModes::None);
-
-    // "Выход", then "Нет": a new wait hears a new announcement and links.
-    rig.host.closing = false;
+    rig.blocksFor = [&](int n) { return QList<QByteArray>{goodBlock(rig.panelImage, n)}; };
+    rig.answersRequests = true;
+    rig.dialogs.forget();
     rig.socket.sent.clear();
+    const Ticks::Duration waitFrom = rig.clock.now();
     rig.fromPanel(Frames::Announcement, 3s);
     rig.link.N2Click();
+    QCOMPARE(rig.clock.now() - waitFrom, Ticks::ticks(3 * 20)); // the wait's third step heard it
+    QCOMPARE(rig.host.status(), QStringLiteral("Удаленный ППК IP: 192.168.1.30 подключен"));
     QCOMPARE(rig.sentData().value(0), RemoteConnect);
     rig.clock.advance(Ticks::ticks(2));
     QVERIFY(rig.vars.PanelLinked);
     QVERIFY(rig.host.allEnabled());
+
+    rig.startRead();
+    rig.runFor(60s);
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
+    QCOMPARE(rig.image.bytes(), rig.panelImage);
 }
 
 void RemoteLinkTest::missingBlockThatNeverComesEndsTheRead()
@@ -533,7 +558,7 @@ void RemoteLinkTest::missingBlockThatNeverComesEndsTheRead()
     QCOMPARE(rig.sentCount(NakBytes), 5 + 1);
     QCOMPARE(rig.dialogs.texts(),
              QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 12, получили 13")});
-    QVERIFY(rig.host.closing);
+    QVERIFY(!rig.host.closing);
     // Block 13 never took the place of block 12.
     QCOMPARE(rig.vars.ImagePos, 11 * 128 + 1);
     QCOMPARE(rig.image.bytes().mid(11 * 128), QByteArray(ConfigImage::Size - 11 * 128, '\0'));
@@ -1142,7 +1167,7 @@ void RemoteLinkTest::finishedReadEndsTheConnectionBeforeItsBox()
         rig.socket.deliver(ReadyBytes, PanelAddress, PanelPort);
     });
     rig.runFor(60s);
-    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 12A5 завершено успешно.")});
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
     QCOMPARE(restoredDuringBox, 0);
     QCOMPARE(rig.host.restored, 1);
     QVERIFY(!rig.vars.PanelLinked);

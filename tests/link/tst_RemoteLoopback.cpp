@@ -12,7 +12,7 @@ namespace {
 constexpr int Fast = 20;
 constexpr int TransferMs = 30000;
 const QString Connected = QStringLiteral("Удаленный ППК IP: 127.0.0.1 подключен");
-const QString ReadDone = QStringLiteral("Чтение конфигурации ППК 1A2B завершено успешно.");
+const QString ReadDone = QStringLiteral("Чтение конфигурации ППК завершено успешно.");
 const QString WriteDone = QStringLiteral("Запись конфигурации ППК EC22 завершена успешно.");
 const QString AckOverdue = QStringLiteral("Время ожидания подтверждения приема блока истекло!");
 } // namespace

@@ -1,4 +1,5 @@
 #include "Crc16.h"
+#include "FakePortPanel.h"
 #include "Frames.h"
 #include "LinkConstants.h"
 #include "PanelLinkRig.h"
@@ -113,9 +114,14 @@ private Q_SLOTS:
     void seventhRejectedBlockEndsTheRead();
     void panelAnsweringAfterAFailedReadGetsTheControlsBack();
     void blockThatWouldWriteOutsideTheImageIsRejected();
+    void blockOutOfSequenceEndsTheRead_data();
+    void blockOutOfSequenceEndsTheRead();
     void stalledReadEndsWithNoLink_data();
     void stalledReadEndsWithNoLink();
     void completeWrite();
+    void lateAnswerIsTakenForTheCopyItAnswers();
+    void writeToALatePanel_data();
+    void writeToALatePanel();
     void unansweredBlockIsSentSevenTimesMore();
     void lateReadyByteDoesNotStallAWrite();
     void nakResendsTheBlock();
@@ -451,13 +457,51 @@ void SerialLinkTest::blockThatWouldWriteOutsideTheImageIsRejected()
     QCOMPARE(rig.image.bytes(), QByteArray(ConfigImage::Size, '\0'));
 }
 
+void SerialLinkTest::blockOutOfSequenceEndsTheRead_data()
+{
+    QTest::addColumn<int>("received");
+    QTest::newRow("block 6 in place of block 5") << 6;
+    QTest::newRow("block 2 after block 4") << 2;
+}
+
+void SerialLinkTest::blockOutOfSequenceEndsTheRead()
+{
+    QFETCH(int, received);
+    Rig rig;
+    const QByteArray image = sampleImage();
+    rig.startRead();
+    for (int number = 1; number <= 4; ++number)
+        rig.port.push(panelBlock(number, image));
+    const int before = int(rig.port.writes.size());
+    const auto at = rig.clock.now();
+    // The panel goes on sending while the box is open.
+    rig.dialogs.onMessage([&](const Dialogs::Message&) { rig.port.push(panelBlock(5, image)); });
+    rig.port.push(panelBlock(received, image));
+
+    QCOMPARE(rig.dialogs.texts(),
+             QStringList{QStringLiteral("Нарушена последовательность блоков. Ждали 5, получили %1").arg(received)});
+    QCOMPARE(rig.dialogs.last().caption, UsbCaption);
+    QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Stop);
+    QCOMPARE(rig.clock.now(), at);
+    QCOMPARE(rig.port.writes.mid(before), QList<QByteArray>{ConnectFrame});
+    QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
+    QCOMPARE(rig.host.restored, 0);
+    QCOMPARE(rig.image.bytes(), image.left(4 * 128) + QByteArray(ConfigImage::Size - 4 * 128, '\0'));
+    QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
+    QVERIFY(rig.host.enabled(Item::ItemLoad) && rig.host.enabled(Item::ItemSave));
+    QVERIFY(!rig.host.gaugeVisible);
+
+    rig.port.push(one(Frames::Ready));
+    QCOMPARE(rig.host.status(), Linked);
+    QVERIFY(rig.host.allEnabled());
+}
+
 void SerialLinkTest::stalledReadEndsWithNoLink_data()
 {
     QTest::addColumn<QByteArray>("afterFirstBlock");
     QTest::addColumn<int>("repeatEverySeconds");
     const QByteArray image = sampleImage();
     QTest::newRow("stops mid-block") << panelBlock(2, image).left(60) << 0;
-    QTest::newRow("only out-of-sequence blocks") << panelBlock(5, image) << 5;
 }
 
 void SerialLinkTest::stalledReadEndsWithNoLink()
@@ -498,9 +542,12 @@ void SerialLinkTest::completeWrite()
     QVERIFY(!rig.host.enabled(Item::ItemLink));
     QVERIFY(rig.host.gaugeVisible);
     // A late copy of the last ACK while the box is open finds the write over.
+    int gaugeAtTheBox = -1;
     rig.dialogs.onMessage([&](const Dialogs::Message&) {
-        if (rig.dialogs.shown().size() == 1)
-            rig.port.push(one(Frames::Ack));
+        if (rig.dialogs.shown().size() != 1)
+            return;
+        gaugeAtTheBox = rig.host.gauge();
+        rig.port.push(one(Frames::Ack));
     });
     QCOMPARE(rig.host.status(), QStringLiteral("ППК подключен по USB. Запись..."));
     QCOMPARE(rig.port.writes.constLast(), WriteRequest);
@@ -516,6 +563,9 @@ void SerialLinkTest::completeWrite()
     QCOMPARE(sent.constLast(), ConnectFrame);             // the new handshake
     QCOMPARE(rig.host.gauges.at(1), 0);                   // the first block
     QCOMPARE(rig.host.gauges.at(Frames::BlockCount), 99); // the last block
+    // Full once, while the success box is shown, then reset.
+    QCOMPARE(rig.host.gauges.mid(Frames::BlockCount + 1), (QList<int>{100, 0}));
+    QCOMPARE(gaugeAtTheBox, 100);
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК 0042 выполнена.")});
     QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
@@ -523,6 +573,85 @@ void SerialLinkTest::completeWrite()
     QVERIFY(!rig.host.gaugeVisible);
 
     rig.clock.fireNext();
+    QCOMPARE(rig.host.status(), Linked);
+}
+
+void SerialLinkTest::lateAnswerIsTakenForTheCopyItAnswers()
+{
+    Rig rig;
+    rig.connect();
+    rig.image.assign(sampleImage());
+    rig.link.startWrite();
+    const auto sentBlocks = [&] {
+        QList<int> numbers;
+        for (const QByteArray& bytes : rig.port.writes)
+            if (bytes.size() == Frames::BlockSize)
+                numbers.append(static_cast<std::uint8_t>(bytes.at(1)));
+        return numbers;
+    };
+    rig.port.push(one(Frames::Ack)); // the write request
+    rig.advanceSeconds(2);           // block 1 goes out again
+    rig.port.push(one(Frames::Ack)); // for the first copy of block 1
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2}));
+    rig.port.push(one(Frames::Ack)); // for the second copy of block 1, not for block 2
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2}));
+
+    rig.advanceSeconds(2); // block 2 goes out again
+    // The answers to both copies arrive together: the first settles block 2,
+    // the second is the late one.
+    rig.port.push(QByteArray(2, char(Frames::Ack)));
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2, 2, 3}));
+    rig.port.push(one(Frames::Ack)); // for block 3, owing nothing more
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2, 2, 3, 4}));
+    rig.port.push(one(Frames::Nak)); // refuses block 4
+    rig.advanceSeconds(2);
+    rig.port.push(one(Frames::Ack));
+    QCOMPARE(sentBlocks(), (QList<int>{1, 1, 2, 2, 3, 4, 4, 5}));
+    QVERIFY(rig.dialogs.shown().isEmpty());
+}
+
+void SerialLinkTest::writeToALatePanel_data()
+{
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<int>("refusedBlock");
+    // Answers later than the 2 s retry make the link send blocks twice or more;
+    // the panel acknowledges every copy and stores the first.
+    QTest::newRow("1.9 s late") << 1900 << 0;
+    QTest::newRow("2.1 s late") << 2100 << 0;
+    QTest::newRow("3 s late") << 3000 << 0;
+    QTest::newRow("5 s late") << 5000 << 0;
+    QTest::newRow("2.1 s late, last block refused once") << 2100 << Frames::BlockCount;
+    QTest::newRow("3 s late, last block refused once") << 3000 << Frames::BlockCount;
+    QTest::newRow("5 s late, first block refused once") << 5000 << 1;
+}
+
+void SerialLinkTest::writeToALatePanel()
+{
+    QFETCH(int, lateMs);
+    QFETCH(int, refusedBlock);
+    Rig rig;
+    PanelOptions options;
+    options.lateness = std::chrono::milliseconds(lateMs);
+    options.refuseBlock = refusedBlock;
+    FakePortPanel panel(rig.port, rig.clock, options);
+    rig.open();
+    while (!rig.link.vars().PanelLinked && rig.clock.fireNext()) {
+    }
+    rig.image.assign(sampleImage());
+    rig.host.account = QStringLiteral("0042");
+    // What the panel holds when the write claims to be over.
+    QByteArray heldAtTheBox;
+    rig.dialogs.onMessage([&](const Dialogs::Message&) { heldAtTheBox = panel.written(); });
+
+    rig.link.startWrite();
+    while (rig.dialogs.shown().isEmpty() && rig.clock.fireNext()) {
+    }
+    rig.advanceSeconds(30); // every late answer still on its way arrives
+
+    QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК 0042 выполнена.")});
+    QCOMPARE(heldAtTheBox, rig.image.bytes());
+    QCOMPARE(panel.written(), rig.image.bytes());
+    QCOMPARE(rig.dialogs.shown().size(), 1);
     QCOMPARE(rig.host.status(), Linked);
 }
 

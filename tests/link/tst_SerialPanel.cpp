@@ -108,7 +108,9 @@ void SerialPanelTest::injectedFault_data()
     QTest::newRow("block repeated") << QStringList{"--repeat", "3"} << false << ReadDone << QString() << true << true;
     QTest::newRow("bad CRC seven times") << QStringList{"--bad-crc", "5", "--bad-crc-times", "7"} << false
                                          << QStringLiteral("Ошибка чтения конфигурации") << QString() << false << true;
-    QTest::newRow("block skipped") << QStringList{"--skip", "4"} << false << QString() << noLink << false << true;
+    QTest::newRow("block skipped") << QStringList{"--skip", "4"} << false
+                                   << QStringLiteral("Нарушена последовательность блоков. Ждали 4, получили 5")
+                                   << QString() << false << true;
     QTest::newRow("silent while read") << QStringList{"--silent-after", "10"} << false << QString() << noLink << false
                                        << true;
     QTest::newRow("hung up while read") << QStringList{"--close-after", "10"} << false << UsbMissing << standAlone

@@ -41,6 +41,11 @@ void RunningZq22::interrupt()
     ::kill(static_cast<pid_t>(m_process.processId()), SIGINT);
 }
 
+void RunningZq22::terminate()
+{
+    ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM);
+}
+
 bool RunningZq22::waitForEnd(int timeoutMs)
 {
     // A wait on another process runs the event loop, in which this one may have ended already.

@@ -13,7 +13,10 @@ public:
     bool start(const QStringList& arguments);
     // True once standard error holds the text.
     bool waitForError(const QString& text, int timeoutMs);
+    // Ctrl+C.
     void interrupt();
+    // What timeout(1) and service managers send.
+    void terminate();
     // True when it ended by itself in time; otherwise it is killed.
     bool waitForEnd(int timeoutMs);
 

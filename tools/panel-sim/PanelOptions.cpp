@@ -34,6 +34,10 @@ void define(QCommandLineParser& parser)
         {QStringLiteral("repeat"), QStringLiteral("Send block <n> again after its ACK."), QStringLiteral("n")},
         {QStringLiteral("skip"), QStringLiteral("Send block <n>+1 in place of block <n>."), QStringLiteral("n")},
         {QStringLiteral("nak"), QStringLiteral("Answer the first <k> written blocks with NAK."), QStringLiteral("k")},
+        {QStringLiteral("refuse"), QStringLiteral("Answer the first sending of written block <n> with NAK."),
+         QStringLiteral("n")},
+        {QStringLiteral("late"), QStringLiteral("Answer everything <s> seconds late (decimals allowed)."),
+         QStringLiteral("s")},
         {QStringLiteral("fault"), QStringLiteral("Answer the write request with the fault byte.")},
         {QStringLiteral("silent-after"), QStringLiteral("Go silent after block <n>."), QStringLiteral("n")},
         {QStringLiteral("close-after"), QStringLiteral("Hang up after block <n>."), QStringLiteral("n")},
@@ -67,6 +71,8 @@ std::optional<PanelOptions> PanelOptions::parse(const QStringList& arguments, QS
         || !readNumber(parser, QStringLiteral("repeat"), &result.repeatBlock, error)
         || !readNumber(parser, QStringLiteral("skip"), &result.skipBlock, error)
         || !readNumber(parser, QStringLiteral("nak"), &result.nakBlocks, error)
+        || !readNumber(parser, QStringLiteral("refuse"), &result.refuseBlock, error)
+        || !readSeconds(parser, QStringLiteral("late"), &result.lateness, error)
         || !readNumber(parser, QStringLiteral("silent-after"), &result.silentAfter, error)
         || !readNumber(parser, QStringLiteral("close-after"), &result.closeAfter, error))
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 // How the virtual panel behaves: its image, where a written image goes, and
@@ -17,6 +18,8 @@ struct PanelOptions {
     int repeatBlock = 0;   // send this block again after its ACK, as if the ACK were lost
     int skipBlock = 0;     // send the next block in its place, once
     int nakBlocks = 0;     // answer the first so many written blocks with NAK
+    int refuseBlock = 0;   // answer the first sending of this written block with NAK
+    std::chrono::milliseconds lateness{0}; // everything the panel sends leaves this late
     bool fault = false;    // answer the write request with the fault byte
     int silentAfter = 0;   // ignore everything after this block
     int closeAfter = 0;    // hang up after this block

@@ -50,7 +50,8 @@ void PanelSide::receive(const QByteArray& bytes)
         if (m_state == State::Sending && (first == Frames::Ack || first == Frames::Nak)) {
             m_input.remove(0, 1);
             onAnswer(first);
-        } else if (m_state == State::Receiving && first == Frames::OpWrite) {
+        } else if (m_state == State::Receiving && first == Frames::OpWrite && !startsWithWriteRequest()) {
+            // A block and a repeated write request start alike: wait until they can be told apart.
             if (m_input.size() < Frames::BlockSize)
                 return;
             const QByteArray block = m_input.left(Frames::BlockSize);
@@ -65,6 +66,13 @@ void PanelSide::receive(const QByteArray& bytes)
             m_input.remove(0, 1);
         }
     }
+}
+
+// The configurator sends its write request again when the ACK is slow to come;
+// no block starts with these six bytes, whose number would be 0x24CB.
+bool PanelSide::startsWithWriteRequest() const
+{
+    return m_input.startsWith(Frames::toBytes(Frames::writeRequest()));
 }
 
 bool PanelSide::takeFrame()
@@ -150,6 +158,11 @@ void PanelSide::onBlock(const QByteArray& block)
     const int count = static_cast<std::uint8_t>(block.at(Frames::BlockCountOffset));
     if (m_naksLeft > 0 || !isIntactWrittenBlock(block) || count < 1 || count > Frames::BlockDataSize) {
         m_naksLeft = std::max(0, m_naksLeft - 1);
+        reply(Frames::Nak);
+        return;
+    }
+    if (number == m_options.refuseBlock && !m_refused) {
+        m_refused = true;
         reply(Frames::Nak);
         return;
     }

@@ -22,6 +22,7 @@ public:
 private:
     enum class State { Idle, Sending, Receiving, Silent };
 
+    bool startsWithWriteRequest() const;
     bool takeFrame();
     void onFrame(const QByteArray& frame);
     void onAnswer(std::uint8_t answer);
@@ -42,6 +43,7 @@ private:
     bool m_repeated = false;
     bool m_skipped = false;
     int m_naksLeft = 0;
+    bool m_refused = false;
     QByteArray m_receiving;
     QByteArray m_written;
 };

@@ -1,9 +1,11 @@
 // The virtual panel. On a pseudo-terminal it prints the device to open in the
 // configurator on a line of its own; over UDP it announces itself to the
 // configurator's port. Either way it plays the panel until it is ended.
+#include "LateLine.h"
 #include "PanelOptions.h"
 #include "PanelSide.h"
 #include "PtyLine.h"
+#include "QtTickClock.h"
 #include "UdpOptions.h"
 #include "UdpPanel.h"
 
@@ -33,7 +35,10 @@ int runSerial(QCoreApplication& app, QTextStream& err)
         err << error << Qt::endl;
         return 1;
     }
-    PanelSide panel(*options, line);
+    QtTickClock clock;
+    LateLine lateLine(line, clock, options->lateness);
+    PanelLine& panelLine = options->lateness.count() > 0 ? static_cast<PanelLine&>(lateLine) : line;
+    PanelSide panel(*options, panelLine);
     line.onReceived = [&panel](const QByteArray& bytes) { panel.receive(bytes); };
     QObject::connect(&line, &PtyLine::hungUp, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
