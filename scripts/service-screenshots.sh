@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Shows what the Сервис menu gives a person: a PNG of the compare dialog over
-# the window under Xvfb, the first page of a report's PDF as a PNG, and the
-# reports of the factory configuration and of a site's, every page as a PNG.
+# Shows what the Сервис menu gives a person: PNGs under Xvfb of the menu open,
+# of the compare dialog over the window and of the open dialog of "Загрузить",
+# the first page of a report's PDF as a PNG, and the reports of the factory
+# configuration and of a site's, every page as a PNG.
 # Usage: scripts/service-screenshots.sh [out folder]   (default: shots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,27 +12,38 @@ scripts/deps.sh xvfb xauth imagemagick poppler-utils
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release --target zq22-command-shot -j"$(nproc)" >/dev/null
 mkdir -p "$out"
-tool=build/release/bin/zq22-command-shot
+out="$(cd "$out" && pwd)"
+tool="$PWD/build/release/bin/zq22-command-shot"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # Each run has a lock folder of its own, so a running copy does not refuse it.
 export TMPDIR="$work"
-sample="$work/AB12.q22"
+mkdir "$work/files"
+sample="$work/files/AB12.q22"
 QT_QPA_PLATFORM=offscreen "$tool" sample "$sample"
 
-xvfb-run -a -s "-screen 0 800x640x24" bash -c '
-  tool="$1"; sample="$2"; shot="$3"
-  "$tool" compare "$sample" &
-  pid=$!
-  sleep 4
-  import -window root "$shot"
-  kill "$pid"
-' _ "$tool" "$sample" "$out/compare.png"
+# shot OUT ARGS...: the tool run with ARGS under Xvfb, the screen taken once it has settled.
+shot() {
+  xvfb-run -a -s "-screen 0 800x640x24" bash -c '
+    shot="$1"; shift
+    "$@" &
+    pid=$!
+    sleep 4
+    import -window root "$shot"
+    kill "$pid"
+  ' _ "$@"
+}
+shot "$out/service.png" "$tool" service
+shot "$out/compare.png" "$tool" compare "$sample"
+# The open dialog starts in the current folder, the sample's.
+(cd "$work/files" && shot "$out/load.png" "$tool" load)
 
 QT_QPA_PLATFORM=offscreen "$tool" report "$sample" "$out/report.pdf"
 pdftoppm -f 1 -l 1 -r 80 -png -singlefile "$out/report.pdf" "$out/report-page1"
+echo "$out/service.png"
 echo "$out/compare.png"
+echo "$out/load.png"
 echo "$out/report.pdf"
 echo "$out/report-page1.png"
 

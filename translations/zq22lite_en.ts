@@ -67,22 +67,6 @@
 <context>
     <name>CompareDialog</name>
     <message>
-        <source>Сравнение с файлом</source>
-        <translation>Comparison with a file</translation>
-    </message>
-    <message>
-        <source>Страницы и файл %1</source>
-        <translation>The pages and the file %1</translation>
-    </message>
-    <message>
-        <source>Страницы не проходят проверку перед записью: «%1». Сравнено то, что построено до этой проверки.</source>
-        <translation>The pages fail the check before writing: “%1”. What was built before that check is compared.</translation>
-    </message>
-    <message>
-        <source>До этой проверки различий нет</source>
-        <translation>No differences before that check</translation>
-    </message>
-    <message>
         <source>Различий нет</source>
         <translation>No differences</translation>
     </message>
@@ -95,6 +79,57 @@
         <translation>Setting</translation>
     </message>
     <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Страницы не проходят проверку перед записью:</source>
+        <translation>The pages fail the check before writing:</translation>
+    </message>
+    <message>
+        <source>Различий: %1</source>
+        <translation>Differences: %1</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Сохранение списка различий</source>
+        <translation>Saving the list of differences</translation>
+    </message>
+    <message>
+        <source>Документы PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>«%1» на страницах не показывается.</source>
+        <translation>“%1” is not shown on the pages.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>выкл.</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Страницы и файл %1</source>
+        <translation>The pages and the file %1</translation>
+    </message>
+    <message>
         <source>На страницах</source>
         <translation>On the pages</translation>
     </message>
@@ -103,8 +138,16 @@
         <translation>In the file</translation>
     </message>
     <message>
-        <source>Закрыть</source>
-        <translation>Close</translation>
+        <source>не читается: поле пусто</source>
+        <translation>unreadable: the field is empty</translation>
+    </message>
+    <message>
+        <source>не читается: «%1»</source>
+        <translation>unreadable: “%1”</translation>
+    </message>
+    <message>
+        <source>Сравнение с файлом</source>
+        <translation>Comparison with a file</translation>
     </message>
 </context>
 <context>
@@ -112,14 +155,6 @@
     <message>
         <source>Загрузка конфигурации</source>
         <translation>Loading the configuration</translation>
-    </message>
-    <message>
-        <source>Конфигурации Зорвел Lite (EC*.q22)</source>
-        <translation>Zorvel Lite configurations (EC*.q22)</translation>
-    </message>
-    <message>
-        <source>Все файлы (*.*)</source>
-        <translation>All files (*.*)</translation>
     </message>
     <message>
         <source>Сохранение конфигурации</source>
@@ -156,6 +191,22 @@
     <message>
         <source>Возникла фатальная ошибка. Часть данных не загружена.</source>
         <translation>A fatal error occurred. Part of the data was not loaded.</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Конфигурации Зорвел Lite (*.q22)</source>
+        <translation>Zorvel Lite configurations (*.q22)</translation>
+    </message>
+    <message>
+        <source>Конфигурации Зорвел Lite (*.q22 *.json)</source>
+        <translation>Zorvel Lite configurations (*.q22 *.json)</translation>
+    </message>
+    <message>
+        <source>Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?</source>
+        <translation>The file&apos;s format does not match the device type! Compare the pages with this file?</translation>
     </message>
 </context>
 <context>
@@ -314,6 +365,15 @@
     <message>
         <source>Установлено</source>
         <translation>Set to</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentOutput</name>
+    <message>
+        <source>Не удалось сохранить файл %1.
+%2</source>
+        <translation>The file %1 could not be saved.
+%2</translation>
     </message>
 </context>
 <context>
@@ -839,6 +899,29 @@
     </message>
 </context>
 <context>
+    <name>FileColumnsInLocale</name>
+    <message>
+        <source>%1 Б</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 ГБ</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 ТБ</source>
+        <translation>%1 TB</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>нет такого файла</source>
@@ -1105,6 +1188,10 @@
         <source>Нарушен формат запроса баланса на карточке!</source>
         <translation>The format of the SIM card&apos;s balance request is wrong!</translation>
     </message>
+    <message>
+        <source>СМС не будут отправлены: не указан ни один номер телефона.</source>
+        <translation>No SMS will be sent: no phone number is given.</translation>
+    </message>
 </context>
 <context>
     <name>LinkTexts</name>
@@ -1340,10 +1427,6 @@
         <translation>Exit</translation>
     </message>
     <message>
-        <source>Сервис</source>
-        <translation>Tools</translation>
-    </message>
-    <message>
         <source>Сравнить с файлом…</source>
         <translation>Compare with file…</translation>
     </message>
@@ -1396,6 +1479,10 @@
     <message>
         <source>Ничего не загружено: на страницах заводские установки.</source>
         <translation>Nothing loaded: the pages hold the factory defaults.</translation>
+    </message>
+    <message>
+        <source>&amp;Сервис</source>
+        <translation>&amp;Tools</translation>
     </message>
 </context>
 <context>

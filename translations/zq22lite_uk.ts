@@ -67,22 +67,6 @@
 <context>
     <name>CompareDialog</name>
     <message>
-        <source>Сравнение с файлом</source>
-        <translation>Порівняння з файлом</translation>
-    </message>
-    <message>
-        <source>Страницы и файл %1</source>
-        <translation>Сторінки та файл %1</translation>
-    </message>
-    <message>
-        <source>Страницы не проходят проверку перед записью: «%1». Сравнено то, что построено до этой проверки.</source>
-        <translation>Сторінки не проходять перевірку перед записом: «%1». Порівняно те, що побудовано до цієї перевірки.</translation>
-    </message>
-    <message>
-        <source>До этой проверки различий нет</source>
-        <translation>До цієї перевірки відмінностей немає</translation>
-    </message>
-    <message>
         <source>Различий нет</source>
         <translation>Відмінностей немає</translation>
     </message>
@@ -95,6 +79,57 @@
         <translation>Параметр</translation>
     </message>
     <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Страницы не проходят проверку перед записью:</source>
+        <translation>Сторінки не проходять перевірку перед записом:</translation>
+    </message>
+    <message>
+        <source>Различий: %1</source>
+        <translation>Відмінностей: %1</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Друк…</translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF…</source>
+        <translation>Зберегти в PDF…</translation>
+    </message>
+    <message>
+        <source>Сохранение списка различий</source>
+        <translation>Збереження списку відмінностей</translation>
+    </message>
+    <message>
+        <source>Документы PDF (*.pdf)</source>
+        <translation>Документи PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>«%1» на страницах не показывается.</source>
+        <translation>«%1» на сторінках не показується.</translation>
+    </message>
+</context>
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>выкл.</source>
+        <translation>вимк.</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>Страницы и файл %1</source>
+        <translation>Сторінки та файл %1</translation>
+    </message>
+    <message>
         <source>На страницах</source>
         <translation>На сторінках</translation>
     </message>
@@ -103,8 +138,16 @@
         <translation>У файлі</translation>
     </message>
     <message>
-        <source>Закрыть</source>
-        <translation>Закрити</translation>
+        <source>не читается: поле пусто</source>
+        <translation>не читається: поле порожнє</translation>
+    </message>
+    <message>
+        <source>не читается: «%1»</source>
+        <translation>не читається: «%1»</translation>
+    </message>
+    <message>
+        <source>Сравнение с файлом</source>
+        <translation>Порівняння з файлом</translation>
     </message>
 </context>
 <context>
@@ -112,14 +155,6 @@
     <message>
         <source>Загрузка конфигурации</source>
         <translation>Завантаження конфігурації</translation>
-    </message>
-    <message>
-        <source>Конфигурации Зорвел Lite (EC*.q22)</source>
-        <translation>Конфігурації Зорвел Lite (EC*.q22)</translation>
-    </message>
-    <message>
-        <source>Все файлы (*.*)</source>
-        <translation>Усі файли (*.*)</translation>
     </message>
     <message>
         <source>Сохранение конфигурации</source>
@@ -156,6 +191,22 @@
     <message>
         <source>Возникла фатальная ошибка. Часть данных не загружена.</source>
         <translation>Сталася фатальна помилка. Частину даних не завантажено.</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Конфигурации Зорвел Lite (*.q22)</source>
+        <translation>Конфігурації Зорвел Lite (*.q22)</translation>
+    </message>
+    <message>
+        <source>Конфигурации Зорвел Lite (*.q22 *.json)</source>
+        <translation>Конфігурації Зорвел Lite (*.q22 *.json)</translation>
+    </message>
+    <message>
+        <source>Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?</source>
+        <translation>Формат файлу не відповідає типу пристрою! Порівняти сторінки з цим файлом?</translation>
     </message>
 </context>
 <context>
@@ -314,6 +365,15 @@
     <message>
         <source>Установлено</source>
         <translation>Встановлено</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentOutput</name>
+    <message>
+        <source>Не удалось сохранить файл %1.
+%2</source>
+        <translation>Не вдалося зберегти файл %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -839,6 +899,29 @@
     </message>
 </context>
 <context>
+    <name>FileColumnsInLocale</name>
+    <message>
+        <source>%1 Б</source>
+        <translation>%1 Б</translation>
+    </message>
+    <message>
+        <source>%1 КБ</source>
+        <translation>%1 КБ</translation>
+    </message>
+    <message>
+        <source>%1 МБ</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 ГБ</source>
+        <translation>%1 ГБ</translation>
+    </message>
+    <message>
+        <source>%1 ТБ</source>
+        <translation>%1 ТБ</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>нет такого файла</source>
@@ -1105,6 +1188,10 @@
         <source>Нарушен формат запроса баланса на карточке!</source>
         <translation>Порушено формат запиту балансу на картці!</translation>
     </message>
+    <message>
+        <source>СМС не будут отправлены: не указан ни один номер телефона.</source>
+        <translation>СМС не буде надіслано: не вказано жодного номера телефону.</translation>
+    </message>
 </context>
 <context>
     <name>LinkTexts</name>
@@ -1340,10 +1427,6 @@
         <translation>Вихід</translation>
     </message>
     <message>
-        <source>Сервис</source>
-        <translation>Сервіс</translation>
-    </message>
-    <message>
         <source>Сравнить с файлом…</source>
         <translation>Порівняти з файлом…</translation>
     </message>
@@ -1396,6 +1479,10 @@
     <message>
         <source>Ничего не загружено: на страницах заводские установки.</source>
         <translation>Нічого не завантажено: на сторінках заводські налаштування.</translation>
+    </message>
+    <message>
+        <source>&amp;Сервис</source>
+        <translation>&amp;Сервіс</translation>
     </message>
 </context>
 <context>

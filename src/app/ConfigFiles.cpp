@@ -6,6 +6,8 @@
 #include "JsonConfigFile.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace {
@@ -15,11 +17,22 @@ QString loadCaption()
     return ConfigFiles::tr("Загрузка конфигурации");
 }
 
-QStringList filters()
+QString loadQuestion()
 {
-    return {ConfigFiles::tr("Конфигурации Зорвел Lite (EC*.q22)"), ConfigFiles::tr("Все файлы (*.*)")};
+    return ConfigFiles::tr("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
 }
 
+// Every file the program saves shows under the first entry, whatever its name;
+// "*" rather than "*.*", which on Linux hides a name without a dot.
+QString allFilesFilter()
+{
+    return ConfigFiles::tr("Все файлы (*)");
+}
+
+QStringList filters()
+{
+    return {ConfigFiles::tr("Конфигурации Зорвел Lite (*.q22)"), allFilesFilter()};
+}
 const QString Extension = QStringLiteral(".q22");
 
 } // namespace
@@ -62,30 +75,35 @@ void ConfigFiles::ItemLoadClick(const Pages& pages)
 void ConfigFiles::load(const QString& path, const Pages& pages)
 {
     pages.makeVerSimReadOnly();
-    if (!readConfigFile(path, m_image, pages.whenUnread))
+    if (!readConfigFile(path, m_image, {loadCaption(), loadQuestion()}, pages.whenUnread))
         return;
     try {
         pages.restore();
     } catch (const std::exception&) {
-        fatalLoadError();
+        fatalLoadError(loadCaption());
     }
 }
 
 std::optional<QString> ConfigFiles::chooseFileToCompare()
 {
-    const QStringList files = filters();
-    return m_dialogs.openFile({tr("Сравнить с файлом"), m_folder, QString(),
-                               {files.constFirst(), tr("Конфигурации в JSON (*.json)"), files.constLast()}, QString()});
+    // Both forms show under the first entry.
+    const QStringList files = {tr("Конфигурации Зорвел Lite (*.q22 *.json)"), tr("Конфигурации в JSON (*.json)"),
+                               allFilesFilter()};
+    return m_dialogs.openFile({tr("Сравнить с файлом"), m_folder, QString(), files, QString()});
 }
 
-bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image)
+bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image, const QString& caption)
 {
     if (JsonConfigFile::isJsonName(path))
-        return readJson(path, image);
-    return readConfigFile(path, image);
+        return readJson(path, image, caption);
+    // Not the load's question: nothing is about to replace the pages.
+    return readConfigFile(
+        path, image,
+        {caption, tr("Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?")});
 }
 
-bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const QString& whenUnread)
+bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const Voice& voice,
+                                 const QString& whenUnread)
 {
     image.clear();
     const ConfigFile::Contents contents = ConfigFile::read(path);
@@ -94,12 +112,12 @@ bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const 
         QStringList details{QStringLiteral("%1: %2").arg(path, contents.error->shownText)};
         if (!whenUnread.isEmpty())
             details << whenUnread;
-        fatalLoadError(details);
+        fatalLoadError(voice.caption, details);
         return false;
     };
     if (!contents.hasHeader())
         return unread();
-    if (!acceptsFile(path, contents.header))
+    if (!acceptsFile(path, contents.header, voice))
         return false;
     image.assign(contents.image);
     if (contents.error)
@@ -107,38 +125,38 @@ bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const 
     return true;
 }
 
-bool ConfigFiles::readJson(const QString& path, ConfigImage& image)
+bool ConfigFiles::readJson(const QString& path, ConfigImage& image, const QString& caption)
 {
     const ConfigJson::ReadResult read = JsonConfigFile::read(path);
     if (!read.image) {
         m_dialogs.message(Dialogs::Message::error(
-            tr("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), loadCaption()));
+            tr("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), caption));
         return false;
     }
     image = *read.image;
     return true;
 }
 
-bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header)
+bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header, const Voice& voice)
 {
     // The extension is recognised in either case, but a file that is plainly
     // not a configuration is refused with a word rather than in silence.
     if (!path.contains(Extension, Qt::CaseInsensitive)) {
         m_dialogs.message(Dialogs::Message::warning(
             tr("Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.").arg(path),
-            loadCaption()));
+            voice.caption));
         return false;
     }
     if (ConfigFile::signatureMatches(header))
         return true;
-    const auto answer = m_dialogs.message(Dialogs::Message::question(
-        tr("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?"), loadCaption(),
-        Dialogs::Icon::Warning, Dialogs::Answer::Yes, false));
+    const auto answer = m_dialogs.message(Dialogs::Message::question(voice.signatureQuestion, voice.caption,
+                                                                      Dialogs::Icon::Warning, Dialogs::Answer::Yes, false));
     return answer == Dialogs::Answer::Yes;
 }
 
-void ConfigFiles::fatalLoadError(const QStringList& details)
+void ConfigFiles::fatalLoadError(const QString& caption, const QStringList& details)
 {
-    const QStringList lines = QStringList{tr("Возникла фатальная ошибка. Часть данных не загружена.")} + details;
-    m_dialogs.message(Dialogs::Message::error(lines.join(QLatin1Char('\n')), loadCaption(), false));
+    const QStringList lines = QStringList{tr("Возникла фатальная ошибка. Часть данных не загружена.")}
+                              + details;
+    m_dialogs.message(Dialogs::Message::error(lines.join(QLatin1Char('\n')), caption, false));
 }

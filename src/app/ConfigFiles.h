@@ -42,18 +42,26 @@ public:
 
     // The file to compare the pages with: a configuration file or its JSON form.
     std::optional<QString> chooseFileToCompare();
-    // A file to compare with, read into `image` with the load's questions and
-    // messages (and one of its own for a JSON form it cannot read). True when whole.
-    bool readForComparison(const QString& path, ConfigImage& image);
+    // A file to compare with, read into `image` with the load's messages (and
+    // one of its own for a JSON form it cannot read), under the caption of the
+    // comparison, `caption`. True when whole.
+    bool readForComparison(const QString& path, ConfigImage& image, const QString& caption);
 
 private:
+    // Whose boxes a reading shows: the load's, or those of a command that only reads the file.
+    struct Voice {
+        QString caption;
+        QString signatureQuestion;
+    };
+
     // The load's reading: clears `image` and fills it from the file; a file cut
     // short leaves what was read. True when the whole image was read.
-    bool readConfigFile(const QString& path, ConfigImage& image, const QString& whenUnread = QString());
-    bool readJson(const QString& path, ConfigImage& image);
-    bool acceptsFile(const QString& path, const QByteArray& header);
+    bool readConfigFile(const QString& path, ConfigImage& image, const Voice& voice,
+                        const QString& whenUnread = QString());
+    bool readJson(const QString& path, ConfigImage& image, const QString& caption);
+    bool acceptsFile(const QString& path, const QByteArray& header, const Voice& voice);
     // The load's one message for every failure, with the lines that say more.
-    void fatalLoadError(const QStringList& details = {});
+    void fatalLoadError(const QString& caption, const QStringList& details = {});
 
     ConfigImage& m_image;
     Dialogs& m_dialogs;

@@ -6,8 +6,10 @@
 #include "ClockLabel.h"
 #include "CompareDialog.h"
 #include "ConfigFile.h"
+#include "Comparison.h"
 #include "Dialogs.h"
 #include "FactoryDefaults.h"
+#include "FieldPlace.h"
 #include "GeneralPage.h"
 #include "GroupsModel.h"
 #include "ImageBuilder.h"
@@ -15,6 +17,7 @@
 #include "JsonConfigFile.h"
 #include "LinkConstants.h"
 #include "LinkTexts.h"
+#include "MenuButton.h"
 #include "PagesImage.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
@@ -32,8 +35,10 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
@@ -78,9 +83,9 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
+    createPages();
     createServiceMenu();
     createLanguageMenu();
-    createPages();
     createBottomBar();
     m_restorer = std::make_unique<ImageRestorer>(m_image, *m_generalPage, *m_zonesPage, *m_textsPage);
     FormCreate();
@@ -132,7 +137,9 @@ void MainWindow::createMenu()
 
 void MainWindow::createServiceMenu()
 {
-    m_itemService = menuBar()->addMenu(tr("Сервис"));
+    // The menu bar keeps its seven items; at the window's fixed width an eighth
+    // would hide behind the bar's "»". The button sits in the corner of the page tabs.
+    m_itemService = new QMenu(tr("&Сервис"), this);
     m_itemService->setObjectName(QStringLiteral("ItemService"));
     m_itemService->menuAction()->setObjectName(QStringLiteral("ItemService"));
     m_itemCompare = m_itemService->addAction(tr("Сравнить с файлом…"));
@@ -143,6 +150,9 @@ void MainWindow::createServiceMenu()
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
     connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
+    auto* serviceButton = new MenuButton(m_itemService);
+    serviceButton->setObjectName(QStringLiteral("ServiceButton"));
+    m_pageConfig->setCornerWidget(serviceButton, Qt::BottomRightCorner);
     // Both read the pages as "Сохранить" does, so they are offered exactly
     // when it is: not while a transfer runs, whichever arrangement set that.
     connect(m_itemSave, &QAction::enabledChanged, this, [this](bool enabled) {
@@ -154,6 +164,8 @@ void MainWindow::createServiceMenu()
 
 void MainWindow::createLanguageMenu()
 {
+    // A setting, apart from the commands above it.
+    m_itemService->addSeparator();
     m_itemLanguage = m_itemService->addMenu(tr("Язык"));
     m_itemLanguage->setObjectName(QStringLiteral("ItemLanguage"));
     m_itemLanguage->menuAction()->setObjectName(QStringLiteral("ItemLanguage"));
@@ -526,37 +538,43 @@ void MainWindow::dropEvent(QDropEvent* event)
     QMetaObject::invokeMethod(this, [this, files] { openFiles(files, loadPages()); }, Qt::QueuedConnection);
 }
 
-void MainWindow::bringPageForward(const QString& caption)
+PagesImage MainWindow::pagesImage() const
 {
-    for (int index = 0; index < m_pageConfig->count(); ++index) {
-        if (m_pageConfig->tabText(index) == caption)
-            m_pageConfig->setCurrentIndex(index);
+    return PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
+}
+
+void MainWindow::showField(const QString& key)
+{
+    const FieldPlace place = FieldPlace::of(key, *m_generalPage, *m_zonesPage, *m_textsPage);
+    if (!place.canBeShown()) {
+        m_compareDialog->fieldShown(std::nullopt);
+        return;
     }
+    activateWindow();
+    m_compareDialog->fieldShown(place.show());
 }
 
 void MainWindow::ItemCompareClick()
 {
     const auto path = m_files.chooseFileToCompare();
     ConfigImage file;
-    if (!path || !m_files.readForComparison(*path, file))
+    if (!path || !m_files.readForComparison(*path, file, Comparison::fileTitle()))
         return;
-    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
-    QList<FieldDifference> differences = compareImages(pages.image, file);
-    differences.removeIf([&pages](const FieldDifference& difference) { return !pages.reached(*difference.field); });
-
     delete m_compareDialog;
-    m_compareDialog = new CompareDialog(*path, differences, pages.failedCheck, this);
+    m_compareDialog = new CompareDialog(Comparison::pagesWithFile(pagesImage(), file, QFileInfo(*path).fileName()),
+                                        m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     m_compareDialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_compareDialog, &CompareDialog::pageWanted, this, &MainWindow::bringPageForward);
+    connect(m_compareDialog, &CompareDialog::fieldWanted, this, &MainWindow::showField);
     m_compareDialog->show();
 }
 
 void MainWindow::ItemReportClick()
 {
-    const PagesImage pages = PagesImage::build(*m_generalPage, *m_zonesPage, *m_textsPage);
-    if (!pages.complete) {
+    const PagesImage pages = pagesImage();
+    if (!pages.failedChecks.isEmpty()) {
         m_platform.dialogs.message(Dialogs::Message::error(
-            tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n%1").arg(pages.failedCheck),
+            tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n%1")
+                .arg(pages.failedChecks.join(u'\n')),
             tr("Отчёт")));
         return;
     }

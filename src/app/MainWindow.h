@@ -17,6 +17,7 @@ class CompareDialog;
 class GeneralPage;
 class ImageRestorer;
 class PanelLink;
+struct PagesImage;
 class QAction;
 class QLabel;
 class QMenu;
@@ -64,6 +65,9 @@ public:
     void requestClose() override;
 
     ConfigImage& image() { return m_image; }
+    // The pages as an image, every field, with the write checks they fail:
+    // what the commands that only look at the pages work on.
+    PagesImage pagesImage() const;
     GeneralPage& generalPage() { return *m_generalPage; }
     ZonesPage& zonesPage() { return *m_zonesPage; }
     TextsPage& textsPage() { return *m_textsPage; }
@@ -114,7 +118,8 @@ private:
     // or what is taken only to be refused with a reason (several files, a JSON
     // file); nothing for anything else.
     QStringList droppedFiles(const QMimeData* data) const;
-    void bringPageForward(const QString& caption);
+    // Brings a field of the catalogue into sight on the pages, for the compare dialog.
+    void showField(const QString& key);
 
     Platform m_platform;
     ConfigImage m_image;

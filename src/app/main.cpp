@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
     Application app(argc, argv);
     QtPlatform qt;
     // Before the first text is shown: a new choice in "Язык" takes effect at the next start.
-    app.setLanguage(Translations::chosen(qt.preferences));
+    qt.useChosenLanguage(app);
 
     SingleInstance firstCopy;
     if (!claimFirstCopy(firstCopy, qt.dialogs))

@@ -96,22 +96,32 @@ ImageBuilder::ImageBuilder(ConfigImage& image, const GeneralPage& general, const
 {
 }
 
-void ImageBuilder::tell(const Dialogs::Message& message)
-{
-    if (m_dialogs)
-        m_dialogs->message(message);
-}
-
 bool ImageBuilder::ask(const Dialogs::Message& question)
 {
     return !m_dialogs || m_dialogs->message(question) == Dialogs::Answer::Yes;
 }
 
-bool ImageBuilder::refuse(const Dialogs::Message& message)
+bool ImageBuilder::checkFailed(const Dialogs::Message& message)
 {
-    m_failedCheck = message.text;
-    tell(message);
+    if (!m_dialogs) {
+        m_failedChecks.append(message.text);
+        return true;
+    }
+    m_dialogs->message(message);
     return false;
+}
+
+void ImageBuilder::tell(const Dialogs::Message& message, bool leavesOut)
+{
+    if (m_dialogs)
+        m_dialogs->message(message);
+    else if (leavesOut)
+        m_failedChecks.append(message.text);
+}
+
+void ImageBuilder::unreadable(L::Field field, const QString& text)
+{
+    m_unreadable.append({field, text});
 }
 
 void ImageBuilder::focus(QWidget* control)
@@ -122,7 +132,8 @@ void ImageBuilder::focus(QWidget* control)
 
 ImageBuilder::Result ImageBuilder::build()
 {
-    m_failedCheck.clear();
+    m_failedChecks.clear();
+    m_unreadable.clear();
     m_image.clear();
     if (!buildAccount())
         return Result::Stopped;
@@ -186,20 +197,24 @@ int ImageBuilder::ZoneTypeOf(const StringGrid& grid, int zone)
 bool ImageBuilder::buildAccount()
 {
     QLineEdit* account = m_general.editAccount();
-    if (const auto failure = ImageChecks::account(account->text())) {
-        refuse(errorBox(*failure, false));
-        if (m_sheets)
-            m_sheets->pageConfig.setCurrentWidget(&m_sheets->sheetPblSet);
-        focus(account);
-        return false;
-    }
-    return true;
+    const auto failure = ImageChecks::account(account->text());
+    if (!failure)
+        return true;
+    const bool goOn = checkFailed(errorBox(*failure, false));
+    if (m_sheets)
+        m_sheets->pageConfig.setCurrentWidget(&m_sheets->sheetPblSet);
+    focus(account);
+    return goOn;
 }
 
 bool ImageBuilder::buildSms()
 {
-    m_image.setValue(L::channelField(L::SmsRecord, L::Channel::Account),
-                     m_general.editAccount()->text().toUInt(nullptr, 16));
+    const QString account = m_general.editAccount()->text();
+    const L::Field accountField = L::channelField(L::SmsRecord, L::Channel::Account);
+    if (ImageChecks::account(account))
+        unreadable(accountField, account);
+    else
+        m_image.setValue(accountField, account.toUInt(nullptr, 16));
     m_image.setValue(L::channelField(L::SmsRecord, L::Channel::Kind), L::Kind::SmsValue);
     if (!buildRemoteRecord() || !buildPhones())
         return false;
@@ -211,8 +226,9 @@ bool ImageBuilder::buildRemoteRecord()
 {
     const ChannelPages& pages = *m_general.pageCh();
     const QString macText = m_general.channelsSheet().editMac->text();
-    if (const auto failure = ImageChecks::macNumber(macText))
-        return refuse(errorBox(*failure));
+    const auto macFailure = ImageChecks::macNumber(macText);
+    if (macFailure && !checkFailed(errorBox(*macFailure)))
+        return false;
     constexpr int record = L::RemoteConfigRecord;
     m_image.setValue(L::channelField(record, L::Channel::Kind), L::Kind::RemoteConfigValue);
     m_image.setText(L::channelField(record, L::Channel::Apn), pages.remConfSheet->confAPNEdit->text());
@@ -220,7 +236,11 @@ bool ImageBuilder::buildRemoteRecord()
                      wholeNumberOr(m_general.confPortEdit()->text(), DefaultConfiguratorPort));
     m_image.setValue(L::channelField(record, L::Channel::LocalPort),
                      wholeNumberOr(pages.sheetEthernet->editPort_Loc->text(), DefaultLocalPort));
-    m_image.setValue(L::channelField(record, L::Channel::MacNumber), static_cast<std::uint32_t>(*wholeNumber(macText)));
+    const L::Field macNumber = L::channelField(record, L::Channel::MacNumber);
+    if (macFailure)
+        unreadable(macNumber, macText);
+    else
+        m_image.setValue(macNumber, static_cast<std::uint32_t>(*wholeNumber(macText)));
     m_image.setValue(L::channelField(record, L::Channel::Address), IP2Word(pages.remConfSheet->confIPEdit->text()));
     return true;
 }
@@ -228,30 +248,44 @@ bool ImageBuilder::buildRemoteRecord()
 bool ImageBuilder::buildPhones()
 {
     const SmsPage& sms = *m_general.pageCh()->sheetVoice;
+    const L::Field callMaskField = L::channelField(L::SmsRecord, L::Channel::CallMask);
     std::uint32_t callMask = 0;
+    std::optional<int> listEnd;   // the phones before the first empty one
+    bool leftOut = false;         // a phone after it, which the write command does not store
     for (int n = 1; n <= L::SmsPhoneCount; ++n) {
         QLineEdit* phone = sms.phV[n - 1];
         const QString text = phone->text();
         const ImageChecks::Phone verdict = ImageChecks::phone(text);
         if (verdict == ImageChecks::Phone::ListEnds) {
-            const ImageChecks::Message end = ImageChecks::phonesEndAt(n - 1);
-            tell(Dialogs::Message::warning(end.text, end.caption));
-            break;
+            if (!listEnd)
+                listEnd = n - 1;
+            if (m_dialogs)
+                break;
+            continue;
         }
+        leftOut = leftOut || listEnd.has_value();
         if (verdict == ImageChecks::Phone::Malformed) {
-            refuse(errorBox(ImageChecks::malformedPhone()));
+            const bool goOn = checkFailed(errorBox(ImageChecks::malformedPhone()));
             focus(phone);
-            m_image.setValue(L::channelField(L::SmsRecord, L::Channel::CallMask), callMask);
-            return false;
+            if (!goOn) {
+                m_image.setValue(callMaskField, callMask);
+                return false;
+            }
+            unreadable(L::smsPhone(n), text);
+        } else {
+            QByteArray bytes;
+            for (QChar c : text)
+                bytes.append(c == QLatin1Char(' ') ? '\0' : static_cast<char>(c.unicode() & 0xFF));
+            m_image.setChars(L::smsPhone(n), bytes);
         }
-        QByteArray bytes;
-        for (QChar c : text)
-            bytes.append(c == QLatin1Char(' ') ? '\0' : static_cast<char>(c.unicode() & 0xFF));
-        m_image.setChars(L::smsPhone(n), bytes);
         if (sms.chkCh[n - 1]->isChecked())
             callMask |= 1u << (n - 1);
     }
-    m_image.setValue(L::channelField(L::SmsRecord, L::Channel::CallMask), callMask);
+    m_image.setValue(callMaskField, callMask);
+    if (listEnd) {
+        const ImageChecks::Message end = ImageChecks::phonesEndAt(*listEnd);
+        tell(Dialogs::Message::warning(end.text, end.caption), leftOut);
+    }
     return true;
 }
 
@@ -284,7 +318,11 @@ bool ImageBuilder::buildBalanceRequest()
         const ImageChecks::Message question = ImageChecks::missingBalanceRequest();
         return ask(Dialogs::Message::question(question.text, question.caption));
     }
-    case ImageChecks::BalanceRequest::Malformed: return refuse(errorBox(ImageChecks::malformedBalanceRequest()));
+    case ImageChecks::BalanceRequest::Malformed:
+        if (!checkFailed(errorBox(ImageChecks::malformedBalanceRequest())))
+            return false;
+        unreadable(L::BalanceRequest, request);
+        return true;
     case ImageChecks::BalanceRequest::Given: break;
     }
     m_image.setText(L::BalanceRequest, request);
@@ -357,10 +395,11 @@ bool ImageBuilder::buildZones()
                          zone >= ZoneGrid::FirstKeyboardZone ? L::Zone::KeyboardClass : 0);
         m_image.setValue(L::zoneField(zone, L::Zone::GroupMask), groupMask);
         if (const auto failure = ImageChecks::zone(zone, type != 0, groupMask)) {
-            refuse(errorBox(*failure));
+            const bool goOn = checkFailed(errorBox(*failure));
             if (m_sheets)
                 m_sheets->pageConfig.setCurrentWidget(&m_sheets->sheetZones);
-            return false;
+            if (!goOn)
+                return false;
         }
     }
     return true;
@@ -382,6 +421,7 @@ void ImageBuilder::buildUsers()
     const UsersGrid& grid = m_zones.gridUsers();
     const int groups = std::min(m_zones.groups().count(), GroupMaskBits);
     const int userCount = m_zones.userCount().value();
+    bool listCut = false;
     for (int user = 1; user <= L::UserEntryCount; ++user) {
         std::uint32_t mask = 0;
         for (int column = 1; column <= groups; ++column) {
@@ -391,11 +431,15 @@ void ImageBuilder::buildUsers()
         if (mask != 0) {
             m_image.setValue(L::userField(user, L::User::UserNo), static_cast<std::uint32_t>(user));
             m_image.setValue(L::userField(user, L::User::GroupMask), mask);
-        } else if (user < userCount) {
+        } else if (user < userCount && !listCut) {
             tell(Dialogs::Message::error(
-                tr("Пользователь № %1 не включен в группы. Формирование списка прервано.").arg(user),
-                tr("Список пользователей")));
-            return;
+                     tr("Пользователь № %1 не включен в группы. Формирование списка прервано.").arg(user),
+                     tr("Список пользователей")),
+                 true);
+            // The write command stores no user after this one; a quiet build stores them all.
+            if (m_dialogs)
+                return;
+            listCut = true;
         }
     }
 }

@@ -23,11 +23,26 @@ QString acceptedSet(InputFilter::Kind kind)
     return {};
 }
 
+// What `after` holds in place of `before`'s middle: the characters a change brought in.
+QStringView broughtIn(QStringView before, QStringView after)
+{
+    qsizetype head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head
+           && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return after.mid(head, after.size() - head - tail);
+}
+
 } // namespace
 
-InputFilter::InputFilter(Kind kind, QObject* parent)
-    : QValidator(parent)
+InputFilter::InputFilter(Kind kind, QLineEdit* field)
+    : QValidator(field)
     , m_kind(kind)
+    , m_field(field)
+    , m_before(field->text())
 {
 }
 
@@ -38,10 +53,16 @@ void InputFilter::install(QLineEdit* field, Kind kind)
 
 QValidator::State InputFilter::validate(QString& input, int& /*position*/) const
 {
-    for (QChar c : std::as_const(input)) {
-        if (!accepts(c))
-            return Invalid;
+    // The line edit counts as modified only while the user's edits stand: a
+    // text set by the program (setText resets the flag) is not judged. The
+    // field's own signals are not used, since a restore may block them.
+    if (m_field->isModified()) {
+        for (QChar c : broughtIn(m_before, input)) {
+            if (!accepts(c))
+                return Invalid;
+        }
     }
+    m_before = input;
     return Acceptable;
 }
 

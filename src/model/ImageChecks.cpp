@@ -3,6 +3,8 @@
 #include "ConfigImage.h"
 #include "PanelIdentifier.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 
 namespace L = ImageLayout;
@@ -123,7 +125,11 @@ std::optional<ImageChecks::Message> ImageChecks::zone(int zone, bool switchedOn,
 
 ImageChecks::Message ImageChecks::phonesEndAt(int n)
 {
-    return {tr("СМС будут отправлены на телефоны с №1 по №%1").arg(n), tr("Номера телефонов для получения СМС")};
+    const QString caption = tr("Номера телефонов для получения СМС");
+    // "from №1 to №0" would name a range that does not exist.
+    if (n == 0)
+        return {tr("СМС не будут отправлены: не указан ни один номер телефона."), caption};
+    return {tr("СМС будут отправлены на телефоны с №1 по №%1").arg(n), caption};
 }
 
 ImageChecks::Message ImageChecks::malformedPhone()

@@ -29,7 +29,7 @@ public:
     static BalanceRequest balanceRequest(const QString& text);
     static std::optional<Message> zone(int zone, bool switchedOn, unsigned groupMask);
 
-    // n the number of phones stored before the empty one.
+    // n the number of phones stored before the empty one; none stored: no SMS at all.
     static Message phonesEndAt(int n);
     static Message malformedPhone();
     static Message missingBalanceRequest();   // a question: go on only on Yes

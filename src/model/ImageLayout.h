@@ -10,6 +10,7 @@ struct Field {
 
     constexpr Field at(int base) const { return {base + offset, size}; }
     constexpr int end() const { return offset + size; }
+    constexpr bool operator==(const Field&) const = default;
 };
 
 constexpr int ImageSize = 9419;

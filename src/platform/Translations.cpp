@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QString LanguageKey = QStringLiteral("ui/language");
@@ -14,9 +16,12 @@ const QString LanguageKey = QStringLiteral("ui/language");
 const QList<Translations::Choice>& Translations::choices()
 {
     static const QList<Choice> list = {
-        {Language::Russian, QStringLiteral("ru"), QStringLiteral("Русский")},
-        {Language::Ukrainian, QStringLiteral("uk"), QStringLiteral("Українська")},
-        {Language::English, QStringLiteral("en"), QStringLiteral("English")},
+        {Language::Russian, QStringLiteral("ru"), QStringLiteral("Русский"),
+         QLocale(QLocale::Russian, QLocale::Russia)},
+        {Language::Ukrainian, QStringLiteral("uk"), QStringLiteral("Українська"),
+         QLocale(QLocale::Ukrainian, QLocale::Ukraine)},
+        {Language::English, QStringLiteral("en"), QStringLiteral("English"),
+         QLocale(QLocale::English, QLocale::UnitedStates)},
     };
     return list;
 }
@@ -30,13 +35,16 @@ std::optional<Translations::Language> Translations::fromCode(const QString& code
     return std::nullopt;
 }
 
-QString Translations::codeOf(Language language)
+const Translations::Choice& Translations::choiceOf(Language language)
 {
-    for (const Choice& choice : choices()) {
-        if (choice.language == language)
-            return choice.code;
-    }
-    return QString();
+    const QList<Choice>& list = choices();
+    return *std::find_if(list.begin(), list.end(),
+                         [language](const Choice& choice) { return choice.language == language; });
+}
+
+QLocale Translations::localeOf(Language language)
+{
+    return choiceOf(language).locale;
 }
 
 Translations::Language Translations::chosen(const Preferences& preferences, const QLocale& system)
@@ -53,12 +61,12 @@ Translations::Language Translations::chosen(const Preferences& preferences, cons
 
 void Translations::keep(Preferences& preferences, Language language)
 {
-    preferences.setValue(LanguageKey, codeOf(language));
+    preferences.setValue(LanguageKey, choiceOf(language).code);
 }
 
 Translations::Translations(Language language, QtTexts qtTexts)
 {
-    const QString code = codeOf(language);
+    const QString code = choiceOf(language).code;
     // The program's texts are built into it; Russian has none, being the source.
     if (language != Language::Russian && m_program.load(QStringLiteral(":/i18n/zq22lite_") + code))
         QCoreApplication::installTranslator(&m_program);

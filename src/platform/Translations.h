@@ -19,14 +19,16 @@ public:
     // The languages offered in "Сервис" → "Язык", each named in itself.
     struct Choice {
         Language language;
-        QString code;  // kept in the preferences: "ru", "uk", "en"
-        QString name;  // "Русский", "Українська", "English"
+        QString code;    // kept in the preferences: "ru", "uk", "en"
+        QString name;    // "Русский", "Українська", "English"
+        QLocale locale;  // for the words and figures Qt shows in the language (the file dialogs')
     };
     static const QList<Choice>& choices();
 
     // The user's choice kept in the preferences; without one, Ukrainian when
     // the system's first language is, and Russian otherwise.
     static Language chosen(const Preferences& preferences, const QLocale& system = QLocale::system());
+    static QLocale localeOf(Language language);
     // Keeps the choice for the next start.
     static void keep(Preferences& preferences, Language language);
 
@@ -41,7 +43,7 @@ public:
 
 private:
     static std::optional<Language> fromCode(const QString& code);
-    static QString codeOf(Language language);
+    static const Choice& choiceOf(Language language);
 
     QTranslator m_program;
     QTranslator m_qt;

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "EnglishSystem.h"
 #include "MainWindow.h"
 #include "QtDialogs.h"
 #include "TestPlatform.h"
@@ -70,12 +71,8 @@ void ApplicationTest::boxHasItsCaptionAndRussianButtons()
 
 int main(int argc, char* argv[])
 {
-    // An English-speaking system: the program's boxes are Russian all the same.
-    qputenv("LC_ALL", "en_US.UTF-8");
-    qputenv("LANGUAGE", "en_US");
-    Application app(argc, argv);
-    ApplicationTest test;
-    return QTest::qExec(&test, argc, argv);
+    // The program's boxes are Russian all the same.
+    return runOnAnEnglishSystem<Application, ApplicationTest>(argc, argv);
 }
 
 #include "tst_Application.moc"

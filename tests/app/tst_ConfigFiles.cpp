@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +85,17 @@ private:
     std::thread m_thread;
 };
 
+// Whether a file dialog's filter entry, "Caption (pattern pattern)", shows a file of that name.
+bool entryShows(const QString& entry, const QString& name)
+{
+    const QString patterns = entry.section(u'(', -1).chopped(1);
+    for (const QString& pattern : patterns.split(u' ', Qt::SkipEmptyParts)) {
+        if (QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive).match(name).hasMatch())
+            return true;
+    }
+    return false;
+}
+
 const QString FatalError = QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена.");
 const QString SaveFailed = QStringLiteral("Не удалось сохранить конфигурацию в файл %1.\n%2");
 const QString FormatQuestion = QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
@@ -96,6 +108,8 @@ private Q_SLOTS:
     void savedFileIsSignatureAndImage();
     void saveDialogProposesTheIdentifierInThePresetFolder();
     void cancelledSaveWritesNothing();
+    void fileDialogsShowTheProgramsOwnFiles_data();
+    void fileDialogsShowTheProgramsOwnFiles();
     void failedSaveKeepsThePreviousFile();
     void saveIntoAMissingFolderSaysWhy();
     void saveNeverReplacesASpecialFile_data();
@@ -139,7 +153,43 @@ void ConfigFilesTest::saveDialogProposesTheIdentifierInThePresetFolder()
     QCOMPARE(asked.fileName, QStringLiteral("EC22"));
     QCOMPARE(asked.folder, f.dir.path());
     QCOMPARE(asked.defaultSuffix, QStringLiteral("q22"));
-    QCOMPARE(asked.filters.constFirst(), QStringLiteral("Конфигурации Зорвел Lite (EC*.q22)"));
+    QCOMPARE(asked.filters.constFirst(), QStringLiteral("Конфигурации Зорвел Lite (*.q22)"));
+}
+
+void ConfigFilesTest::fileDialogsShowTheProgramsOwnFiles_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QStringList>("shownFirst");   // names the first entry, selected at opening, shows
+    const QStringList saved = {"1A2B.q22", "EC22.q22", "objekt 7.q22"};
+    QTest::newRow("Сохранить") << "save" << saved;
+    QTest::newRow("Загрузить") << "load" << saved;
+    QTest::newRow("Сравнить с файлом") << "compare" << saved + QStringList{"EC22.json"};
+}
+
+void ConfigFilesTest::fileDialogsShowTheProgramsOwnFiles()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QStringList, shownFirst);
+    Fixture f;
+    if (dialog == "save") {
+        f.files.saveImage(QStringLiteral("1A2B"));
+    } else if (dialog == "load") {
+        f.dialogs.answerOpen(std::nullopt);
+        f.files.ItemLoadClick({[] {}, [] {}});
+    } else {
+        f.files.chooseFileToCompare();
+    }
+    const QList<Dialogs::FileRequest>& requests = dialog == "save" ? f.dialogs.saveRequests() : f.dialogs.openRequests();
+    QCOMPARE(requests.size(), 1);
+    const QStringList filters = requests.constFirst().filters;
+    QVERIFY2(filters.constFirst().startsWith(QStringLiteral("Конфигурации Зорвел Lite (")), qPrintable(filters.constFirst()));
+    for (const QString& name : shownFirst)
+        QVERIFY2(entryShows(filters.constFirst(), name), qPrintable(name));
+    QVERIFY(!entryShows(filters.constFirst(), QStringLiteral("report.pdf")));
+    // The last entry shows every file, a name without an extension too.
+    QVERIFY(filters.constLast().startsWith(QStringLiteral("Все файлы (")));
+    for (const QString& name : {QStringLiteral("EC22"), QStringLiteral("backup.bin"), QStringLiteral("1A2B.q22")})
+        QVERIFY2(entryShows(filters.constLast(), name), qPrintable(name));
 }
 
 void ConfigFilesTest::cancelledSaveWritesNothing()

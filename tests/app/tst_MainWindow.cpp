@@ -1,10 +1,12 @@
 #include "Arrangements.h"
 #include "Frames.h"
 #include "MainWindow.h"
+#include "MenuButton.h"
 #include "StatusLight.h"
 #include "TestPlatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -64,7 +67,7 @@ private Q_SLOTS:
     void startArrangement();
     void captionAndFixedSize();
     void menuItemsInOrder();
-    void serviceMenuComesLastWithShortcuts();
+    void serviceButtonInTheCornerOfTheTabs();
     void serviceCommandsAreOfferedWhenSaveIs();
     void onlyTheGeneralTabIsOffered();
     void enableAllAndDisableAllTouchExactlyTheirItems();
@@ -109,35 +112,68 @@ void MainWindowTest::menuItemsInOrder()
     for (QAction* action : shell.window.findChild<QWidget*>("MainMenu")->actions())
         captions << action->text();
     QCOMPARE(captions, (QStringList{"Связь с ППК", "Прочитать", "Записать", "Сохранить", "Загрузить",
-                                    "Заводские установки", "Выход", "Сервис"}));
+                                    "Заводские установки", "Выход"}));
     QCOMPARE(shell.item("USB2")->text(), QStringLiteral("USB"));
     QCOMPARE(shell.item("BT")->text(), QStringLiteral("BT"));
     QCOMPARE(shell.item("N2")->text(), QStringLiteral("Удаленная"));
 }
 
-void MainWindowTest::serviceMenuComesLastWithShortcuts()
+void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
 {
     Shell shell;
     shell.window.show();
-    auto* bar = shell.window.findChild<QMenuBar*>("MainMenu");
-    QCOMPARE(bar->actions().constLast()->objectName(), QStringLiteral("ItemService"));
+    QVERIFY(QTest::qWaitForWindowExposed(&shell.window));
+    auto* button = shell.window.findChild<MenuButton*>("ServiceButton");
+    QVERIFY(button);
+    auto* menu = shell.window.findChild<QMenu*>("ItemService");
+    QCOMPARE(button->defaultAction(), menu->menuAction());
+    QCOMPARE(button->text(), QStringLiteral("&Сервис"));
+    QCOMPARE(shell.window.size(), QSize(582, 573));
+
+    // In sight at first: whole, within the window, beside the page tabs.
+    QVERIFY(button->isVisible());
+    const QRect shown(button->mapTo(&shell.window, QPoint(0, 0)), button->size());
+    QVERIFY2(shell.window.rect().contains(shown), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(shown.x()).arg(shown.y())
+                                                                 .arg(shown.width()).arg(shown.height())));
+    QCOMPARE(shell.window.findChild<QTabWidget*>("PageConfig")->cornerWidget(Qt::BottomRightCorner), button);
+    QVERIFY(button->width() >= button->sizeHint().width());
+
     QStringList captions;
     QList<QKeySequence> shortcuts;
-    for (QAction* action : shell.window.findChild<QMenu*>("ItemService")->actions()) {
+    for (QAction* action : menu->actions()) {
         captions << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…", "Язык"}));
-    QCOMPARE(shortcuts,
-             (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print, QKeySequence()}));
-    QCOMPARE(shell.window.size(), QSize(582, 573));
+    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…", "", "Язык"}));
+    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print, QKeySequence(),
+                                             QKeySequence()}));
+    // The tooltip names the commands with their shortcuts, also those added later.
+    menu->addAction(QStringLiteral("Библиотека…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    QCOMPARE(button->commandsText(), QStringLiteral("Сравнить с файлом…\t%1\nОтчёт…\t%2\nЯзык\nБиблиотека…\t%3")
+                                         .arg(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
+                                              QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
+                                              QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText)));
 
-    // The shortcuts reach the commands even with the menu out of sight.
+    // The shortcuts reach the commands with the menu closed.
     shell.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&shell.window));
     QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
     QCOMPARE(shell.dialogs.openRequests().size(), 1);
     QCOMPARE(shell.dialogs.openRequests().constFirst().title, QStringLiteral("Сравнить с файлом"));
+
+    // Alt and the underlined letter open the menu.
+    QWidget* opened = nullptr;
+    QTimer::singleShot(0, [&opened] {
+        opened = QApplication::activePopupWidget();
+        if (opened)
+            opened->close();
+    });
+    QTest::sendKeyEvent(QTest::Click, &shell.window, Qt::Key(u'С'), QStringLiteral("с"), Qt::AltModifier);
+    QTRY_COMPARE(opened, menu);
+    // The offscreen platform leaves the closed menu the active window.
+    QApplication::setActiveWindow(&shell.window);
+    QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(shell.dialogs.openRequests().size(), 2);
 }
 
 void MainWindowTest::serviceCommandsAreOfferedWhenSaveIs()

@@ -10,7 +10,10 @@
 #include "ReportDocument.h"
 #include "SampleConfigs.h"
 #include "SpecialFiles.h"
+#include "StringGrid.h"
 #include "TestFiles.h"
+#include "ZoneGrid.h"
+#include "ZonesPage.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -262,10 +265,12 @@ void ReportTest::pagesThatFailACheckGiveNoReport()
 {
     Shell shell;
     shell.window.generalPage().editAccount()->setText(QStringLiteral("EC2"));
+    shell.window.zonesPage().gridZone().setCell(3, ZoneGrid::RowOn, StringGrid::Mark);
     shell.window.findChild<QTabWidget*>("PageConfig")->setCurrentIndex(3);
     QVERIFY(!shell.report());
     QCOMPARE(shell.dialogs.shown().size(), 1);
-    QVERIFY(shell.dialogs.last().text.endsWith(QStringLiteral("Проверьте номер ППК !")));
+    // Every check the pages fail, not only the first.
+    QVERIFY(shell.dialogs.last().text.endsWith(QStringLiteral("Проверьте номер ППК !\nШлейф Z3 не включен в группы!")));
     QCOMPARE(shell.dialogs.last().caption, QStringLiteral("Отчёт"));
     QCOMPARE(shell.currentPage(), QStringLiteral("SheetKS"));
 }

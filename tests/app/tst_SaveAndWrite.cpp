@@ -95,7 +95,7 @@ void SaveAndWriteTest::saveWritesTheFactoryConfiguration()
     QCOMPARE(file.mid(6), shell.window.image().bytes());
     QCOMPARE(shell.window.image().value(ImageLayout::LayoutMark), 0x4903u);
     // The factory configuration has no phone and no balance request.
-    QCOMPARE(shell.dialogs.texts(), (QStringList{QStringLiteral("СМС будут отправлены на телефоны с №1 по №0"),
+    QCOMPARE(shell.dialogs.texts(), (QStringList{QStringLiteral("СМС не будут отправлены: не указан ни один номер телефона."),
                                                  QStringLiteral("Не заполнен запрос баланса на карточке. Продолжить?")}));
     QVERIFY(!shell.window.saveRequest());
     QVERIFY(shell.menusEnabled());

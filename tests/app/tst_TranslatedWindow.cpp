@@ -32,6 +32,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <memory>
@@ -121,6 +122,10 @@ private:
             add(radio, radio->text(), radio->sizeHint().width(), radio->width());
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             pushButton(button);
+        } else if (auto* tool = qobject_cast<QToolButton*>(widget)) {
+            // The buttons that show a text ("Сервис"); the others show an icon or an arrow.
+            if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly)
+                add(tool, tool->text(), tool->sizeHint().width(), tool->width());
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             add(group, group->title(), metrics.horizontalAdvance(group->title()), group->width());
         } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {

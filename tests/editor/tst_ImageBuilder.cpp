@@ -69,6 +69,12 @@ QByteArray zeros(int n)
     return QByteArray(n, '\0');
 }
 
+// Bytes a build is to leave in a field.
+struct Stored {
+    L::Field field;
+    QByteArray bytes;
+};
+
 } // namespace
 
 class ImageBuilderTest : public QObject {
@@ -99,8 +105,8 @@ private Q_SLOTS:
     void users();
     void sirenTime_data();
     void sirenTime();
-    void quietBuildRunsTheWriteChecksSilently_data();
-    void quietBuildRunsTheWriteChecksSilently();
+    void quietBuildTakesEveryFieldAndListsTheFailedChecks_data();
+    void quietBuildTakesEveryFieldAndListsTheFailedChecks();
 };
 
 void ImageBuilderTest::factoryConfigurationBuilds()
@@ -169,15 +175,18 @@ void ImageBuilderTest::phones_data()
     const QByteArray a = PhoneA.toLatin1();
     const QByteArray b = PhoneB.toLatin1();
     const QByteArray none = zeros(13);
-    QTest::newRow("first empty") << QStringList{"", PhoneB} << QList<int>{1} << "№0"
-                                 << QList<QByteArray>{none, none} << 0;
-    QTest::newRow("gap ends the list") << QStringList{PhoneA, "", PhoneC} << QList<int>{1, 3} << "№1"
+    const QString upTo = QStringLiteral("СМС будут отправлены на телефоны с №1 по №");
+    QTest::newRow("first empty: no SMS, not a range up to №0")
+        << QStringList{"", PhoneB} << QList<int>{1}
+        << QStringLiteral("СМС не будут отправлены: не указан ни один номер телефона.")
+        << QList<QByteArray>{none, none} << 0;
+    QTest::newRow("gap ends the list") << QStringList{PhoneA, "", PhoneC} << QList<int>{1, 3} << upTo + "1"
                                        << QList<QByteArray>{a, none, none} << 0x01;
-    QTest::newRow("call box of a stored phone") << QStringList{PhoneA, PhoneB} << QList<int>{2} << "№2"
+    QTest::newRow("call box of a stored phone") << QStringList{PhoneA, PhoneB} << QList<int>{2} << upTo + "2"
                                                 << QList<QByteArray>{a, b, none} << 0x02;
-    QTest::newRow("call box of an empty phone") << QStringList{PhoneA} << QList<int>{2} << "№1"
+    QTest::newRow("call box of an empty phone") << QStringList{PhoneA} << QList<int>{2} << upTo + "1"
                                                 << QList<QByteArray>{a, none} << 0x00;
-    QTest::newRow("space is a zero byte") << QStringList{"+380 50123456"} << QList<int>{} << "№1"
+    QTest::newRow("space is a zero byte") << QStringList{"+380 50123456"} << QList<int>{} << upTo + "1"
                                           << QList<QByteArray>{QByteArray("+380\0" "50123456", 13)} << 0;
     QTest::newRow("all six") << QStringList{PhoneA, PhoneB, PhoneC, PhoneA, PhoneB, PhoneC}
                              << QList<int>{1, 6} << QString() << QList<QByteArray>{a, b} << 0x21;
@@ -204,7 +213,7 @@ void ImageBuilderTest::phones()
     } else {
         QCOMPARE(bench.dialogs.shown().size(), 1);
         const Dialogs::Message& box = bench.dialogs.last();
-        QCOMPARE(box.text, QStringLiteral("СМС будут отправлены на телефоны с №1 по ") + warning);
+        QCOMPARE(box.text, warning);
         QCOMPARE(box.caption, QStringLiteral("Номера телефонов для получения СМС"));
         QCOMPARE(box.icon, Dialogs::Icon::Warning);
         QVERIFY(box.onTop);
@@ -513,71 +522,116 @@ void ImageBuilderTest::sirenTime()
     QCOMPARE(bench.field(L::SirenTime), stored);
 }
 
-void ImageBuilderTest::quietBuildRunsTheWriteChecksSilently_data()
+void ImageBuilderTest::quietBuildTakesEveryFieldAndListsTheFailedChecks_data()
 {
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("failedCheck");
-    QTest::addColumn<QList<L::Field>>("reached");    // fields a stopped build stored
-    QTest::addColumn<QList<L::Field>>("unreached");  // fields it never got to
+    QTest::addColumn<QStringList>("states");
+    QTest::addColumn<QStringList>("failedChecks");
+    QTest::addColumn<QList<L::Field>>("unreadable");
+    QTest::addColumn<QList<Stored>>("stored");   // beside the siren time, which every case sets
 
+    const QString account = QStringLiteral("Проверьте номер ППК !");
+    const QString phone = QStringLiteral("Нарушен формат номера телефона для получения СМС. (+380ххххххххх)");
+    const QString balance = QStringLiteral("Нарушен формат запроса баланса на карточке!");
+    const QString zone = QStringLiteral("Шлейф Z3 не включен в группы!");
+    const L::Field accountField = L::channelField(L::SmsRecord, L::Channel::Account);
+    const L::Field macField = L::channelField(L::RemoteConfigRecord, L::Channel::MacNumber);
+    const Stored phoneA{L::smsPhone(1), PhoneA.toLatin1()};
+    const Stored phoneC{L::smsPhone(3), PhoneC.toLatin1()};
+    const Stored layoutMark{L::LayoutMark, QByteArray::fromHex("0349")};
+    const Stored group1{L::groupField(1, L::Group::GrNmb), QByteArray::fromHex("01")};
     const QList<L::Field> none;
-    const L::Field account = L::channelField(L::SmsRecord, L::Channel::Account);
-    QTest::newRow("valid") << "valid" << QString() << none << none;
-    QTest::newRow("no balance request, taken as Yes") << "no balance request" << QString() << none << none;
-    QTest::newRow("users cut short, which does not stop") << "user without group" << QString() << none << none;
-    QTest::newRow("bad account") << "bad account" << "Проверьте номер ППК !" << none
-                                 << QList<L::Field>{account, L::LayoutMark};
-    QTest::newRow("short phone") << "short phone" << "Нарушен формат номера телефона для получения СМС. (+380ххххххххх)"
-                                 << QList<L::Field>{account, L::smsPhone(1)}
-                                 << QList<L::Field>{L::smsPhone(2), L::SirenTime};
-    QTest::newRow("zone without group") << "zone without group" << "Шлейф Z3 не включен в группы!"
-                                        << QList<L::Field>{L::SirenTime, L::zoneField(3, L::Zone::ZoneType)}
-                                        << QList<L::Field>{L::zoneField(4, L::Zone::ZoneType),
-                                                           L::groupField(1, L::Group::GrNmb)};
+
+    QTest::newRow("valid") << QStringList{} << QStringList{} << none << QList<Stored>{phoneA, group1};
+    QTest::newRow("no balance request, taken as Yes")
+        << QStringList{"no balance request"} << QStringList{} << none << QList<Stored>{{L::BalanceRequest, zeros(10)}};
+    QTest::newRow("bad account") << QStringList{"bad account"} << QStringList{account}
+                                 << QList<L::Field>{accountField} << QList<Stored>{phoneA, layoutMark};
+    QTest::newRow("short phone, a phone after it")
+        << QStringList{"short phone"} << QStringList{phone} << QList<L::Field>{L::smsPhone(2)}
+        << QList<Stored>{phoneA, phoneC, {L::channelField(L::SmsRecord, L::Channel::CallMask), QByteArray::fromHex("04")},
+                         {L::BalanceRequest, QByteArray("*100#") + zeros(5)}};
+    QTest::newRow("a phone after an empty one")
+        << QStringList{"phone after a gap"} << QStringList{QStringLiteral("СМС будут отправлены на телефоны с №1 по №1")}
+        << none << QList<Stored>{phoneA, phoneC};
+    QTest::newRow("EditMac not a number")
+        << QStringList{"bad MAC"}
+        << QStringList{QStringLiteral("Поле EditMac содержит «12x», а не целое число. Конфигурация не сформирована.")}
+        << QList<L::Field>{macField}
+        << QList<Stored>{{L::channelField(L::RemoteConfigRecord, L::Channel::Kind), QByteArray::fromHex("60")}};
+    QTest::newRow("bad balance request") << QStringList{"bad balance"} << QStringList{balance}
+                                         << QList<L::Field>{L::BalanceRequest} << QList<Stored>{layoutMark};
+    QTest::newRow("zone without group") << QStringList{"zone without group"} << QStringList{zone} << none
+                                        << QList<Stored>{group1};
+    QTest::newRow("users after one without group")
+        << QStringList{"user without group"}
+        << QStringList{QStringLiteral("Пользователь № 1 не включен в группы. Формирование списка прервано.")} << none
+        << QList<Stored>{{L::userField(2, L::User::UserNo), QByteArray::fromHex("02")}};
+    QTest::newRow("every check at once")
+        << QStringList{"bad account", "short phone", "bad balance", "zone without group"}
+        << QStringList{account, phone, balance, zone}
+        << QList<L::Field>{accountField, L::smsPhone(2), L::BalanceRequest} << QList<Stored>{phoneA, phoneC, group1};
 }
 
-void ImageBuilderTest::quietBuildRunsTheWriteChecksSilently()
+void ImageBuilderTest::quietBuildTakesEveryFieldAndListsTheFailedChecks()
 {
-    QFETCH(QString, state);
-    QFETCH(QString, failedCheck);
-    QFETCH(QList<L::Field>, reached);
-    QFETCH(QList<L::Field>, unreached);
+    QFETCH(QStringList, states);
+    QFETCH(QStringList, failedChecks);
+    QFETCH(QList<L::Field>, unreadable);
+    QFETCH(QList<Stored>, stored);
 
     Bench bench;
-    if (state == "no balance request")
-        bench.sms().edtBl->clear();
-    else if (state == "user without group")
-        bench.window.zonesPage().gridUsers().setCell(1, 1, UsersGrid::NoMark);
-    else if (state == "bad account")
-        bench.general().editAccount()->setText(QStringLiteral("EC2G"));
-    else if (state == "short phone")
-        bench.sms().phV[1]->setText(QStringLiteral("+38050123456"));
-    else if (state == "zone without group")
-        bench.zones().setCell(3, ZoneGrid::RowOn, StringGrid::Mark);
+    bench.general().delaySiren()->setValue(100);
+    for (const QString& state : states) {
+        if (state == "no balance request")
+            bench.sms().edtBl->clear();
+        else if (state == "bad account")
+            bench.general().editAccount()->setText(QStringLiteral("EC2"));
+        else if (state == "short phone")
+            bench.sms().phV[1]->setText(QStringLiteral("+3806"));
+        else if (state == "phone after a gap")
+            bench.sms().phV[1]->clear();
+        else if (state == "bad MAC")
+            bench.general().channelsSheet().editMac->setText(QStringLiteral("12x"));
+        else if (state == "bad balance")
+            bench.sms().edtBl->setText(QStringLiteral("100#"));
+        else if (state == "zone without group")
+            bench.zones().setCell(3, ZoneGrid::RowOn, StringGrid::Mark);
+        else if (state == "user without group")
+            bench.window.zonesPage().gridUsers().setCell(1, 1, UsersGrid::NoMark);
+    }
+    if (states.contains("short phone") || states.contains("phone after a gap")) {
+        bench.sms().phV[2]->setText(PhoneC);
+        bench.sms().chkCh[2]->setChecked(true);
+    }
     bench.pageConfig().setCurrentWidget(bench.sheet("SheetMes"));
     bench.sms().edtBl->setFocus();
     QWidget* focused = QApplication::focusWidget();
+    bench.dialogs.forget();
 
     ConfigImage quietImage;
     ImageBuilder quiet(quietImage, bench.general(), bench.window.zonesPage(), bench.window.textsPage());
-    const Result quietResult = quiet.build();
+    QCOMPARE(quiet.build(), Result::Complete);
     QVERIFY(bench.dialogs.shown().isEmpty());
     QCOMPARE(bench.pageConfig().currentWidget(), bench.sheet("SheetMes"));
     QCOMPARE(QApplication::focusWidget(), focused);
-    QCOMPARE(quiet.failedCheck(), failedCheck);
-    for (const L::Field& field : reached)
-        QVERIFY2(quiet.written().testBit(field.offset), qPrintable(QString::number(field.offset)));
-    for (const L::Field& field : unreached)
-        QVERIFY2(!quiet.written().testBit(field.offset), qPrintable(QString::number(field.offset)));
 
-    // The write command, with Yes to its question, stops at the same check
-    // and leaves the same image.
-    const Result loud = bench.build();
-    QCOMPARE(quietResult, loud);
-    QCOMPARE(loud == Result::Stopped, !failedCheck.isEmpty());
-    if (loud == Result::Stopped)
-        QCOMPARE(bench.dialogs.last().text, failedCheck);
-    QCOMPARE(quietImage.bytes(), bench.image().bytes());
+    QCOMPARE(quiet.failedChecks(), failedChecks);
+    QList<L::Field> notRead;
+    for (const ImageBuilder::Unreadable& field : quiet.unreadable()) {
+        notRead.append(field.field);
+        QCOMPARE(quietImage.bytes().mid(field.field.offset, field.field.size), zeros(field.field.size));
+    }
+    QCOMPARE(notRead, unreadable);
+    QCOMPARE(quietImage.bytes().mid(L::SirenTime.offset, L::SirenTime.size), QByteArray::fromHex("1400"));
+    for (const Stored& field : stored)
+        QCOMPARE(quietImage.bytes().mid(field.field.offset, field.field.size), field.bytes);
+
+    // Where the write command stops at nothing and leaves nothing out, both build the same image.
+    bench.dialogs.forget();
+    if (bench.build() == Result::Complete && failedChecks.isEmpty())
+        QCOMPARE(quietImage.bytes(), bench.image().bytes());
+    else
+        QVERIFY(!bench.dialogs.shown().isEmpty());
 }
 
 QTEST_MAIN(ImageBuilderTest)

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void editingKeysPassAndEnterTypesNothing();
     void pastedTextIsFilteredAsTyped_data();
     void pastedTextIsFilteredAsTyped();
+    void restoredTextStaysAndWhatIsAddedIsJudgedAlone_data();
+    void restoredTextStaysAndWhatIsAddedIsJudgedAlone();
     void everyFieldHasItsFilter_data();
     void everyFieldHasItsFilter();
 };
@@ -115,6 +117,52 @@ void InputFilterTest::pastedTextIsFilteredAsTyped()
     paste(&field, pasted);
     QCOMPARE(field.text(), kept);
     QCOMPARE(changes.size(), kept == QStringLiteral("1") ? 0 : 1);
+}
+
+void InputFilterTest::restoredTextStaysAndWhatIsAddedIsJudgedAlone_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("restored");   // set by the program, as a load does
+    QTest::addColumn<bool>("signalsBlocked"); // as a restore that detaches the field's reactions
+    QTest::addColumn<QString>("typed");      // at the end of the field
+    QTest::addColumn<QString>("pasted");     // after that
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("ascii, typed") << Kind::Ascii << "интернет" << false << "жz" << "" << "интернетz";
+    QTest::newRow("ascii, pasted") << Kind::Ascii << "интернет" << false << "" << "жz" << "интернет";
+    QTest::newRow("ascii, pasted Latin") << Kind::Ascii << "интернет" << false << "" << ".ru" << "интернет.ru";
+    QTest::newRow("ascii, restored with its signals blocked") << Kind::Ascii << "интернет" << true << "жz" << "ж1"
+                                                              << "интернетz";
+    QTest::newRow("phone with a blank") << Kind::Phone << "+380 5012345" << false << " 6" << "" << "+380 50123456";
+    QTest::newRow("port with a letter") << Kind::Port << "99a" << false << "x1" << "b2" << "99a1";
+}
+
+void InputFilterTest::restoredTextStaysAndWhatIsAddedIsJudgedAlone()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, restored);
+    QFETCH(bool, signalsBlocked);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    QLineEdit field;
+    InputFilter::install(&field, kind);
+    {
+        const QSignalBlocker detached(signalsBlocked ? &field : nullptr);
+        field.setText(restored);
+    }
+    QCOMPARE(field.text(), restored);
+
+    QTest::keyClick(&field, Qt::Key_End);
+    typeText(&field, typed);
+    if (!pasted.isEmpty())
+        paste(&field, pasted);
+    QCOMPARE(field.text(), kept);
+
+    // Deleting is no change the filter judges: the restored characters go as asked.
+    QTest::keyClick(&field, Qt::Key_Home);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    QCOMPARE(field.text(), kept.mid(1));
 }
 
 void InputFilterTest::everyFieldHasItsFilter_data()

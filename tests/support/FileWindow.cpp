@@ -40,7 +40,7 @@ QAction* FileWindow::item(const QString& name) const
 
 ConfigImage FileWindow::pagesImageOf(MainWindow& window)
 {
-    return PagesImage::build(window.generalPage(), window.zonesPage(), window.textsPage()).image;
+    return window.pagesImage().image;
 }
 
 QString FileWindow::currentPage() const

@@ -2,9 +2,12 @@
 // the command line, so what they show can be looked at:
 //   zq22-command-shot sample FILE       writes a sample configuration, away from the factory one
 //   zq22-command-shot site FILE         writes a site's configuration: six zones, three groups, ten users
-//   zq22-command-shot compare FILE      the compare dialog, the factory pages against FILE
+//   zq22-command-shot compare FILE [PAGES]  the compare dialog, the factory pages (or PAGES opened
+//                                       at start) against FILE
 //   zq22-command-shot report [FILE] PDF FILE opened at start (or the factory configuration), its
 //                                       report saved as PDF; then it ends
+//   zq22-command-shot service           the "Сервис" menu opened
+//   zq22-command-shot load              Qt's own open dialog of "Загрузить", in the current folder
 // It speaks the language the configurator would ("Сервис" → "Язык", or the system's).
 #include "Application.h"
 #include "ConfigFile.h"
@@ -18,6 +21,7 @@
 
 #include <QAction>
 #include <QTextStream>
+#include <QToolButton>
 #include <QTimer>
 
 namespace {
@@ -78,25 +82,38 @@ int main(int argc, char* argv[])
         return writeSample(args.at(2));
     if (command == QLatin1String("site") && args.size() == 3)
         return SampleConfigs::write(args.at(2), SampleConfigs::siteWithSixZones()) ? 0 : 1;
-    const bool compare = command == QLatin1String("compare") && args.size() == 3;
+    const bool compare = command == QLatin1String("compare") && (args.size() == 3 || args.size() == 4);
     const bool report = command == QLatin1String("report") && (args.size() == 3 || args.size() == 4);
-    if (!compare && !report) {
-        QTextStream(stderr) << "usage: zq22-command-shot sample FILE | site FILE | compare FILE | report [FILE] PDF\n";
+    const bool service = command == QLatin1String("service") && args.size() == 2;
+    const bool load = command == QLatin1String("load") && args.size() == 2;
+    if (!compare && !report && !service && !load) {
+        QTextStream(stderr) << "usage: zq22-command-shot sample FILE | site FILE | compare FILE [PAGES]"
+                               " | report [FILE] PDF | service | load\n";
         return 2;
     }
 
     QtPlatform qt;
-    app.setLanguage(Translations::chosen(qt.preferences));
-    AnsweringDialogs dialogs(qt.dialogs, args.constLast());
+    qt.useChosenLanguage(app);
+    AnsweringDialogs answering(qt.dialogs, compare ? args.at(2) : args.constLast());
+    Dialogs& dialogs = compare || report ? static_cast<Dialogs&>(answering) : qt.dialogs;
     Platform platform = qt.platform();
     MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings, platform.preferences});
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);
-    if (report && args.size() == 4)
-        window.setStartFiles({args.at(2)});
+    // A fourth argument is a file opened at start: the pages reported or compared.
+    if ((report || compare) && args.size() == 4)
+        window.setStartFiles({report ? args.at(2) : args.at(3)});
     window.show();
 
     QTimer::singleShot(SettleMs, &window, [&] {
+        if (service) {
+            window.findChild<QToolButton*>(QStringLiteral("ServiceButton"))->showMenu();
+            return;
+        }
+        if (load) {
+            window.findChild<QAction*>(QStringLiteral("ItemLoad"))->trigger();
+            return;
+        }
         if (compare) {
             window.findChild<QAction*>(QStringLiteral("ItemCompare"))->trigger();
             return;

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QtPlatform qt;
-    app.setLanguage(Translations::chosen(qt.preferences));
+    qt.useChosenLanguage(app);
     MainWindow window(qt.platform());
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);

@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 
+#include "FileColumnsInLocale.h"
 #include "PortList.h"
 
 #include <QCoreApplication>
@@ -22,9 +23,31 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-std::optional<QString> runFileDialog(QWidget* parent, const Dialogs::FileRequest& request, QFileDialog::AcceptMode mode)
+// The default locale for as long as a file dialog lives: Qt's dialog names
+// a file's type in its language, from a thread of its own. The widgets of
+// the pages keep the locale they were made with.
+class DefaultLocaleWhile {
+public:
+    explicit DefaultLocaleWhile(const QLocale& locale)
+        : m_previous(QLocale())
+    {
+        QLocale::setDefault(locale);
+    }
+    ~DefaultLocaleWhile() { QLocale::setDefault(m_previous); }
+    DefaultLocaleWhile(const DefaultLocaleWhile&) = delete;
+    DefaultLocaleWhile& operator=(const DefaultLocaleWhile&) = delete;
+
+private:
+    const QLocale m_previous;
+};
+
+std::optional<QString> runFileDialog(QWidget* parent, const QLocale& locale, const Dialogs::FileRequest& request,
+                                     QFileDialog::AcceptMode mode)
 {
+    const DefaultLocaleWhile dialogsLocale(locale);
     QFileDialog dialog(parent, request.title);
+    dialog.setLocale(locale);
+    dialog.setProxyModel(new FileColumnsInLocale(locale, &dialog));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -61,12 +84,12 @@ Dialogs::Answer QtDialogs::message(const Message& message)
 
 std::optional<QString> QtDialogs::openFile(const FileRequest& request)
 {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+    return runFileDialog(m_parent, m_locale, request, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> QtDialogs::saveFile(const FileRequest& request)
 {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+    return runFileDialog(m_parent, m_locale, request, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> QtDialogs::choosePort()

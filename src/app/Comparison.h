@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ImageComparison.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ConfigImage;
+struct PagesImage;
+
+// What the comparison dialog shows, apart from where it came from (the pages
+// and a file, or any two configurations): the rows of the fields that
+// differ, in the pages' order, each with its catalogue entry and both values
+// as a page shows them; the names of the two sides; and the notes on the
+// first side.
+struct Comparison {
+    Q_DECLARE_TR_FUNCTIONS(Comparison)
+
+public:
+    QString title;     // the dialog's caption, also of every box it shows
+    QString subject;   // what is compared with what
+    QString nameA;     // the heading of the first side's values
+    QString nameB;
+    QList<FieldDifference> rows;
+    QStringList notes;   // the write checks the first side's pages fail
+
+    // The caption of the pages' comparison with a file.
+    static QString fileTitle() { return tr("Сравнение с файлом"); }
+    // The pages against a file. A field the pages cannot give has a row of its
+    // own, whatever the file holds, and the checks the pages fail are the notes.
+    static Comparison pagesWithFile(const PagesImage& pages, const ConfigImage& file, const QString& fileName);
+};
