@@ -1,3 +1,4 @@
+#include "EnglishSystem.h"
 #include "MainWindow.h"
 #include "TestPlatform.h"
 
@@ -106,10 +107,6 @@ void LanguageMenuTest::theLanguageInUseIsNotKeptAgain()
 int main(int argc, char* argv[])
 {
     // An English-speaking system, where the program speaks Russian unless told otherwise.
-    qputenv("LC_ALL", "en_US.UTF-8");
-    qputenv("LANGUAGE", "en_US");
-    QApplication app(argc, argv);
-    LanguageMenuTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnAnEnglishSystem<QApplication, LanguageMenuTest>(argc, argv);
 }
 #include "tst_LanguageMenu.moc"
