@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString ReportCaption = QStringLiteral("Отчёт");
 const QString CompanyKey = QStringLiteral("report/company");
 constexpr QSize InitialSize{720, 600};
 
@@ -41,7 +40,7 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
     , m_folder(folder)
 {
     setObjectName(QStringLiteral("ReportDialog"));
-    setWindowTitle(ReportCaption);
+    setWindowTitle(tr("Отчёт"));
 
     m_company = new QLineEdit(m_preferences.value(CompanyKey).toString());
     m_company->setObjectName(QStringLiteral("ReportCompany"));
@@ -52,7 +51,7 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
         remake();
     });
 
-    m_onlyNonFactory = new QCheckBox(QStringLiteral("Только отличия от заводских установок"));
+    m_onlyNonFactory = new QCheckBox(tr("Только отличия от заводских установок"));
     m_onlyNonFactory->setObjectName(QStringLiteral("OnlyNonFactory"));
     m_showPasswords = new QCheckBox(tr("Показать пароли"));
     m_showPasswords->setObjectName(QStringLiteral("ShowPasswords"));
@@ -65,10 +64,10 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
     m_preview->setObjectName(QStringLiteral("ReportPreview"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
-    connect(button(buttons, "PrintReport", QStringLiteral("Печать…")), &QPushButton::clicked, this,
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
+    connect(button(buttons, "PrintReport", tr("Печать…")), &QPushButton::clicked, this,
             &ReportDialog::printReport);
-    connect(button(buttons, "SaveReportPdf", QStringLiteral("Сохранить в PDF…")), &QPushButton::clicked, this,
+    connect(button(buttons, "SaveReportPdf", tr("Сохранить в PDF…")), &QPushButton::clicked, this,
             &ReportDialog::saveReportPdf);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -101,16 +100,16 @@ void ReportDialog::remake()
 void ReportDialog::printReport()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ReportCaption + QLatin1Char(' ') + m_content.account);
+    printer.setDocName(tr("Отчёт") + QLatin1Char(' ') + m_content.account);
     if (m_dialogs.setUpPrinter(printer))
         ReportDocument(m_content).print(printer);
 }
 
 void ReportDialog::saveReportPdf()
 {
-    const auto path = m_dialogs.saveFile({QStringLiteral("Сохранение отчёта"), m_folder,
-                                          ReportCaption + QLatin1Char(' ') + m_content.account,
-                                          {QStringLiteral("Документы PDF (*.pdf)")}, QStringLiteral("pdf")});
+    const auto path = m_dialogs.saveFile({tr("Сохранение отчёта"), m_folder,
+                                          tr("Отчёт") + QLatin1Char(' ') + m_content.account,
+                                          {tr("Документы PDF (*.pdf)")}, QStringLiteral("pdf")});
     if (!path)
         return;
     // Written whole or not at all: a report cut short would still open, wrongly.
@@ -118,5 +117,5 @@ void ReportDialog::saveReportPdf()
     if (!error)
         return;
     m_dialogs.message(Dialogs::Message::error(
-        QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, error->shownText), ReportCaption));
+        tr("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, error->shownText), tr("Отчёт")));
 }
