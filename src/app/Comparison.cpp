@@ -39,13 +39,41 @@ QList<FieldDifference> differingRows(const ConfigImage& a, const ConfigImage& b,
 
 Comparison Comparison::pagesWithFile(const PagesImage& pages, const ConfigImage& file, const QString& fileName)
 {
-    Comparison comparison;
+    Comparison comparison = pagesWith(pages, file);
     comparison.title = fileTitle();
     comparison.subject = tr("Страницы и файл %1").arg(fileName);
-    comparison.nameA = tr("На страницах");
     comparison.nameB = tr("В файле");
+    return comparison;
+}
+
+Comparison Comparison::pagesWithVersion(const PagesImage& pages, const ConfigImage& version, const QString& panel,
+                                        const QString& versionName)
+{
+    Comparison comparison = pagesWith(pages, version);
+    comparison.title = tr("Сравнение с библиотекой");
+    comparison.subject = tr("Страницы и ППК %1: %2").arg(panel, versionName);
+    comparison.nameB = tr("В библиотеке");
+    return comparison;
+}
+
+Comparison Comparison::twoVersions(const ConfigImage& a, const ConfigImage& b, const QString& panel,
+                                   const QString& nameA, const QString& nameB)
+{
+    Comparison comparison;
+    comparison.title = tr("Сравнение версий");
+    comparison.subject = tr("ППК %1: %2 и %3").arg(panel, nameA, nameB);
+    comparison.nameA = nameA;
+    comparison.nameB = nameB;
+    comparison.rows = differingRows(a, b, [](const CatalogueField&) { return std::optional<QString>(); });
+    return comparison;
+}
+
+Comparison Comparison::pagesWith(const PagesImage& pages, const ConfigImage& other)
+{
+    Comparison comparison;
+    comparison.nameA = tr("На страницах");
     comparison.notes = pages.failedChecks;
-    comparison.rows = differingRows(pages.image, file, [&pages](const CatalogueField& field) -> std::optional<QString> {
+    comparison.rows = differingRows(pages.image, other, [&pages](const CatalogueField& field) -> std::optional<QString> {
         const std::optional<QString> text = pages.unreadableText(field);
         if (!text)
             return std::nullopt;

@@ -31,4 +31,14 @@ public:
     // The pages against a file. A field the pages cannot give has a row of its
     // own, whatever the file holds, and the checks the pages fail are the notes.
     static Comparison pagesWithFile(const PagesImage& pages, const ConfigImage& file, const QString& fileName);
+    // The pages against a version of the library, as against a file.
+    static Comparison pagesWithVersion(const PagesImage& pages, const ConfigImage& version, const QString& panel,
+                                       const QString& versionName);
+    // Two versions of a panel: the fields whose bytes differ.
+    static Comparison twoVersions(const ConfigImage& a, const ConfigImage& b, const QString& panel,
+                                  const QString& nameA, const QString& nameB);
+
+private:
+    // The rows and notes of the pages against another configuration, with the pages' heading.
+    static Comparison pagesWith(const PagesImage& pages, const ConfigImage& other);
 };

@@ -15,16 +15,21 @@
 #include "ImageBuilder.h"
 #include "ImageRestorer.h"
 #include "JsonConfigFile.h"
+#include "LibraryDialog.h"
+#include "LibrarySettings.h"
+#include "LibrarySite.h"
 #include "LinkConstants.h"
 #include "LinkTexts.h"
 #include "MenuButton.h"
 #include "PagesImage.h"
+#include "PanelIdentifier.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
 #include "ReportDialog.h"
 #include "StatusLight.h"
 #include "TextsPage.h"
 #include "TickClock.h"
+#include "VersionRecording.h"
 #include "ZoneLinksModel.h"
 #include "ZonesPage.h"
 
@@ -80,6 +85,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     , m_link(std::make_unique<PanelLink>(m_image, *this, platform.dialogs, platform.clock, platform.serial,
                                          platform.udp))
     , m_files(m_image, platform.dialogs, platform.settings)
+    , m_recording(new VersionRecording(platform.preferences, platform.dialogs, this))
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
@@ -150,6 +156,10 @@ void MainWindow::createServiceMenu()
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
     connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
+    m_itemLibrary = m_itemService->addAction(tr("Библиотека…"));
+    m_itemLibrary->setObjectName(QStringLiteral("ItemLibrary"));
+    m_itemLibrary->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_itemLibrary, &QAction::triggered, this, &MainWindow::ItemLibraryClick);
     auto* serviceButton = new MenuButton(m_itemService);
     serviceButton->setObjectName(QStringLiteral("ServiceButton"));
     m_pageConfig->setCornerWidget(serviceButton, Qt::BottomRightCorner);
@@ -390,6 +400,11 @@ void MainWindow::requestClose()
     close();
 }
 
+void MainWindow::transferDone(Transfer transfer, const Route& route)
+{
+    m_recording->recordTransfer(m_image, transfer, route);
+}
+
 void MainWindow::M_Delay(int wt)
 {
     m_platform.clock.delay(Ticks::ticks(wt), [this] { return m_closingFlag; });
@@ -560,27 +575,84 @@ void MainWindow::ItemCompareClick()
     ConfigImage file;
     if (!path || !m_files.readForComparison(*path, file, Comparison::fileTitle()))
         return;
+    showComparison(Comparison::pagesWithFile(pagesImage(), file, QFileInfo(*path).fileName()));
+}
+
+void MainWindow::showComparison(const Comparison& comparison)
+{
     delete m_compareDialog;
-    m_compareDialog = new CompareDialog(Comparison::pagesWithFile(pagesImage(), file, QFileInfo(*path).fileName()),
-                                        m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
+    m_compareDialog = new CompareDialog(comparison, m_platform.dialogs, m_platform.preferences,
+                                        m_files.presetFolder(), this);
     m_compareDialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_compareDialog, &CompareDialog::fieldWanted, this, &MainWindow::showField);
     m_compareDialog->show();
 }
 
+std::optional<PagesImage> MainWindow::checkedPages(const QString& refusal, const QString& caption) const
+{
+    PagesImage pages = pagesImage();
+    if (pages.failedChecks.isEmpty())
+        return pages;
+    m_platform.dialogs.message(Dialogs::Message::error(refusal.arg(pages.failedChecks.join(u'\n')), caption));
+    return std::nullopt;
+}
+
 void MainWindow::ItemReportClick()
 {
-    const PagesImage pages = pagesImage();
-    if (!pages.failedChecks.isEmpty()) {
-        m_platform.dialogs.message(Dialogs::Message::error(
-            tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n%1")
-                .arg(pages.failedChecks.join(u'\n')),
-            tr("Отчёт")));
+    const std::optional<PagesImage> pages =
+        checkedPages(tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n%1"), tr("Отчёт"));
+    if (!pages)
         return;
-    }
-    // The site stays blank, to be filled in by hand, until the panel's own records name it.
-    auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime(), {}},
+    auto* dialog = new ReportDialog({pages->image, accountText(), ProgramVersion, QDateTime::currentDateTime(),
+                                     LibrarySite::of(LibrarySettings(m_platform.preferences), panelIdentifier(pages->image))},
                                     m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+void MainWindow::ItemLibraryClick()
+{
+    if (m_libraryDialog) {
+        m_libraryDialog->raise();
+        m_libraryDialog->activateWindow();
+        return;
+    }
+    m_libraryDialog = new LibraryDialog(m_platform.preferences, m_platform.dialogs, m_files.presetFolder(), this);
+    m_libraryDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_libraryDialog, &LibraryDialog::openWanted, this, &MainWindow::openVersion);
+    connect(m_libraryDialog, &LibraryDialog::compareWithPagesWanted, this, &MainWindow::compareWithVersion);
+    connect(m_libraryDialog, &LibraryDialog::comparisonWanted, this, &MainWindow::showComparison);
+    connect(m_libraryDialog, &LibraryDialog::addPagesWanted, this, &MainWindow::addPagesToLibrary);
+    connect(m_recording, &VersionRecording::recorded, m_libraryDialog, &LibraryDialog::refresh);
+    m_libraryDialog->choosePanel(accountText());
+    m_libraryDialog->show();
+}
+
+LibraryDialog* MainWindow::libraryDialog() const
+{
+    return m_libraryDialog;
+}
+
+void MainWindow::openVersion(const ConfigImage& version)
+{
+    // As "Загрузить": not while a transfer runs, which the pages belong to.
+    if (!m_itemLoad->isEnabled()) {
+        m_platform.dialogs.message(Dialogs::Message::warning(
+            tr("Версия не открыта: дождитесь конца обмена с ППК."), VersionRecording::caption()));
+        return;
+    }
+    m_files.load(version, loadPages());
+}
+
+void MainWindow::compareWithVersion(const ConfigImage& version, const QString& versionName)
+{
+    showComparison(Comparison::pagesWithVersion(pagesImage(), version, panelIdentifier(version), versionName));
+}
+
+void MainWindow::addPagesToLibrary()
+{
+    const std::optional<PagesImage> pages = checkedPages(
+        tr("Страницы не добавлены: они не проходят проверку перед записью.\n%1"), VersionRecording::caption());
+    if (pages && m_recording->recordPages(pages->image) && m_libraryDialog)
+        m_libraryDialog->choosePanel(panelIdentifier(pages->image));
 }

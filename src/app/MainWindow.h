@@ -14,6 +14,8 @@
 
 class ClockLabel;
 class CompareDialog;
+struct Comparison;
+class LibraryDialog;
 class GeneralPage;
 class ImageRestorer;
 class PanelLink;
@@ -27,6 +29,7 @@ class QPushButton;
 class QTabWidget;
 class StatusLight;
 class TextsPage;
+class VersionRecording;
 class ZonesPage;
 
 // A_Form: the one main window. It owns the configuration image, the menu, the
@@ -63,6 +66,8 @@ public:
     void restorePages() override;
     void clearSaveRequest() override;
     void requestClose() override;
+    // Records the transfer as a version in the library, unless the user turned that off.
+    void transferDone(Transfer transfer, const Route& route) override;
 
     ConfigImage& image() { return m_image; }
     // The pages as an image, every field, with the write checks they fail:
@@ -87,6 +92,11 @@ public Q_SLOTS:
     void ItemDefaultClick();
     void ItemCompareClick();
     void ItemReportClick();
+    void ItemLibraryClick();
+
+public:
+    // The library dialog while it is open.
+    LibraryDialog* libraryDialog() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -120,6 +130,15 @@ private:
     QStringList droppedFiles(const QMimeData* data) const;
     // Brings a field of the catalogue into sight on the pages, for the compare dialog.
     void showField(const QString& key);
+    // The one compare dialog, showing this comparison.
+    void showComparison(const Comparison& comparison);
+    // The pages when they pass the write checks; otherwise none, after a box
+    // of `refusal` with the checks they fail, a line each, in place of its %1.
+    std::optional<PagesImage> checkedPages(const QString& refusal, const QString& caption) const;
+    // The library dialog's commands on the pages.
+    void openVersion(const ConfigImage& version);
+    void compareWithVersion(const ConfigImage& version, const QString& versionName);
+    void addPagesToLibrary();
 
     Platform m_platform;
     ConfigImage m_image;
@@ -131,6 +150,8 @@ private:
     bool m_shownOnce = false;
     QStringList m_startFiles;
     QPointer<CompareDialog> m_compareDialog;
+    VersionRecording* m_recording = nullptr;
+    QPointer<LibraryDialog> m_libraryDialog;
 
     QMenu* m_itemLink = nullptr;
     QMenu* m_n1 = nullptr;
@@ -146,6 +167,7 @@ private:
     QMenu* m_itemService = nullptr;
     QAction* m_itemCompare = nullptr;
     QAction* m_itemReport = nullptr;
+    QAction* m_itemLibrary = nullptr;
     QMenu* m_itemLanguage = nullptr;
 
     QTabWidget* m_pageConfig = nullptr;

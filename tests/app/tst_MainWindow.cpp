@@ -1,5 +1,6 @@
 #include "Arrangements.h"
 #include "Frames.h"
+#include "LibraryDialog.h"
 #include "MainWindow.h"
 #include "MenuButton.h"
 #include "StatusLight.h"
@@ -144,15 +145,17 @@ void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
         captions << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…", "", "Язык"}));
-    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print, QKeySequence(),
-                                             QKeySequence()}));
+    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…", "Библиотека…", "", "Язык"}));
+    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print,
+                                             QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(), QKeySequence()}));
     // The tooltip names the commands with their shortcuts, also those added later.
-    menu->addAction(QStringLiteral("Библиотека…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    QCOMPARE(button->commandsText(), QStringLiteral("Сравнить с файлом…\t%1\nОтчёт…\t%2\nЯзык\nБиблиотека…\t%3")
-                                         .arg(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
-                                              QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
-                                              QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText)));
+    menu->addAction(QStringLiteral("Шаблон…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QCOMPARE(button->commandsText(),
+             QStringLiteral("Сравнить с файлом…\t%1\nОтчёт…\t%2\nБиблиотека…\t%3\nЯзык\nШаблон…\t%4")
+                 .arg(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
+                      QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
+                      QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText),
+                      QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText)));
 
     // The shortcuts reach the commands with the menu closed.
     shell.window.activateWindow();
@@ -160,6 +163,10 @@ void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
     QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
     QCOMPARE(shell.dialogs.openRequests().size(), 1);
     QCOMPARE(shell.dialogs.openRequests().constFirst().title, QStringLiteral("Сравнить с файлом"));
+    QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_L));
+    QVERIFY(shell.window.libraryDialog());
+    shell.window.libraryDialog()->close();
+    QApplication::setActiveWindow(&shell.window);
 
     // Alt and the underlined letter open the menu.
     QWidget* opened = nullptr;
