@@ -10,10 +10,14 @@
 #include "PagesImage.h"
 #include "PanelLink.h"
 #include "ReportDialog.h"
+#include "LibrarySettingsDialog.h"
 #include "SampleConfigs.h"
+#include "ScratchLibrary.h"
+#include "TestFiles.h"
 #include "VersionRecorder.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,12 +45,17 @@ PanelOptions panelHolding(const ConfigImage& image)
 struct Shell : FileWindow {
     FakePortPanel panel{serial, clock, panelHolding(SampleConfigs::siteWithSixZones())};
 
-    Shell() { preferences.setValue(LibrarySettings::UrlKey, libraryPath()); }
+    Shell() { useLibrary(libraryPath()); }
 
     QString libraryPath() const { return path(QStringLiteral("library.sqlite")); }
+    void useLibrary(const QString& url)
+    {
+        preferences.setValue(LibrarySettings::UrlKey, url);
+        m_url = url;
+    }
     std::unique_ptr<Library> library() const
     {
-        auto opened = Library::open(*LibraryUrl::parse(libraryPath()));
+        auto opened = Library::open(*LibraryUrl::parse(m_url));
         if (!opened)
             qFatal("%s", qPrintable(opened.error));
         return std::move(*opened);
@@ -88,6 +97,9 @@ struct Shell : FileWindow {
         item(QStringLiteral("ItemLibrary"))->trigger();
         return window.libraryDialog();
     }
+
+private:
+    QString m_url;
 };
 
 template <class T>
@@ -135,7 +147,11 @@ ConfigImage panelImage(quint16 account)
 class LibraryWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void readAndWriteRecordVersionsTheDialogShows_data() { addEngineRows(); }
     void readAndWriteRecordVersionsTheDialogShows();
+    void versionIsExportedAndComparedWithThePages_data();
+    void versionIsExportedAndComparedWithThePages();
+    void settingsKeepOnlyALibraryThatParses();
     void olderVersionOpensOntoThePagesByteForByte();
     void failedRecordingKeepsTheReadAndAddsOneBox_data();
     void failedRecordingKeepsTheReadAndAddsOneBox();
@@ -149,7 +165,11 @@ private Q_SLOTS:
 
 void LibraryWindowTest::readAndWriteRecordVersionsTheDialogShows()
 {
+    QFETCH(ScratchLibrary::Engine, engine);
+    ScratchLibrary scratch;
+    ZQ_SCRATCH_LIBRARY(scratch, engine);
     Shell shell;
+    shell.useLibrary(scratch.url());
     shell.preferences.setValue(LibrarySettings::OperatorKey, QStringLiteral("Иван"));
     shell.readPanel();
     QCOMPARE(shell.dialogs.texts(), QStringList{ReadDone});
@@ -157,7 +177,7 @@ void LibraryWindowTest::readAndWriteRecordVersionsTheDialogShows()
     QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
     QCOMPARE(column(dialog, "LibraryPanels", 0), QStringList{Panel});
     QCOMPARE(column(dialog, "LibraryPanels", 3), QStringList{QStringLiteral("1")});
-    QVERIFY(part<QLabel>(dialog, "LibraryWhere")->text().contains(shell.libraryPath()));
+    QVERIFY(part<QLabel>(dialog, "LibraryWhere")->text().contains(LibraryUrl::parse(scratch.url())->text()));
 
     // With the dialog open, the write back shows as the newest version at once.
     shell.writePanel();
@@ -200,6 +220,60 @@ void LibraryWindowTest::olderVersionOpensOntoThePagesByteForByte()
     QVERIFY(compare);
     QCOMPARE(compare->comparison().rows.size(), 1);
     QVERIFY(compare->comparison().nameA.startsWith(QStringLiteral("Версия 1 от ")));
+}
+
+void LibraryWindowTest::versionIsExportedAndComparedWithThePages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow(".q22") << "5C31-1.q22";
+    QTest::newRow("JSON") << "5C31-1.json";
+}
+
+void LibraryWindowTest::versionIsExportedAndComparedWithThePages()
+{
+    QFETCH(QString, name);
+    Shell shell;
+    shell.readPanel();
+    shell.window.generalPage().delaySiren()->setValue(30);
+    LibraryDialog* dialog = shell.openLibrary();
+    chooseVersions(dialog, {0});
+
+    shell.dialogs.answerSave(shell.path(name));
+    click(dialog, "LibraryExport");
+    QCOMPARE(shell.dialogs.saveRequests().constLast().fileName, QStringLiteral("5C31-1"));
+    const std::optional<ConfigImage> exported = SampleConfigs::read(shell.path(name));
+    QVERIFY(exported);
+    QCOMPARE(exported->bytes(), SampleConfigs::siteWithSixZones().bytes());
+
+    click(dialog, "LibraryComparePages");
+    auto* compare = shell.window.findChild<CompareDialog*>();
+    QVERIFY(compare);
+    QCOMPARE(compare->comparison().rows.size(), 1);
+    QCOMPARE(compare->comparison().nameB, QStringLiteral("В библиотеке"));
+    QCOMPARE(shell.dialogs.texts(), QStringList{ReadDone});
+}
+
+void LibraryWindowTest::settingsKeepOnlyALibraryThatParses()
+{
+    Shell shell;
+    LibrarySettingsDialog settings(shell.preferences, shell.dialogs);
+    part<QLineEdit>(&settings, "LibraryUrlEdit")->setText(QStringLiteral("mysql://db.example/zq22"));
+    part<QLineEdit>(&settings, "LibraryOperatorEdit")->setText(QStringLiteral("  Петро "));
+    part<QCheckBox>(&settings, "LibraryRecordingBox")->setChecked(false);
+    settings.accept();
+    QCOMPARE(shell.dialogs.shown().size(), 1);
+    QVERIFY(shell.dialogs.last().text.startsWith(QStringLiteral("Библиотека не выбрана: ")));
+    QCOMPARE(settings.result(), int(QDialog::Rejected));
+    QCOMPARE(LibrarySettings(shell.preferences).urlText(), shell.libraryPath());
+    QVERIFY(LibrarySettings(shell.preferences).recording());
+
+    part<QLineEdit>(&settings, "LibraryUrlEdit")->clear();
+    settings.accept();
+    QCOMPARE(settings.result(), int(QDialog::Accepted));
+    const LibrarySettings kept(shell.preferences);
+    QVERIFY(kept.url()->isDefault());
+    QCOMPARE(kept.operatorName(), QStringLiteral("Петро"));
+    QVERIFY(!kept.recording());
 }
 
 void LibraryWindowTest::failedRecordingKeepsTheReadAndAddsOneBox_data()
