@@ -8,8 +8,7 @@
 // The list prints every panel, so it grows with their number. On SQLite, and
 // on PostgreSQL when ZQ22_TEST_PG_URL names a server: run it as
 // scripts/with-postgres.sh build/<dir>/bin/bench_library_size.
-#include "Library.h"
-#include "SampleConfigs.h"
+#include "LibraryFill.h"
 #include "ScratchLibrary.h"
 #include "Zq22Run.h"
 
@@ -22,7 +21,6 @@
 namespace {
 
 constexpr int Runs = 7;
-constexpr int Batch = 2000;
 
 struct Size {
     const char* name;
@@ -36,32 +34,12 @@ constexpr Size Big{"big", 10000, 200000};
 
 QTextStream out(stdout);
 
-// Each panel's versions share its one image: the rows are what is measured.
 bool fill(const QString& url, const Size& size)
 {
-    auto library = Library::open(*LibraryUrl::parse(url));
-    if (!library) {
-        out << "cannot open " << url << ": " << library.error << Qt::endl;
-        return false;
-    }
-    QList<ConfigImage> images;
-    for (int panel = 0; panel < size.panels; ++panel)
-        images << SampleConfigs::factoryOfPanel(static_cast<quint16>(panel));
-    QList<Library::NewVersion> batch;
-    for (int version = 0; version < size.versions; ++version) {
-        batch.append({images.at(version % size.panels),
-                      {Operation::Read, QStringLiteral("USB /dev/ttyUSB0"), QStringLiteral("bench"),
-                       QStringLiteral("bench"), QString(), QDateTime::currentDateTimeUtc()}});
-        if (batch.size() == Batch || version + 1 == size.versions) {
-            const auto added = (*library)->addVersions(batch);
-            if (!added) {
-                out << "cannot add to " << url << ": " << added.error << Qt::endl;
-                return false;
-            }
-            batch.clear();
-        }
-    }
-    return true;
+    const QString problem = LibraryFill::fill(url, size.panels, size.versions);
+    if (!problem.isEmpty())
+        out << problem << Qt::endl;
+    return problem.isEmpty();
 }
 
 double medianMs(QList<double> times)

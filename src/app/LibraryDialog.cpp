@@ -94,6 +94,7 @@ void LibraryDialog::buildLayout()
 
     m_panels = table(m_panelModel, "LibraryPanels", QAbstractItemView::SingleSelection, {70, 260, 320, 70});
     connect(m_panels->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LibraryDialog::showPanel);
+    connect(m_panelModel, &PanelListModel::failed, this, &LibraryDialog::failed);
 
     m_details = new PanelDetailsForm;
     m_details->setObjectName(QStringLiteral("LibraryDetails"));
@@ -164,7 +165,10 @@ void LibraryDialog::refresh()
 
 void LibraryDialog::choosePanel(const QString& identifier)
 {
-    const int row = m_panelModel->rowOf(identifier);
+    // A panel the library does not hold is not looked for down a long list.
+    if (!m_library || !m_library->details(identifier))
+        return;
+    const int row = m_panelModel->find(identifier);
     if (row < 0)
         return;
     m_panels->selectRow(row);
@@ -174,21 +178,14 @@ void LibraryDialog::choosePanel(const QString& identifier)
 void LibraryDialog::listPanels()
 {
     const std::optional<QString> chosen = chosenPanel();
-    QList<PanelSummary> panels;
-    if (m_library) {
-        LibraryResult<QList<PanelSummary>> found = m_library->panels(m_search->text().trimmed());
-        if (found)
-            panels = std::move(*found);
-        else
-            failed(found.error);
-    }
     {
         // One showing of the panel below, once the list stands.
         const QSignalBlocker quiet(m_panels->selectionModel());
-        m_panelModel->setPanels(std::move(panels));
+        if (const std::optional<QString> error = m_panelModel->list(m_library.get(), m_search->text().trimmed()))
+            failed(*error);
         m_panels->clearSelection();
     }
-    const int row = chosen ? m_panelModel->rowOf(*chosen) : -1;
+    const int row = chosen ? m_panelModel->find(*chosen) : -1;
     if (row >= 0)
         m_panels->selectRow(row);
     else

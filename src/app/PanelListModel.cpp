@@ -1,16 +1,58 @@
 #include "PanelListModel.h"
 
+#include "Library.h"
 #include "LibraryTimeText.h"
 
-void PanelListModel::setPanels(QList<PanelSummary> panels)
+std::optional<QString> PanelListModel::list(const Library* library, const QString& search)
 {
     beginResetModel();
-    m_panels = std::move(panels);
+    m_library = library;
+    m_search = search;
+    m_panels.clear();
+    m_more = library != nullptr;
     endResetModel();
+    return m_more ? readPage() : std::nullopt;
 }
 
-int PanelListModel::rowOf(const QString& identifier) const
+std::optional<QString> PanelListModel::readPage()
 {
+    LibraryResult<QList<PanelSummary>> page = m_library->panels(m_search, static_cast<int>(m_panels.size()), Page);
+    if (!page) {
+        m_more = false;
+        return page.error;
+    }
+    m_more = page->size() == Page;
+    if (page->isEmpty())
+        return std::nullopt;
+    const int first = static_cast<int>(m_panels.size());
+    beginInsertRows({}, first, first + static_cast<int>(page->size()) - 1);
+    m_panels.append(*page);
+    endInsertRows();
+    return std::nullopt;
+}
+
+bool PanelListModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && m_more;
+}
+
+void PanelListModel::fetchMore(const QModelIndex& parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    if (const std::optional<QString> error = readPage())
+        Q_EMIT failed(*error);
+}
+
+int PanelListModel::find(const QString& identifier)
+{
+    // In identifier order: read on only while the list stops before it.
+    while (canFetchMore({}) && (m_panels.isEmpty() || m_panels.constLast().identifier < identifier)) {
+        const qsizetype before = m_panels.size();
+        fetchMore({});
+        if (m_panels.size() == before)
+            break;
+    }
     for (qsizetype row = 0; row < m_panels.size(); ++row) {
         if (m_panels.at(row).identifier == identifier)
             return static_cast<int>(row);

@@ -9,6 +9,7 @@
 #include "LibrarySettings.h"
 #include "PagesImage.h"
 #include "PanelLink.h"
+#include "PanelListModel.h"
 #include "ReportDialog.h"
 #include "LibrarySettingsDialog.h"
 #include "SampleConfigs.h"
@@ -161,6 +162,7 @@ private Q_SLOTS:
     void detailsAreSavedAndSearchFiltersAsOneTypes();
     void reportTakesTheSiteFromTheLibrary();
     void libraryThatCannotBeOpenedLeavesTheDialogUsable();
+    void longListIsReadAsFarAsItIsLookedAt();
 };
 
 void LibraryWindowTest::readAndWriteRecordVersionsTheDialogShows()
@@ -437,6 +439,36 @@ void LibraryWindowTest::libraryThatCannotBeOpenedLeavesTheDialogUsable()
     QVERIFY(shell.library()->addVersions({{panelImage(0x1A2B), VersionRecorder::here(Operation::Added, "a.q22", {})}}));
     dialog->reopen();
     QCOMPARE(column(dialog, "LibraryPanels", 0), QStringList{QStringLiteral("1A2B")});
+}
+
+void LibraryWindowTest::longListIsReadAsFarAsItIsLookedAt()
+{
+    Shell shell;
+    constexpr int Panels = 2 * PanelListModel::Page + 50;
+    QList<Library::NewVersion> versions;
+    for (int panel = 1; panel <= Panels; ++panel)
+        versions.append({panelImage(static_cast<quint16>(panel)), VersionRecorder::here(Operation::Added, "x.q22", {})});
+    QVERIFY(shell.library()->addVersions(versions));
+    LibraryDialog* dialog = shell.openLibrary();
+    QTableView* list = part<QTableView>(dialog, "LibraryPanels");
+    QCOMPARE(list->model()->rowCount(), PanelListModel::Page);
+
+    // A panel beyond what was read is read on to and chosen.
+    const QString late = QStringLiteral("%1").arg(PanelListModel::Page + 10, 4, 16, QLatin1Char('0')).toUpper();
+    dialog->choosePanel(late);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().constFirst().data().toString(), late);
+    QCOMPARE(column(dialog, "LibraryHistory", 1), QStringList{QStringLiteral("добавлена")});
+
+    // Scrolled to its end, the view reads the rest; each panel once, in order.
+    list->scrollToBottom();
+    while (list->model()->canFetchMore({}))
+        list->scrollToBottom(), QCoreApplication::processEvents();
+    const QStringList listed = column(dialog, "LibraryPanels", 0);
+    QCOMPARE(listed.size(), Panels);
+    QCOMPARE(listed.constFirst(), QStringLiteral("0001"));
+    QCOMPARE(listed.constLast(), QStringLiteral("%1").arg(Panels, 4, 16, QLatin1Char('0')).toUpper());
+    QVERIFY(std::is_sorted(listed.begin(), listed.end()));
 }
 
 QTEST_MAIN(LibraryWindowTest)
