@@ -20,6 +20,7 @@
 namespace {
 
 constexpr QSize OpeningSize{940, 640};
+constexpr int RowPadding = 6;
 
 QPushButton* button(const QString& text, const char* name)
 {
@@ -43,6 +44,7 @@ QTableView* table(QAbstractItemModel* model, const char* name, QAbstractItemView
     view->setWordWrap(false);
     view->verticalHeader()->hide();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + RowPadding);
     view->horizontalHeader()->setStretchLastSection(true);
     for (int column = 0; column < widths.size(); ++column)
         view->setColumnWidth(column, widths.at(column));
@@ -101,7 +103,7 @@ void LibraryDialog::buildLayout()
     connect(m_details, &PanelDetailsForm::saveWanted, this, &LibraryDialog::saveDetails);
 
     m_history = table(m_historyModel, "LibraryHistory", QAbstractItemView::ExtendedSelection,
-                      {120, 80, 150, 90, 130});
+                      {110, 80, 130, 80, 110});
     connect(m_history->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LibraryDialog::updateButtons);
     m_open = button(tr("Открыть"), "LibraryOpen");
     m_comparePages = button(tr("Сравнить со страницами"), "LibraryComparePages");
