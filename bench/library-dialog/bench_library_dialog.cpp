@@ -8,7 +8,7 @@
 // and on PostgreSQL when ZQ22_TEST_PG_URL names a server: run it as
 // QT_QPA_PLATFORM=offscreen scripts/with-postgres.sh build/<dir>/bin/bench_library_dialog.
 #include "LibraryDialog.h"
-#include "LibraryFill.h"
+#include "LibraryBench.h"
 #include "LibrarySettings.h"
 #include "MemoryPreferences.h"
 #include "ScratchLibrary.h"
@@ -19,9 +19,10 @@
 #include <QTableView>
 #include <QTextStream>
 
-#include <algorithm>
-
 namespace {
+
+using LibraryBench::median;
+using LibraryBench::ms;
 
 constexpr int Runs = 9;
 const QString ChosenPanel = QStringLiteral("0032");
@@ -55,17 +56,6 @@ double firstPaint(const QString& url)
     return whole ? ms : -1;
 }
 
-double median(QList<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
-}
-
-QString ms(double value)
-{
-    return QString::number(value, 'f', 1) + QStringLiteral(" ms");
-}
-
 bool measure(ScratchLibrary::Engine engine, const char* engineName)
 {
     ScratchLibrary small;
@@ -76,7 +66,7 @@ bool measure(ScratchLibrary::Engine engine, const char* engineName)
     for (const auto& [scratch, size] : libraries) {
         QString problem = scratch->create(engine);
         if (problem.isEmpty())
-            problem = LibraryFill::fill(scratch->url(), size.panels, size.versions);
+            problem = LibraryBench::fill(scratch->url(), size.panels, size.versions);
         if (!problem.isEmpty()) {
             out << engineName << ": " << problem << Qt::endl;
             return false;
@@ -108,10 +98,5 @@ bool measure(ScratchLibrary::Engine engine, const char* engineName)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    bool ok = measure(ScratchLibrary::Engine::Sqlite, "SQLite    ");
-    if (qEnvironmentVariableIsEmpty("ZQ22_TEST_PG_URL"))
-        out << "PostgreSQL: skipped, ZQ22_TEST_PG_URL is not set (scripts/with-postgres.sh sets it)" << Qt::endl;
-    else
-        ok = measure(ScratchLibrary::Engine::Postgres, "PostgreSQL") && ok;
-    return ok ? 0 : 1;
+    return LibraryBench::onEachEngine(measure, out);
 }

@@ -8,7 +8,7 @@
 // The list prints every panel, so it grows with their number. On SQLite, and
 // on PostgreSQL when ZQ22_TEST_PG_URL names a server: run it as
 // scripts/with-postgres.sh build/<dir>/bin/bench_library_size.
-#include "LibraryFill.h"
+#include "LibraryBench.h"
 #include "ScratchLibrary.h"
 #include "Zq22Run.h"
 
@@ -16,9 +16,10 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 
-#include <algorithm>
-
 namespace {
+
+using LibraryBench::median;
+using LibraryBench::ms;
 
 constexpr int Runs = 7;
 
@@ -36,16 +37,10 @@ QTextStream out(stdout);
 
 bool fill(const QString& url, const Size& size)
 {
-    const QString problem = LibraryFill::fill(url, size.panels, size.versions);
+    const QString problem = LibraryBench::fill(url, size.panels, size.versions);
     if (!problem.isEmpty())
         out << problem << Qt::endl;
     return problem.isEmpty();
-}
-
-double medianMs(QList<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
 }
 
 struct Command {
@@ -72,13 +67,8 @@ QList<double> times(const Command& command, const QList<ScratchLibrary*>& librar
     }
     QList<double> medians;
     for (const QList<double>& library : runs)
-        medians << medianMs(library);
+        medians << median(library);
     return medians;
-}
-
-QString ms(double value)
-{
-    return QString::number(value, 'f', 1) + QStringLiteral(" ms");
 }
 
 bool measure(ScratchLibrary::Engine engine, const char* engineName)
@@ -123,10 +113,5 @@ bool measure(ScratchLibrary::Engine engine, const char* engineName)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    bool ok = measure(ScratchLibrary::Engine::Sqlite, "SQLite    ");
-    if (qEnvironmentVariableIsEmpty("ZQ22_TEST_PG_URL"))
-        out << "PostgreSQL: skipped, ZQ22_TEST_PG_URL is not set (scripts/with-postgres.sh sets it)" << Qt::endl;
-    else
-        ok = measure(ScratchLibrary::Engine::Postgres, "PostgreSQL") && ok;
-    return ok ? 0 : 1;
+    return LibraryBench::onEachEngine(measure, out);
 }

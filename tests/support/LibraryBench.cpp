@@ -1,13 +1,15 @@
-#include "LibraryFill.h"
+#include "LibraryBench.h"
 
 #include "Library.h"
 #include "SampleConfigs.h"
+
+#include <algorithm>
 
 namespace {
 constexpr int Batch = 2000;
 }
 
-QString LibraryFill::fill(const QString& url, int panels, int versions)
+QString LibraryBench::fill(const QString& url, int panels, int versions)
 {
     auto library = Library::open(*LibraryUrl::parse(url));
     if (!library)
@@ -28,4 +30,26 @@ QString LibraryFill::fill(const QString& url, int panels, int versions)
         }
     }
     return {};
+}
+
+int LibraryBench::onEachEngine(const std::function<bool(ScratchLibrary::Engine, const char*)>& measure,
+                               QTextStream& out)
+{
+    bool ok = measure(ScratchLibrary::Engine::Sqlite, "SQLite    ");
+    if (qEnvironmentVariableIsEmpty("ZQ22_TEST_PG_URL"))
+        out << "PostgreSQL: skipped, ZQ22_TEST_PG_URL is not set (scripts/with-postgres.sh sets it)" << Qt::endl;
+    else
+        ok = measure(ScratchLibrary::Engine::Postgres, "PostgreSQL") && ok;
+    return ok ? 0 : 1;
+}
+
+double LibraryBench::median(QList<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+QString LibraryBench::ms(double value)
+{
+    return QString::number(value, 'f', 1) + QStringLiteral(" ms");
 }
