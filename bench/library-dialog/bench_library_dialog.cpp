@@ -23,15 +23,10 @@ namespace {
 
 using LibraryBench::median;
 using LibraryBench::ms;
+using LibraryBench::Size;
 
 constexpr int Runs = 9;
 const QString ChosenPanel = QStringLiteral("0032");
-
-struct Size {
-    const char* name;
-    int panels;
-    int versions;
-};
 
 constexpr Size Small{"100 panels, 1,000 versions", 100, 1000};
 constexpr Size Big{"10,000 panels, 200,000 versions", 10000, 200000};

@@ -20,14 +20,9 @@ namespace {
 
 using LibraryBench::median;
 using LibraryBench::ms;
+using LibraryBench::Size;
 
 constexpr int Runs = 7;
-
-struct Size {
-    const char* name;
-    int panels;
-    int versions;
-};
 
 constexpr Size Small{"small", 100, 1000};
 constexpr Size Panels{"10,000 panels", 10000, 10000};

@@ -11,6 +11,13 @@
 // What the library's benchmarks share.
 namespace LibraryBench {
 
+// A library's size, as a benchmark names it.
+struct Size {
+    const char* name;
+    int panels;
+    int versions;
+};
+
 // Fills a library: `versions` versions spread over `panels` panels (the
 // panel n is named by n in hexadecimal, 50 is "0032"), each panel's versions
 // sharing its one image, so that the rows are what is measured. Empty once
