@@ -96,7 +96,7 @@ void LibraryDialog::buildLayout()
 
     m_panels = table(m_panelModel, "LibraryPanels", QAbstractItemView::SingleSelection, {70, 260, 320, 70});
     connect(m_panels->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LibraryDialog::showPanel);
-    connect(m_panelModel, &PanelListModel::failed, this, &LibraryDialog::failed);
+    connect(m_panelModel, &PanelListModel::failed, this, &LibraryDialog::showReason);
 
     m_details = new PanelDetailsForm;
     m_details->setObjectName(QStringLiteral("LibraryDetails"));
@@ -184,7 +184,7 @@ void LibraryDialog::listPanels()
         // One showing of the panel below, once the list stands.
         const QSignalBlocker quiet(m_panels->selectionModel());
         if (const std::optional<QString> error = m_panelModel->list(m_library.get(), m_search->text().trimmed()))
-            failed(*error);
+            showReason(*error);
         m_panels->clearSelection();
     }
     const int row = chosen ? m_panelModel->find(*chosen) : -1;
@@ -215,7 +215,7 @@ void LibraryDialog::showPanel()
             details = std::move(*known);
             history = std::move(*versions);
         } else {
-            failed(known ? versions.error : known.error);
+            showReason(known ? versions.error : known.error);
         }
     }
     m_details->showDetails(details);
@@ -229,7 +229,7 @@ void LibraryDialog::saveDetails()
     if (!panel || !m_library)
         return;
     if (const std::optional<QString> error = m_library->setDetails(*panel, m_details->change())) {
-        failed(*error);
+        showReason(*error);
         return;
     }
     listPanels();
@@ -264,7 +264,7 @@ std::optional<ConfigImage> LibraryDialog::imageOf(const QString& panel, const Ve
 {
     LibraryResult<ConfigImage> image = m_library->image(panel, version.number);
     if (!image) {
-        failed(image.error);
+        showReason(image.error);
         return std::nullopt;
     }
     return std::move(*image);
@@ -327,7 +327,7 @@ void LibraryDialog::exportVersion()
     }
 }
 
-void LibraryDialog::failed(const QString& reason)
+void LibraryDialog::showReason(const QString& reason)
 {
     VersionRecording::tell(m_dialogs, reason);
 }

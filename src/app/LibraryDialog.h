@@ -60,7 +60,7 @@ private:
     void compareVersions();
     void exportVersion();
     // One box for whatever the library refused.
-    void failed(const QString& reason);
+    void showReason(const QString& reason);
 
     Preferences& m_preferences;
     Dialogs& m_dialogs;
