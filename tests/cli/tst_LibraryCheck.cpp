@@ -2,6 +2,7 @@
 // on SQLite and on PostgreSQL alike: one line per differing field naming the
 // panel and its version, exit status 0 when every panel matches, 1 when one
 // does not, 2 for a template or a library that cannot be read.
+#include "CompanyStandard.h"
 #include "Library.h"
 #include "LibrarySchema.h"
 #include "LibraryTexts.h"
@@ -13,36 +14,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace L = ImageLayout;
-
 namespace {
 
-const QByteArray Standard = R"({
-    "format": "zq22-config",
-    "version": 1,
-    "sms": { "phones": { "1": "+380501234567" }, "balance_request": "*111#" },
-    "texts": { "system": { "3": "Нет сети 220 В" } }
-})";
+const QByteArray Standard = CompanyStandard::json();
 const QByteArray UnknownKey = R"({ "format": "zq22-config", "version": 1, "general": { "siren_tim_s": 60 } })";
 
-const QString PhoneLine = QStringLiteral("Общие установки\tНомер 1\tsms.phones[1]\t+380501234567\t");
-const QString TextLine
-    = QStringLiteral("Тексты извещений\tОткл. 220 В\ttexts.system[3]\tНет сети 220 В\tОтключение сети 220 В");
-const QString BalanceLine = QStringLiteral("Общие установки\tЗапрос баланса\tsms.balance_request\t*111#\t");
-
 // "0A01 matching" or "0A01 factory": a version of that panel that follows the
-// standard (other fields changed too), or the factory configuration.
+// standard, or the factory configuration.
 ConfigImage versionImage(const QString& entry)
 {
     const QStringList words = entry.split(QLatin1Char(' '));
-    ConfigImage image = SampleConfigs::factoryOfPanel(static_cast<quint16>(words.at(0).toUInt(nullptr, 16)));
-    if (words.at(1) == QLatin1String("matching")) {
-        image.setChars(L::smsPhone(1), "+380501234567");
-        image.setText(L::BalanceRequest, QStringLiteral("*111#"));
-        image.setSlotText(L::SystemTexts.slot(3), QStringLiteral("Нет сети 220 В"));
-        image.setValue(L::SirenTime, 12);   // not named by the standard
-    }
-    return image;
+    const auto account = static_cast<quint16>(words.at(0).toUInt(nullptr, 16));
+    return words.at(1) == QLatin1String("matching") ? CompanyStandard::follower(account)
+                                                    : SampleConfigs::factoryOfPanel(account);
 }
 
 QStringList linesOf(const QString& panel, int version, const QStringList& lines)
@@ -102,16 +86,16 @@ void LibraryCheckTest::linesAndExitStatus_data()
     QTest::newRow("every panel matches") << twoPanels << Standard << false << QStringList{} << QStringList{} << 0;
     QTest::newRow("one panel differs")
         << QStringList{"0A02 factory", "0A01 matching", "0A03 matching"} << Standard << false
-        << linesOf(QStringLiteral("0A02"), 1, {PhoneLine, TextLine, BalanceLine}) << QStringList{} << 1;
+        << linesOf(QStringLiteral("0A02"), 1, CompanyStandard::factoryLines()) << QStringList{} << 1;
     QTest::newRow("panels in the order of their identifiers")
         << QStringList{"0A02 factory", "0A01 factory"} << Standard << false
-        << linesOf(QStringLiteral("0A01"), 1, {PhoneLine, TextLine, BalanceLine})
-               + linesOf(QStringLiteral("0A02"), 1, {PhoneLine, TextLine, BalanceLine})
+        << linesOf(QStringLiteral("0A01"), 1, CompanyStandard::factoryLines())
+               + linesOf(QStringLiteral("0A02"), 1, CompanyStandard::factoryLines())
         << QStringList{} << 1;
     QTest::newRow("only the newest version counts")
         << QStringList{"0A01 factory", "0A02 matching", "0A01 matching", "0A02 factory", "0A02 matching",
                        "0A02 factory"}
-        << Standard << false << linesOf(QStringLiteral("0A02"), 4, {PhoneLine, TextLine, BalanceLine})
+        << Standard << false << linesOf(QStringLiteral("0A02"), 4, CompanyStandard::factoryLines())
         << QStringList{} << 1;
     QTest::newRow("a library without panels")
         << QStringList{} << Standard << false << QStringList{}
