@@ -83,6 +83,15 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(company);
     layout->addLayout(options);
+    // In sight whatever part of the preview is scrolled to.
+    const QStringList checksNote = ReportContent::checksNote(m_source.pages.failedChecks);
+    if (!checksNote.isEmpty()) {
+        auto* checks = new QLabel(checksNote.join(u'\n'));
+        checks->setObjectName(QStringLiteral("FailedCheck"));
+        checks->setWordWrap(true);
+        checks->setStyleSheet(QStringLiteral("color: red;"));
+        layout->addWidget(checks);
+    }
     layout->addWidget(m_preview, 1);
     layout->addWidget(buttons);
     resize(InitialSize);
