@@ -1,9 +1,8 @@
 #include "ReportDialog.h"
 
 #include "ConfigurationReport.h"
-#include "Dialogs.h"
 #include "DifferencesReport.h"
-#include "OutputFile.h"
+#include "DocumentOutput.h"
 #include "Preferences.h"
 #include "ReportDocument.h"
 
@@ -12,7 +11,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -21,6 +19,12 @@ namespace {
 const QString ReportCaption = QStringLiteral("Отчёт");
 const QString CompanyKey = QStringLiteral("report/company");
 constexpr QSize InitialSize{720, 600};
+
+// The report with its own pages: tables kept whole, headings with their tables.
+DocumentOutput::Pages pagesOf(const ReportDocument& document)
+{
+    return [&document](QPagedPaintDevice& device) { document.print(device); };
+}
 
 QPushButton* button(QDialogButtonBox* box, const char* name, const QString& text)
 {
@@ -109,23 +113,16 @@ void ReportDialog::remake()
 
 void ReportDialog::printReport()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ReportCaption + QLatin1Char(' ') + m_content.account);
-    if (m_dialogs.setUpPrinter(printer))
-        ReportDocument(m_content).print(printer);
+    const ReportDocument document(m_content);
+    DocumentOutput::print(pagesOf(document), ReportCaption + QLatin1Char(' ') + m_content.account, m_dialogs);
 }
 
 void ReportDialog::saveReportPdf()
 {
-    const auto path = m_dialogs.saveFile({QStringLiteral("Сохранение отчёта"), m_folder,
-                                          ReportCaption + QLatin1Char(' ') + m_content.account,
-                                          {QStringLiteral("Документы PDF (*.pdf)")}, QStringLiteral("pdf")});
-    if (!path)
-        return;
-    // Written whole or not at all: a report cut short would still open, wrongly.
-    const auto error = OutputFile::write(*path, ReportDocument(m_content).pdf());
-    if (!error)
-        return;
-    m_dialogs.message(Dialogs::Message::error(
-        QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, error->shownText), ReportCaption));
+    const ReportDocument document(m_content);
+    DocumentOutput::savePdf(pagesOf(document), tr("Конфигурация ППК Зорвел-22 Lite"),
+                            {QStringLiteral("Сохранение отчёта"), m_folder,
+                             ReportCaption + QLatin1Char(' ') + m_content.account,
+                             {QStringLiteral("Документы PDF (*.pdf)")}, QStringLiteral("pdf")},
+                            QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2"), ReportCaption, m_dialogs);
 }
