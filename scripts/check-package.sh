@@ -41,7 +41,10 @@ desktop="$root/usr/share/applications/$app_id.desktop"
 desktop-file-validate "$desktop"
 grep -qx 'Exec=zq22lite %f' "$desktop" || fail "the desktop entry does not pass the file it opens"
 grep -qx 'MimeType=application/x-zq22lite-config;' "$desktop" || fail "the desktop entry does not take .q22 files"
-grep -q '^Name\[ru\]=' "$desktop" && grep -q '^Comment\[ru\]=' "$desktop" || fail "the desktop entry has no Russian name"
+for language in ru uk; do
+  grep -q "^Name\[$language\]=" "$desktop" && grep -q "^Comment\[$language\]=" "$desktop" \
+    || fail "the desktop entry has no name and comment in the language $language"
+done
 
 # The metainfo, and how it meets the desktop entry it launches.
 appstreamcli validate-tree --no-net --pedantic "$root"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-serialport-dev
-          qt6-translations-l10n libgl-dev fonts-dejavu-core "$@")
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-dejavu-core "$@")
 
 missing=()
 for package in "${packages[@]}"; do

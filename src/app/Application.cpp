@@ -3,8 +3,6 @@
 #include "Dialogs.h"
 
 #include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <exception>
 
@@ -19,11 +17,15 @@ Application::Application(int& argc, char** argv)
     QFont compact = font();
     compact.setPointSize(8);
     setFont(compact);
-    // Every text of the program is Russian, so Qt's own are too (the standard
-    // buttons, the file dialogs and their questions), whatever the system's language.
-    auto* qtTexts = new QTranslator(this);
-    if (qtTexts->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtTexts);
+    // Qt's own texts (the standard buttons, the file dialogs and their
+    // questions) speak the program's language, whatever the system's is.
+    setLanguage(Translations::Language::Russian);
+}
+
+void Application::setLanguage(Translations::Language language)
+{
+    m_translations.reset();
+    m_translations = std::make_unique<Translations>(language);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -33,7 +35,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         AppException(QString::fromUtf8(error.what()));
     } catch (...) {
-        AppException(QStringLiteral("Неизвестная ошибка"));
+        AppException(translate("Application", "Неизвестная ошибка"));
     }
     return false;
 }

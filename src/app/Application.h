@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Translations.h"
+
 #include <QApplication>
+
+#include <memory>
 
 class Dialogs;
 
@@ -12,10 +16,15 @@ public:
 
     void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
 
+    // The program's texts and Qt's own in this language from now on; Russian
+    // until it is called.
+    void setLanguage(Translations::Language language);
+
     bool notify(QObject* receiver, QEvent* event) override;
 
     void AppException(const QString& message);
 
 private:
     Dialogs* m_dialogs = nullptr;
+    std::unique_ptr<Translations> m_translations;
 };

@@ -110,7 +110,7 @@ CompareDialog::CompareDialog(Comparison comparison, Dialogs& dialogs, Preference
     layout->addWidget(m_notShown);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     QPushButton* copy = button(buttons, "CopyList", tr("Копировать"));
     copy->setToolTip(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
     connect(copy, &QPushButton::clicked, this, &CompareDialog::copyList);

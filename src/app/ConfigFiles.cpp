@@ -12,13 +12,27 @@
 
 namespace {
 
-const QString LoadCaption = QStringLiteral("Загрузка конфигурации");
-const QString LoadQuestion = QStringLiteral("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
+QString loadCaption()
+{
+    return ConfigFiles::tr("Загрузка конфигурации");
+}
+
+QString loadQuestion()
+{
+    return ConfigFiles::tr("Формат файла не соответствует типу устройства! Загрузить файл конфигурации?");
+}
+
 // Every file the program saves shows under the first entry, whatever its name;
 // "*" rather than "*.*", which on Linux hides a name without a dot.
-const QString ConfigFilter = QStringLiteral("Конфигурации Зорвел Lite (*.q22)");
-const QString AllFilesFilter = QStringLiteral("Все файлы (*)");
-const QStringList Filters = {ConfigFilter, AllFilesFilter};
+QString allFilesFilter()
+{
+    return ConfigFiles::tr("Все файлы (*)");
+}
+
+QStringList filters()
+{
+    return {ConfigFiles::tr("Конфигурации Зорвел Lite (*.q22)"), allFilesFilter()};
+}
 const QString Extension = QStringLiteral(".q22");
 
 } // namespace
@@ -38,14 +52,14 @@ void ConfigFiles::readPresetFolder()
 bool ConfigFiles::saveImage(const QString& account)
 {
     const auto path = m_dialogs.saveFile(
-        {QStringLiteral("Сохранение конфигурации"), m_folder, account, Filters, QStringLiteral("q22")});
+        {tr("Сохранение конфигурации"), m_folder, account, filters(), QStringLiteral("q22")});
     if (!path)
         return false;
     if (const auto error = ConfigFile::write(*path, m_image)) {
         // The previous file, if any, is untouched: say why the new one is not there.
         m_dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Не удалось сохранить конфигурацию в файл %1.\n%2").arg(*path, error->shownText),
-            QStringLiteral("Сохранение конфигурации")));
+            tr("Не удалось сохранить конфигурацию в файл %1.\n%2").arg(*path, error->shownText),
+            tr("Сохранение конфигурации")));
         return false;
     }
     return true;
@@ -53,7 +67,7 @@ bool ConfigFiles::saveImage(const QString& account)
 
 void ConfigFiles::ItemLoadClick(const Pages& pages)
 {
-    const auto path = m_dialogs.openFile({QString(), m_folder, QString(), Filters, QString()});
+    const auto path = m_dialogs.openFile({QString(), m_folder, QString(), filters(), QString()});
     if (path)
         load(*path, pages);
 }
@@ -61,21 +75,21 @@ void ConfigFiles::ItemLoadClick(const Pages& pages)
 void ConfigFiles::load(const QString& path, const Pages& pages)
 {
     pages.makeVerSimReadOnly();
-    if (!readConfigFile(path, m_image, {LoadCaption, LoadQuestion}, pages.whenUnread))
+    if (!readConfigFile(path, m_image, {loadCaption(), loadQuestion()}, pages.whenUnread))
         return;
     try {
         pages.restore();
     } catch (const std::exception&) {
-        fatalLoadError(LoadCaption);
+        fatalLoadError(loadCaption());
     }
 }
 
 std::optional<QString> ConfigFiles::chooseFileToCompare()
 {
     // Both forms show under the first entry.
-    const QStringList filters = {QStringLiteral("Конфигурации Зорвел Lite (*.q22 *.json)"),
-                                 QStringLiteral("Конфигурации в JSON (*.json)"), AllFilesFilter};
-    return m_dialogs.openFile({QStringLiteral("Сравнить с файлом"), m_folder, QString(), filters, QString()});
+    const QStringList files = {tr("Конфигурации Зорвел Lite (*.q22 *.json)"), tr("Конфигурации в JSON (*.json)"),
+                               allFilesFilter()};
+    return m_dialogs.openFile({tr("Сравнить с файлом"), m_folder, QString(), files, QString()});
 }
 
 bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image, const QString& caption)
@@ -85,8 +99,7 @@ bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image, con
     // Not the load's question: nothing is about to replace the pages.
     return readConfigFile(
         path, image,
-        {caption, QCoreApplication::translate("ConfigFiles",
-                                              "Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?")});
+        {caption, tr("Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?")});
 }
 
 bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const Voice& voice,
@@ -117,7 +130,7 @@ bool ConfigFiles::readJson(const QString& path, ConfigImage& image, const QStrin
     const ConfigJson::ReadResult read = JsonConfigFile::read(path);
     if (!read.image) {
         m_dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), caption));
+            tr("Файл %1 не прочитан как конфигурация в JSON.\n%2").arg(path, read.error), caption));
         return false;
     }
     image = *read.image;
@@ -130,7 +143,7 @@ bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header, con
     // not a configuration is refused with a word rather than in silence.
     if (!path.contains(Extension, Qt::CaseInsensitive)) {
         m_dialogs.message(Dialogs::Message::warning(
-            QStringLiteral("Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.").arg(path),
+            tr("Файл %1 не является файлом конфигурации (*.q22). Конфигурация не загружена.").arg(path),
             voice.caption));
         return false;
     }
@@ -143,7 +156,7 @@ bool ConfigFiles::acceptsFile(const QString& path, const QByteArray& header, con
 
 void ConfigFiles::fatalLoadError(const QString& caption, const QStringList& details)
 {
-    const QStringList lines = QStringList{QStringLiteral("Возникла фатальная ошибка. Часть данных не загружена.")}
+    const QStringList lines = QStringList{tr("Возникла фатальная ошибка. Часть данных не загружена.")}
                               + details;
     m_dialogs.message(Dialogs::Message::error(lines.join(QLatin1Char('\n')), caption, false));
 }

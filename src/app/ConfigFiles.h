@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,7 @@ class SettingsStore;
 // "Сохранить" and "Загрузить" on the file side: the dialogs, the preset folder
 // they open in, and the moves between a file and the image.
 class ConfigFiles {
+    Q_DECLARE_TR_FUNCTIONS(ConfigFiles)
 public:
     static inline const QString SettingsKey = QStringLiteral("\\SOFTWARE\\QUORIX\\Configs\\Zorvel\\Zorvel22");
     static inline const QString FolderValue = QStringLiteral("DirZorv22");

@@ -37,10 +37,10 @@ const CatalogueField& field(const QString& key)
     return *found;
 }
 
-// The name the field gives the bit of this mask.
+// The name the field gives the bit of this mask, as the pages show it.
 QString bitName(const CatalogueField& field, unsigned mask)
 {
-    return field.bitNames.value(std::countr_zero(mask));
+    return FieldCatalogue::shownName(field.bitNames.value(std::countr_zero(mask)));
 }
 
 // "1, 3": the numbers of the groups in a group mask.
@@ -186,7 +186,7 @@ ConfigurationReport::Table ConfigurationReport::zones() const
     addRow(bitName(type, L::Zone::On), [&](int zone) { return zoneOn(zone) ? tr("да") : tr("нет"); });
     addRow(type.caption, ofZoneOn([&](int zone) {
                const QString name = type.codeNames.value(static_cast<int>(typeOf(zone) & type.codeMask));
-               return name.isEmpty() ? ReportValues::none() : name;
+               return name.isEmpty() ? ReportValues::none() : FieldCatalogue::shownName(name);
            }));
     addRow(bitName(type, L::Zone::Siren),
            ofZoneOn([&](int zone) { return (typeOf(zone) & L::Zone::Siren) != 0 ? tr("да") : tr("нет"); }));

@@ -16,6 +16,7 @@
 #include "ImageRestorer.h"
 #include "JsonConfigFile.h"
 #include "LinkConstants.h"
+#include "LinkTexts.h"
 #include "MenuButton.h"
 #include "PagesImage.h"
 #include "PanelLink.h"
@@ -28,6 +29,7 @@
 #include "ZonesPage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -48,8 +50,6 @@
 namespace {
 
 const QString ProgramVersion = QStringLiteral("19.02.19");
-const QString Caption = QStringLiteral("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. ") + ProgramVersion;
-const QString StandAlone = QStringLiteral("Автономный режим.");
 
 constexpr QSize ClientSize{582, 573};
 constexpr int BottomBarHeight = 31;
@@ -85,6 +85,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     createMenu();
     createPages();
     createServiceMenu();
+    createLanguageMenu();
     createBottomBar();
     m_restorer = std::make_unique<ImageRestorer>(m_image, *m_generalPage, *m_zonesPage, *m_textsPage);
     FormCreate();
@@ -95,9 +96,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::FormCreate()
 {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Конфигуратор ППК Зорвел-22 Lite (\"ZQ3.22L\") вер. %1").arg(ProgramVersion));
     m_pageConfig->setCurrentWidget(m_sheetPblSet);
-    setStatus(StandAlone);
+    setStatus(LinkTexts::standAlone());
 }
 
 void MainWindow::createMenu()
@@ -105,32 +106,32 @@ void MainWindow::createMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
-    m_itemLink = bar->addMenu(QStringLiteral("Связь с ППК"));
+    m_itemLink = bar->addMenu(tr("Связь с ППК"));
     m_itemLink->setObjectName(QStringLiteral("ItemLink"));
     m_itemLink->menuAction()->setObjectName(QStringLiteral("ItemLink"));
-    m_n1 = m_itemLink->addMenu(QStringLiteral("Локальная"));
+    m_n1 = m_itemLink->addMenu(tr("Локальная"));
     m_n1->setObjectName(QStringLiteral("N1"));
     m_usb2 = m_n1->addAction(QStringLiteral("USB"));
     m_usb2->setObjectName(QStringLiteral("USB2"));
     m_bt = m_n1->addAction(QStringLiteral("BT"));
     m_bt->setObjectName(QStringLiteral("BT"));
-    m_n2 = m_itemLink->addAction(QStringLiteral("Удаленная"));
+    m_n2 = m_itemLink->addAction(tr("Удаленная"));
     m_n2->setObjectName(QStringLiteral("N2"));
     connect(m_usb2, &QAction::triggered, this, [this] { m_link->USB2Click(); });
     connect(m_bt, &QAction::triggered, this, [this] { m_link->BTClick(); });
     connect(m_n2, &QAction::triggered, this, [this] { m_link->N2Click(); });
 
-    m_itemRead = commandItem(bar, "ItemRead", QStringLiteral("Прочитать"), false);
+    m_itemRead = commandItem(bar, "ItemRead", tr("Прочитать"), false);
     connect(m_itemRead, &QAction::triggered, this, [this] { m_link->ItemReadClick(); });
-    m_itemWr = commandItem(bar, "ItemWr", QStringLiteral("Записать"), false);
+    m_itemWr = commandItem(bar, "ItemWr", tr("Записать"), false);
     connect(m_itemWr, &QAction::triggered, this, &MainWindow::ItemWrClick);
-    m_itemSave = commandItem(bar, "ItemSave", QStringLiteral("Сохранить"), true);
+    m_itemSave = commandItem(bar, "ItemSave", tr("Сохранить"), true);
     connect(m_itemSave, &QAction::triggered, this, &MainWindow::ItemSaveClick);
-    m_itemLoad = commandItem(bar, "ItemLoad", QStringLiteral("Загрузить"), true);
+    m_itemLoad = commandItem(bar, "ItemLoad", tr("Загрузить"), true);
     connect(m_itemLoad, &QAction::triggered, this, [this] { m_files.ItemLoadClick(loadPages()); });
-    m_itemDefault = commandItem(bar, "ItemDefault", QStringLiteral("Заводские установки"), true);
+    m_itemDefault = commandItem(bar, "ItemDefault", tr("Заводские установки"), true);
     connect(m_itemDefault, &QAction::triggered, this, &MainWindow::ItemDefaultClick);
-    m_itemExit = commandItem(bar, "ItemExit", QStringLiteral("Выход"), true);
+    m_itemExit = commandItem(bar, "ItemExit", tr("Выход"), true);
     connect(m_itemExit, &QAction::triggered, this, &MainWindow::ItemExitClick);
 }
 
@@ -141,11 +142,11 @@ void MainWindow::createServiceMenu()
     m_itemService = new QMenu(tr("&Сервис"), this);
     m_itemService->setObjectName(QStringLiteral("ItemService"));
     m_itemService->menuAction()->setObjectName(QStringLiteral("ItemService"));
-    m_itemCompare = m_itemService->addAction(QStringLiteral("Сравнить с файлом…"));
+    m_itemCompare = m_itemService->addAction(tr("Сравнить с файлом…"));
     m_itemCompare->setObjectName(QStringLiteral("ItemCompare"));
     m_itemCompare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(m_itemCompare, &QAction::triggered, this, &MainWindow::ItemCompareClick);
-    m_itemReport = m_itemService->addAction(QStringLiteral("Отчёт…"));
+    m_itemReport = m_itemService->addAction(tr("Отчёт…"));
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
     connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
@@ -161,6 +162,35 @@ void MainWindow::createServiceMenu()
     setAcceptDrops(true);
 }
 
+void MainWindow::createLanguageMenu()
+{
+    // A setting, apart from the commands above it.
+    m_itemService->addSeparator();
+    m_itemLanguage = m_itemService->addMenu(tr("Язык"));
+    m_itemLanguage->setObjectName(QStringLiteral("ItemLanguage"));
+    m_itemLanguage->menuAction()->setObjectName(QStringLiteral("ItemLanguage"));
+    auto* languages = new QActionGroup(m_itemLanguage);
+    const Translations::Language current = Translations::chosen(m_platform.preferences);
+    for (const Translations::Choice& choice : Translations::choices()) {
+        // Each language is named in itself, so the one the user reads is found in any.
+        QAction* item = m_itemLanguage->addAction(choice.name);
+        item->setObjectName(QStringLiteral("ItemLanguage_") + choice.code);
+        item->setCheckable(true);
+        item->setChecked(choice.language == current);
+        languages->addAction(item);
+        connect(item, &QAction::triggered, this, [this, language = choice.language] { chooseLanguage(language); });
+    }
+}
+
+void MainWindow::chooseLanguage(Translations::Language language)
+{
+    if (language == Translations::chosen(m_platform.preferences))
+        return;
+    Translations::keep(m_platform.preferences, language);
+    m_platform.dialogs.message(Dialogs::Message::information(
+        tr("Язык интерфейса сменится при следующем запуске программы."), tr("Язык")));
+}
+
 void MainWindow::createPages()
 {
     m_pageConfig = new QTabWidget;
@@ -171,10 +201,10 @@ void MainWindow::createPages()
     m_sheetZones = page("SheetZones");
     m_sheetMes = page("SheetMes");
     m_sheetKS = page("SheetKS");
-    m_pageConfig->addTab(m_sheetPblSet, QStringLiteral("Общие установки"));
-    m_pageConfig->addTab(m_sheetZones, QStringLiteral("Шлейфы сигнализации"));
-    m_pageConfig->addTab(m_sheetMes, QStringLiteral("Тексты извещений"));
-    m_pageConfig->addTab(m_sheetKS, QStringLiteral("Каналы связи"));
+    m_pageConfig->addTab(m_sheetPblSet, tr("Общие установки"));
+    m_pageConfig->addTab(m_sheetZones, tr("Шлейфы сигнализации"));
+    m_pageConfig->addTab(m_sheetMes, tr("Тексты извещений"));
+    m_pageConfig->addTab(m_sheetKS, tr("Каналы связи"));
     m_zonesPage = new ZonesPage(m_platform.dialogs);
     m_textsPage = new TextsPage;
     for (auto [sheet, content] : {std::pair<QWidget*, QWidget*>{m_sheetZones, m_zonesPage}, {m_sheetMes, m_textsPage}}) {
@@ -195,7 +225,7 @@ void MainWindow::createPages()
     m_gauge->setFixedWidth(GaugeWidth);
     m_gauge->hide();
 
-    m_wrBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), QStringLiteral("Записать"));
+    m_wrBtn = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp), tr("Записать"));
     m_wrBtn->setObjectName(QStringLiteral("WrBtn"));
     m_wrBtn->hide();
     connect(m_wrBtn, &QPushButton::clicked, this, &MainWindow::WrBtnClick);
@@ -381,7 +411,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 bool MainWindow::FormCloseQuery()
 {
     const auto answer = m_platform.dialogs.message(Dialogs::Message::question(
-        QStringLiteral("Вы действительно хотите завершить программу?"), QStringLiteral("Завершение работы"),
+        tr("Вы действительно хотите завершить программу?"), tr("Завершение работы"),
         Dialogs::Icon::Question, Dialogs::Answer::No));
     if (answer == Dialogs::Answer::Yes)
         m_link->stopListening();
@@ -406,7 +436,7 @@ void MainWindow::FormShow()
     m_files.readPresetFolder();
     m_generalPage->phBlkEdit()->setMaxLength(BlockingPhoneLimit);
     m_generalPage->phUnBlkEdit()->setMaxLength(BlockingPhoneLimit);
-    setStatus(StandAlone);
+    setStatus(LinkTexts::standAlone());
     m_generalPage->pageCh()->remConfSheet->verSim->clear();
     m_zonesPage->groups().clear();
     m_zonesPage->zoneLinks().clear();
@@ -469,8 +499,8 @@ void MainWindow::openFiles(const QStringList& paths, const ConfigFiles::Pages& p
 {
     if (paths.size() > 1) {
         m_platform.dialogs.message(Dialogs::Message::error(
-            QStringLiteral("Укажите один файл конфигурации, а не %1.").arg(paths.size()),
-            QStringLiteral("Загрузка конфигурации")));
+            tr("Укажите один файл конфигурации, а не %1.").arg(paths.size()),
+            tr("Загрузка конфигурации")));
         return;
     }
     m_files.load(paths.constFirst(), pages);

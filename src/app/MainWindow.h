@@ -4,6 +4,7 @@
 #include "ConfigImage.h"
 #include "LinkHost.h"
 #include "Platform.h"
+#include "Translations.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -98,6 +99,9 @@ private:
     QAction* itemAction(Item item) const;
     void createMenu();
     void createServiceMenu();
+    void createLanguageMenu();
+    // Keeps the language for the next start: the texts already shown stay as they are.
+    void chooseLanguage(Translations::Language language);
     void createPages();
     void createBottomBar();
     // The exit question; true when the user confirms.
@@ -142,6 +146,7 @@ private:
     QMenu* m_itemService = nullptr;
     QAction* m_itemCompare = nullptr;
     QAction* m_itemReport = nullptr;
+    QMenu* m_itemLanguage = nullptr;
 
     QTabWidget* m_pageConfig = nullptr;
     QWidget* m_sheetPblSet = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Application.h"
 #include "Platform.h"
 #include "QtDatagramSocket.h"
 #include "QtDialogs.h"
@@ -13,6 +14,15 @@
 class QtPlatform {
 public:
     Platform platform() { return {dialogs, clock, serial, udp, settings, preferences}; }
+
+    // The language the user chose, or the system's, before the first text is
+    // shown: the program's texts, Qt's, and the file dialogs' words and figures.
+    void useChosenLanguage(Application& app)
+    {
+        const Translations::Language language = Translations::chosen(preferences);
+        app.setLanguage(language);
+        dialogs.setLocale(Translations::localeOf(language));
+    }
 
     QtDialogs dialogs;
     QtTickClock clock;

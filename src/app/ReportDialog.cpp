@@ -16,7 +16,6 @@
 
 namespace {
 
-const QString ReportCaption = QStringLiteral("Отчёт");
 const QString CompanyKey = QStringLiteral("report/company");
 constexpr QSize InitialSize{720, 600};
 
@@ -45,7 +44,7 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
     , m_folder(folder)
 {
     setObjectName(QStringLiteral("ReportDialog"));
-    setWindowTitle(ReportCaption);
+    setWindowTitle(tr("Отчёт"));
 
     m_company = new QLineEdit(m_preferences.value(CompanyKey).toString());
     m_company->setObjectName(QStringLiteral("ReportCompany"));
@@ -56,7 +55,7 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
         remake();
     });
 
-    m_onlyNonFactory = new QCheckBox(QStringLiteral("Только отличия от заводских установок"));
+    m_onlyNonFactory = new QCheckBox(tr("Только отличия от заводских установок"));
     m_onlyNonFactory->setObjectName(QStringLiteral("OnlyNonFactory"));
     m_showPasswords = new QCheckBox(tr("Показать пароли"));
     m_showPasswords->setObjectName(QStringLiteral("ShowPasswords"));
@@ -69,10 +68,10 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
     m_preview->setObjectName(QStringLiteral("ReportPreview"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
-    connect(button(buttons, "PrintReport", QStringLiteral("Печать…")), &QPushButton::clicked, this,
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
+    connect(button(buttons, "PrintReport", tr("Печать…")), &QPushButton::clicked, this,
             &ReportDialog::printReport);
-    connect(button(buttons, "SaveReportPdf", QStringLiteral("Сохранить в PDF…")), &QPushButton::clicked, this,
+    connect(button(buttons, "SaveReportPdf", tr("Сохранить в PDF…")), &QPushButton::clicked, this,
             &ReportDialog::saveReportPdf);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -114,15 +113,14 @@ void ReportDialog::remake()
 void ReportDialog::printReport()
 {
     const ReportDocument document(m_content);
-    DocumentOutput::print(pagesOf(document), ReportCaption + QLatin1Char(' ') + m_content.account, m_dialogs);
+    DocumentOutput::print(pagesOf(document), tr("Отчёт") + QLatin1Char(' ') + m_content.account, m_dialogs);
 }
 
 void ReportDialog::saveReportPdf()
 {
     const ReportDocument document(m_content);
     DocumentOutput::savePdf(pagesOf(document), tr("Конфигурация ППК Зорвел-22 Lite"),
-                            {QStringLiteral("Сохранение отчёта"), m_folder,
-                             ReportCaption + QLatin1Char(' ') + m_content.account,
-                             {QStringLiteral("Документы PDF (*.pdf)")}, QStringLiteral("pdf")},
-                            QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2"), ReportCaption, m_dialogs);
+                            {tr("Сохранение отчёта"), m_folder, tr("Отчёт") + QLatin1Char(' ') + m_content.account,
+                             {tr("Документы PDF (*.pdf)")}, QStringLiteral("pdf")},
+                            tr("Не удалось сохранить отчёт в файл %1.\n%2"), tr("Отчёт"), m_dialogs);
 }

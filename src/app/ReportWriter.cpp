@@ -85,7 +85,7 @@ QList<QTextLength> widthsOf(int columns)
 
 bool isVowel(QChar letter)
 {
-    return QStringLiteral("аеёиоуыэюяaeiouy").contains(letter.toLower());
+    return QStringLiteral("аеёиоуыэюяіїєaeiouy").contains(letter.toLower());
 }
 
 // The text with soft hyphens where its long words may be parted in a narrow

@@ -17,5 +17,5 @@ void StatusLight::setLit(bool lit)
     setStyleSheet(QStringLiteral("border: 1px solid #606060; border-radius: %1px; background: %2;")
                       .arg(Diameter / 2)
                       .arg(lit ? QStringLiteral("#20c020") : QStringLiteral("#c8c8c8")));
-    setAccessibleDescription(lit ? QStringLiteral("Удаленный ППК подключен") : QStringLiteral("Нет удаленного ППК"));
+    setAccessibleDescription(lit ? tr("Удаленный ППК подключен") : tr("Нет удаленного ППК"));
 }

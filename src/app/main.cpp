@@ -8,6 +8,8 @@ int main(int argc, char* argv[])
 {
     Application app(argc, argv);
     QtPlatform qt;
+    // Before the first text is shown: a new choice in "Язык" takes effect at the next start.
+    qt.useChosenLanguage(app);
 
     SingleInstance firstCopy;
     if (!claimFirstCopy(firstCopy, qt.dialogs))

@@ -27,9 +27,9 @@ QString ChListBox::channelText(int kind)
 {
     switch (kind) {
     case 0x11:
-        return QStringLiteral("Sim1 Первый номер");
+        return tr("Sim1 Первый номер");
     case 0x12:
-        return QStringLiteral("Sim1 Второй номер");
+        return tr("Sim1 Второй номер");
     case 0x21:
         return QStringLiteral("Sim1 VPN IP1");
     case 0x22:

@@ -66,7 +66,7 @@ bool ChannelChoice::askListQuestion()
     if (!listHasEntries())
         return true;
     const auto answer = m_dialogs.message(Dialogs::Message::question(
-        QStringLiteral("Список каналов будет очищен. Очистить?"), QStringLiteral("Определение каналов связи"),
+        tr("Список каналов будет очищен. Очистить?"), tr("Определение каналов связи"),
         Dialogs::Icon::Warning));
     if (answer != Dialogs::Answer::Yes)
         return false;

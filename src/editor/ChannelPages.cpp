@@ -21,11 +21,11 @@ ChannelPages::ChannelPages(Dialogs& dialogs, const QCheckBox& etherBox,
     , m_etherBox(etherBox)
 {
     setObjectName(QStringLiteral("PageCh"));
-    addTab(sheetVoice, QStringLiteral("СМС"));
+    addTab(sheetVoice, tr("СМС"));
     addTab(sheetGSM, QStringLiteral("GSM"));
     addTab(sheetGPRS, QStringLiteral("GPRS"));
     addTab(sheetEthernet, QStringLiteral("Ethernet"));
-    addTab(remConfSheet, QStringLiteral("Удаленное..."));
+    addTab(remConfSheet, tr("Удаленное..."));
     for (QWidget* page : {static_cast<QWidget*>(sheetGSM), static_cast<QWidget*>(sheetGPRS),
                           static_cast<QWidget*>(sheetEthernet), static_cast<QWidget*>(remConfSheet)})
         setPageTabVisible(page, false);

@@ -18,10 +18,10 @@ constexpr int MacDigits = 5;
 ChannelsSheet::ChannelsSheet(QWidget* parent)
     : QWidget(parent)
     , editMac(Controls::lineEdit("EditMac", MacDigits))
-    , simCount(new RadioGroup(QStringLiteral("  Sim-карты "),
-                              {QStringLiteral("Одна Sim-карта"), QStringLiteral("Нет Sim-карт")}))
-    , chkGL(Controls::checkBox("chkGL", QStringLiteral("Передавать уровень GSM")))
-    , chList(new QPushButton(QStringLiteral("Список каналов")))
+    , simCount(new RadioGroup(tr("  Sim-карты "),
+                              {tr("Одна Sim-карта"), tr("Нет Sim-карт")}))
+    , chkGL(Controls::checkBox("chkGL", tr("Передавать уровень GSM")))
+    , chList(new QPushButton(tr("Список каналов")))
     , chListBox(new ChListBox)
 {
     simCount->setObjectName(QStringLiteral("SimCount"));

@@ -42,13 +42,13 @@ EthernetPage::EthernetPage(Dialogs& dialogs, QWidget* parent)
     , editPort1_PCN(Controls::lineEdit("EditPort1_PCN", PortLength))
     , editIP2_PCN(Controls::lineEdit("EditIP2_PCN", AddressLength))
     , editPort2_PCN(Controls::lineEdit("EditPort2_PCN", PortLength))
-    , dhcpOnOff(new RadioGroup(QStringLiteral("  DHCP  "), {QStringLiteral("Выкл."), QStringLiteral("Вкл.")}, 2))
-    , setDHCP(Controls::group("SetDHCP", QStringLiteral(" Сетевые настройки ")))
+    , dhcpOnOff(new RadioGroup(QStringLiteral("  DHCP  "), {tr("Выкл."), tr("Вкл.")}, 2))
+    , setDHCP(Controls::group("SetDHCP", tr(" Сетевые настройки ")))
     , dhcpIP(Controls::lineEdit("DHCP_IP", Controls::NoLimit, QStringLiteral("192.168.1.223")))
     , shlIP(Controls::lineEdit("Shl_IP", Controls::NoLimit, QStringLiteral("192.168.1.1")))
     , editPort_Loc(Controls::lineEdit("EditPort_Loc", PortLength, QString::number(FactoryValues::LocalPort)))
-    , groupBox2(Controls::group("GroupBox2", QStringLiteral(" Настройка в сети WiFi ")))
-    , chkOpenWF(Controls::checkBox("chkOpenWF", QStringLiteral("Открытая сеть")))
+    , groupBox2(Controls::group("GroupBox2", tr(" Настройка в сети WiFi ")))
+    , chkOpenWF(Controls::checkBox("chkOpenWF", tr("Открытая сеть")))
     , edtSSID(Controls::lineEdit("edtSSID"))
     , edtPassWF(Controls::lineEdit("edtPassWF", WifiPasswordLength))
     , confEtherIPEdit(Controls::lineEdit("ConfEtherIPEdit", Controls::NoLimit, QStringLiteral("192.168.1.249")))
@@ -57,10 +57,10 @@ EthernetPage::EthernetPage(Dialogs& dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("SheetEthernet"));
     dhcpOnOff->setObjectName(QStringLiteral("DHCP_OnOff"));
-    editIP1_PCN->setToolTip(QStringLiteral("Первый IP-адрес ПЦН"));
-    editPort1_PCN->setToolTip(QStringLiteral("Порт первого IP-адреса ПЦН"));
-    editIP2_PCN->setToolTip(QStringLiteral("Второй IP-адрес ПЦН"));
-    editPort2_PCN->setToolTip(QStringLiteral("Порт второго IP-адреса ПЦН"));
+    editIP1_PCN->setToolTip(tr("Первый IP-адрес ПЦН"));
+    editPort1_PCN->setToolTip(tr("Порт первого IP-адреса ПЦН"));
+    editIP2_PCN->setToolTip(tr("Второй IP-адрес ПЦН"));
+    editPort2_PCN->setToolTip(tr("Порт второго IP-адреса ПЦН"));
     edtPassWF->setEchoMode(QLineEdit::Password);
     confEtherIPEdit->setReadOnly(true);
 
@@ -72,25 +72,25 @@ EthernetPage::EthernetPage(Dialogs& dialogs, QWidget* parent)
     }
 
     auto* stations = new QGridLayout;
-    addAddressRow(stations, QStringLiteral("IP1:порт"), editIP1_PCN, editPort1_PCN);
-    addAddressRow(stations, QStringLiteral("IP2:порт"), editIP2_PCN, editPort2_PCN);
+    addAddressRow(stations, tr("IP1:порт"), editIP1_PCN, editPort1_PCN);
+    addAddressRow(stations, tr("IP2:порт"), editIP2_PCN, editPort2_PCN);
 
     auto* network = new QGridLayout(setDHCP);
-    Controls::addRow(network, nullptr, QStringLiteral("IP-адрес ППК"), dhcpIP);
-    Controls::addRow(network, nullptr, QStringLiteral("IP-адрес шлюза"), shlIP);
+    Controls::addRow(network, nullptr, tr("IP-адрес ППК"), dhcpIP);
+    Controls::addRow(network, nullptr, tr("IP-адрес шлюза"), shlIP);
 
     auto* local = new QGridLayout;
-    Controls::addRow(local, nullptr, QStringLiteral("IP- порт ППК"), editPort_Loc);
+    Controls::addRow(local, nullptr, tr("IP- порт ППК"), editPort_Loc);
 
     auto* wifi = new QGridLayout(groupBox2);
     wifi->addWidget(chkOpenWF, 0, 0, 1, 2);
-    Controls::addRow(wifi, nullptr, QStringLiteral("Имя сети"), edtSSID);
-    lblPassWF = Controls::addRow(wifi, "lblPassWF", QStringLiteral("Пароль"), edtPassWF);
+    Controls::addRow(wifi, nullptr, tr("Имя сети"), edtSSID);
+    lblPassWF = Controls::addRow(wifi, "lblPassWF", tr("Пароль"), edtPassWF);
 
     auto* remote = new QGridLayout;
-    Controls::addRow(remote, nullptr, QStringLiteral("IP-адрес ППК"), confEtherIPEdit);
-    Controls::addRow(remote, nullptr, QStringLiteral("IP- адрес шлюза"), confEtherSlEdit);
-    Controls::addRow(remote, nullptr, QStringLiteral("Количество \"дозвонов\""), countCallEt);
+    Controls::addRow(remote, nullptr, tr("IP-адрес ППК"), confEtherIPEdit);
+    Controls::addRow(remote, nullptr, tr("IP- адрес шлюза"), confEtherSlEdit);
+    Controls::addRow(remote, nullptr, tr("Количество \"дозвонов\""), countCallEt);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(stations);

@@ -43,7 +43,7 @@ constexpr int TightMargin = 4;
 
 CheckGroup* eventGroup(const char* name, const QString& caption)
 {
-    auto* group = new CheckGroup(caption, {QStringLiteral("Нарушение"), QStringLiteral("Восстановление")});
+    auto* group = new CheckGroup(caption, {GeneralPage::tr("Нарушение"), GeneralPage::tr("Восстановление")});
     group->setObjectName(QLatin1String(name));
     for (int item = 0; item < group->count(); ++item)
         group->setChecked(item, true);
@@ -62,9 +62,9 @@ GeneralPage::GeneralPage(ConfigImage& image, Dialogs& dialogs, ChannelsSheet& ch
     QWidget* hidden = buildHiddenFields(dialogs);
     QWidget* events = buildSystemEvents();
 
-    m_chkAA = Controls::checkBox("chkAA", QStringLiteral("Звуковое подтверждение  постановки"));
-    m_armBox = new RadioGroup(QStringLiteral("  Клавиатура  "),
-                              {QStringLiteral("Отключена"), QStringLiteral("Подключена")}, 2);
+    m_chkAA = Controls::checkBox("chkAA", tr("Звуковое подтверждение  постановки"));
+    m_armBox = new RadioGroup(tr("  Клавиатура  "),
+                              {tr("Отключена"), tr("Подключена")}, 2);
     m_armBox->setObjectName(QStringLiteral("ArmBox"));
 
     QWidget* channels = buildChannelChoice();
@@ -108,30 +108,30 @@ QWidget* GeneralPage::buildHiddenFields(Dialogs& dialogs)
     InputFilter::install(m_confPortEdit, InputFilter::Kind::Port);
     watchPort(m_confPortEdit, dialogs);
     m_phBlkEdit = Controls::lineEdit("PhBlkEdit", BlockingPhoneLength);
-    m_phBlkEdit->setToolTip(QStringLiteral("Номер телефона блокирующий ППК"));
+    m_phBlkEdit->setToolTip(tr("Номер телефона блокирующий ППК"));
     m_phUnBlkEdit = Controls::lineEdit("PhUnBlkEdit", BlockingPhoneLength);
-    m_phUnBlkEdit->setToolTip(QStringLiteral("Номер телефона разблокирующий ППК"));
+    m_phUnBlkEdit->setToolTip(tr("Номер телефона разблокирующий ППК"));
 
     // Kept for the image and the remote link; the installer never edits them here.
     auto* fields = new QWidget;
     fields->setObjectName(QStringLiteral("HiddenFields"));
     auto* grid = new QGridLayout(fields);
-    Controls::addRow(grid, "AccountLbl", QStringLiteral("Идентификатор ППК"), m_editAccount);
-    Controls::addRow(grid, "Label36", QStringLiteral("Порт PC-конфигуратора"), m_confPortEdit);
-    Controls::addRow(grid, "Label48", QStringLiteral("Блокирование"), m_phBlkEdit);
-    Controls::addRow(grid, "Label49", QStringLiteral("Разблокирование"), m_phUnBlkEdit);
+    Controls::addRow(grid, "AccountLbl", tr("Идентификатор ППК"), m_editAccount);
+    Controls::addRow(grid, "Label36", tr("Порт PC-конфигуратора"), m_confPortEdit);
+    Controls::addRow(grid, "Label48", tr("Блокирование"), m_phBlkEdit);
+    Controls::addRow(grid, "Label49", tr("Разблокирование"), m_phUnBlkEdit);
     fields->hide();
     return fields;
 }
 
 QWidget* GeneralPage::buildSystemEvents()
 {
-    m_grpSys = Controls::group("grpSys", QStringLiteral("   Системные извещения  "));
-    m_boxAC = eventGroup("boxAC", QStringLiteral("Сеть 220В"));
-    m_boxDC = eventGroup("boxDC", QStringLiteral("Аккумулятор"));
-    m_boxTmpr = eventGroup("boxTmpr", QStringLiteral("Тампер ППК"));
-    m_boxTmpKbd = eventGroup("boxTmpKbd", QStringLiteral("Тампер клавиатуры"));
-    m_boxLnkKbd = eventGroup("boxLnkKbd", QStringLiteral("Связь с клавиатурой"));
+    m_grpSys = Controls::group("grpSys", tr("   Системные извещения  "));
+    m_boxAC = eventGroup("boxAC", tr("Сеть 220В"));
+    m_boxDC = eventGroup("boxDC", tr("Аккумулятор"));
+    m_boxTmpr = eventGroup("boxTmpr", tr("Тампер ППК"));
+    m_boxTmpKbd = eventGroup("boxTmpKbd", tr("Тампер клавиатуры"));
+    m_boxLnkKbd = eventGroup("boxLnkKbd", tr("Связь с клавиатурой"));
     m_boxTmpr->hide();
     m_boxTmpKbd->hide();
     m_boxLnkKbd->hide();
@@ -148,12 +148,12 @@ QWidget* GeneralPage::buildSystemEvents()
 
 QWidget* GeneralPage::buildChannelChoice()
 {
-    QGroupBox* group = Controls::group("ActivChBox", QStringLiteral(" Канал передачи "));
-    m_gsmBox = Controls::checkBox("GSMBox", QStringLiteral("GSM - канал"));
-    m_gprsBox = Controls::checkBox("GPRSBox", QStringLiteral("GPRS - канал"));
+    QGroupBox* group = Controls::group("ActivChBox", tr(" Канал передачи "));
+    m_gsmBox = Controls::checkBox("GSMBox", tr("GSM - канал"));
+    m_gprsBox = Controls::checkBox("GPRSBox", tr("GPRS - канал"));
     m_etherBox = Controls::checkBox("EtherBox", QStringLiteral("Ethernet"));
-    m_voiceBox = Controls::checkBox("VoiceBox", QStringLiteral("СМС"));
-    m_avtBox = Controls::checkBox("AvtBox", QStringLiteral("Автономный"));
+    m_voiceBox = Controls::checkBox("VoiceBox", tr("СМС"));
+    m_avtBox = Controls::checkBox("AvtBox", tr("Автономный"));
     // Kept for configurations that use them; offered to nobody here.
     for (QCheckBox* box : {m_gsmBox, m_gprsBox, m_etherBox}) {
         box->setEnabled(false);
@@ -171,10 +171,10 @@ QWidget* GeneralPage::buildChannelChoice()
 
 QWidget* GeneralPage::buildTimes()
 {
-    QGroupBox* group = Controls::group("GroupBox1", QStringLiteral(" Времена "));
+    QGroupBox* group = Controls::group("GroupBox1", tr(" Времена "));
     m_delaySiren = Controls::spinEdit("DelaySiren", ShortestSiren, LongestSiren, SirenStep, LongestSiren);
     m_dlExt = Controls::spinEdit("DlExt", 0, LongestExitDelay, ExitDelayStep, InitialExitDelay);
-    m_dlExt->setToolTip(QStringLiteral("Задержка на выход, секунд"));
+    m_dlExt->setToolTip(tr("Задержка на выход, секунд"));
     m_editTestTL = Controls::spinEdit("EditTestTL", ShortestTestPeriod, LongestTestPeriod, ShortestTestPeriod,
                                       InitialTestPeriod);
     m_editTestTL->hide();
@@ -182,8 +182,8 @@ QWidget* GeneralPage::buildTimes()
         spin->setMaximumWidth(SpinWidth);
 
     auto* grid = new QGridLayout(group);
-    Controls::addRow(grid, "Label19", QStringLiteral("Вкл. сирены, с"), m_delaySiren);
-    Controls::addRow(grid, "Label1", QStringLiteral("Задержка вход/выход,  c"), m_dlExt);
+    Controls::addRow(grid, "Label19", tr("Вкл. сирены, с"), m_delaySiren);
+    Controls::addRow(grid, "Label1", tr("Задержка вход/выход,  c"), m_dlExt);
     grid->addWidget(m_editTestTL, grid->rowCount(), 1);
     return group;
 }

@@ -34,10 +34,10 @@ void addAddressRow(QGridLayout* grid, const QString& caption, QLineEdit* address
 
 GprsPage::GprsPage(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
-    , protVPN(new RadioGroup(QStringLiteral(" Протокол VPN "), {QStringLiteral("UDP"), QStringLiteral("TCP")}))
+    , protVPN(new RadioGroup(tr(" Протокол VPN "), {QStringLiteral("UDP"), QStringLiteral("TCP")}))
     , editIP(Controls::lineEdit("EditIP"))
     , pblPortEdit(Controls::lineEdit("PblPortEdit", PortLength))
-    , lan1(Controls::group("Lan1", QStringLiteral(" Сеть 1 (SIM 1) ")))
+    , lan1(Controls::group("Lan1", tr(" Сеть 1 (SIM 1) ")))
     , editApn1(Controls::lineEdit("EditApn1"))
     , editIP1(Controls::lineEdit("EditIP1"))
     , vPort1(Controls::lineEdit("vPort1", PortLength))
@@ -64,8 +64,8 @@ GprsPage::GprsPage(Dialogs& dialogs, QWidget* parent)
         InputFilter::install(apn, InputFilter::Kind::Ascii);
 
     auto* pbl = new QGridLayout;
-    Controls::addRow(pbl, nullptr, QStringLiteral("PBL IP адрес"), editIP);
-    Controls::addRow(pbl, nullptr, QStringLiteral("IP-порт PBL"), pblPortEdit);
+    Controls::addRow(pbl, nullptr, tr("PBL IP адрес"), editIP);
+    Controls::addRow(pbl, nullptr, tr("IP-порт PBL"), pblPortEdit);
     Controls::addRow(pbl, nullptr, QStringLiteral("APN_PBL"), editAPN_PBL1);
 
     auto* vpn = new QGridLayout(lan1);
@@ -74,7 +74,7 @@ GprsPage::GprsPage(Dialogs& dialogs, QWidget* parent)
     addAddressRow(vpn, QStringLiteral("VPN IP2"), editIP2, vPort2);
 
     auto* counts = new QGridLayout;
-    Controls::addRow(counts, nullptr, QStringLiteral("Количество \"дозвонов\""), countCallGPRS);
+    Controls::addRow(counts, nullptr, tr("Количество \"дозвонов\""), countCallGPRS);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(protVPN);

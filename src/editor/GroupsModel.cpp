@@ -1,8 +1,11 @@
 #include "GroupsModel.h"
 
+#include <array>
+
 namespace {
 
-const QStringList Titles = {QStringLiteral("№"), QStringLiteral("Выход, с"), QStringLiteral("Вс, с")};
+const std::array<const char*, 3> Titles = {"№", QT_TRANSLATE_NOOP("GroupsModel", "Выход, с"),
+                                           QT_TRANSLATE_NOOP("GroupsModel", "Вс, с")};
 
 } // namespace
 
@@ -30,9 +33,9 @@ QVariant GroupsModel::data(const QModelIndex& index, int role) const
 
 QVariant GroupsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= Titles.size())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return {};
-    return Titles.at(section);
+    return tr(Titles.at(section));
 }
 
 void GroupsModel::append(const Group& group)

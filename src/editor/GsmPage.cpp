@@ -33,14 +33,14 @@ GsmPage::GsmPage(QWidget* parent)
         InputFilter::install(phone, InputFilter::Kind::Phone);
 
     auto* numbers = new QGridLayout(gsm1);
-    Controls::addRow(numbers, nullptr, QStringLiteral("Первый номер"), pgsm1);
-    Controls::addRow(numbers, nullptr, QStringLiteral("Второй номер"), pgsm2);
+    Controls::addRow(numbers, nullptr, tr("Первый номер"), pgsm1);
+    Controls::addRow(numbers, nullptr, tr("Второй номер"), pgsm2);
 
     auto* test = new QGridLayout;
-    Controls::addRow(test, nullptr, QStringLiteral("Тестовый канал"), pgsmT);
+    Controls::addRow(test, nullptr, tr("Тестовый канал"), pgsmT);
     auto* counts = new QGridLayout;
-    Controls::addRow(counts, nullptr, QStringLiteral("Количество \"дозвонов\""), countCallGSM);
-    Controls::addRow(counts, nullptr, QStringLiteral("Тестирование,  сек"), editTestGSM);
+    Controls::addRow(counts, nullptr, tr("Количество \"дозвонов\""), countCallGSM);
+    Controls::addRow(counts, nullptr, tr("Тестирование,  сек"), editTestGSM);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(test);

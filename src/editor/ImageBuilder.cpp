@@ -432,9 +432,9 @@ void ImageBuilder::buildUsers()
             m_image.setValue(L::userField(user, L::User::UserNo), static_cast<std::uint32_t>(user));
             m_image.setValue(L::userField(user, L::User::GroupMask), mask);
         } else if (user < userCount && !listCut) {
-            tell(Dialogs::Message::error(QStringLiteral("Пользователь № ") + QString::number(user)
-                                             + QStringLiteral(" не включен в группы. Формирование списка прервано."),
-                                         QStringLiteral("Список пользователей")),
+            tell(Dialogs::Message::error(
+                     tr("Пользователь № %1 не включен в группы. Формирование списка прервано.").arg(user),
+                     tr("Список пользователей")),
                  true);
             // The write command stores no user after this one; a quiet build stores them all.
             if (m_dialogs)

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "ImageLayout.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,7 @@ class ZonesPage;
 // would refuse or leave out is noted instead, and a field whose text the image
 // cannot hold stays zero and is noted as unreadable.
 class ImageBuilder final {
+    Q_DECLARE_TR_FUNCTIONS(ImageBuilder)
 public:
     enum class Result { Complete, Stopped };
 

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -19,13 +20,15 @@ void PblPortEditChange(QLineEdit& field, Dialogs& dialogs)
     const qlonglong port = text.toLongLong(&whole);
     if (!whole) {
         // Reported like any other failed conversion; the text stays for the user to mend.
-        dialogs.message(Dialogs::Message::plain(QStringLiteral("\"%1\" не является целым числом").arg(text),
-                                                QStringLiteral("Exception")));
+        dialogs.message(Dialogs::Message::plain(
+            QCoreApplication::translate("PortCheck", "\"%1\" не является целым числом").arg(text),
+            QStringLiteral("Exception")));
         return;
     }
     if (port > LargestPort) {
-        dialogs.message(Dialogs::Message::error(QStringLiteral("Номер порта не должен быть больше 65535"),
-                                                QStringLiteral("Номер порта")));
+        dialogs.message(
+            Dialogs::Message::error(QCoreApplication::translate("PortCheck", "Номер порта не должен быть больше 65535"),
+                                    QCoreApplication::translate("PortCheck", "Номер порта")));
         field.clear();
     }
 }

@@ -23,16 +23,16 @@ constexpr int BluetoothPasswordLength = 10;
 
 RemotePage::RemotePage(QWidget* parent)
     : QWidget(parent)
-    , groupBox4(Controls::group("GroupBox4", QStringLiteral(" Обновление ПО ")))
+    , groupBox4(Controls::group("GroupBox4", tr(" Обновление ПО ")))
     , verSim(Controls::lineEdit("VerSim", VersionLength))
     , phoneUpEdit(Controls::lineEdit("PhoneUpEdit", UpdatePhoneLength, QStringLiteral("11111111111")))
     , upAPNEdit(Controls::lineEdit("UpAPNEdit", UpdateApnLength))
     , ftpEdit(Controls::lineEdit("FTPEdit", UpdateServerLength))
-    , groupBox3(Controls::group("GroupBox3", QStringLiteral(" Настройка Bluetooth ")))
+    , groupBox3(Controls::group("GroupBox3", tr(" Настройка Bluetooth ")))
     , edit1(Controls::lineEdit("Edit1"))
     , edit2(Controls::lineEdit("Edit2", BluetoothPasswordLength))
-    , grp1(Controls::group("grp1", QStringLiteral(" Конфигурирование ")))
-    , grp2(Controls::group("grp2", QStringLiteral(" Канал ")))
+    , grp1(Controls::group("grp1", tr(" Конфигурирование ")))
+    , grp2(Controls::group("grp2", tr(" Канал ")))
     , confGPRSCheck(Controls::checkBox("ConfGPRSCheck", QStringLiteral("GPRS")))
     , confEtherCheck(Controls::checkBox("ConfEtherCheck", QStringLiteral("Ethernet")))
     , confGPRSBox(Controls::group("ConfGPRSBox", QStringLiteral(" GPRS ")))
@@ -43,11 +43,11 @@ RemotePage::RemotePage(QWidget* parent)
 {
     setObjectName(QStringLiteral("RemConfSheet"));
     verSim->setFrame(false);
-    phoneUpEdit->setToolTip(QStringLiteral("Телефон активации удаленного обновления/конфигурирования"));
+    phoneUpEdit->setToolTip(tr("Телефон активации удаленного обновления/конфигурирования"));
     ftpEdit->setEnabled(false);
     ftpEdit->hide();
     edit2->setEchoMode(QLineEdit::Password);
-    confGPRSBox->setToolTip(QStringLiteral("Удаленное конфигурирование/обновление ПО"));
+    confGPRSBox->setToolTip(tr("Удаленное конфигурирование/обновление ПО"));
 
     for (QLineEdit* phone : {verSim, phoneUpEdit, ftpEdit})
         InputFilter::install(phone, InputFilter::Kind::Phone);
@@ -57,25 +57,25 @@ RemotePage::RemotePage(QWidget* parent)
         InputFilter::install(address, InputFilter::Kind::Address);
 
     auto* update = new QGridLayout(groupBox4);
-    Controls::addRow(update, nullptr, QStringLiteral("Вер. ПО 22."), verSim);
-    Controls::addRow(update, nullptr, QStringLiteral("Тел."), phoneUpEdit);
-    Controls::addRow(update, nullptr, QStringLiteral("I-net APN ОМС"), upAPNEdit);
+    Controls::addRow(update, nullptr, tr("Вер. ПО 22."), verSim);
+    Controls::addRow(update, nullptr, tr("Тел."), phoneUpEdit);
+    Controls::addRow(update, nullptr, tr("I-net APN ОМС"), upAPNEdit);
     update->addWidget(ftpEdit, update->rowCount(), 1);
 
     auto* bluetooth = new QGridLayout(groupBox3);
-    Controls::addRow(bluetooth, nullptr, QStringLiteral("Имя сети"), edit1);
-    Controls::addRow(bluetooth, nullptr, QStringLiteral("Пароль"), edit2);
+    Controls::addRow(bluetooth, nullptr, tr("Имя сети"), edit1);
+    Controls::addRow(bluetooth, nullptr, tr("Пароль"), edit2);
 
     auto* channels = new QHBoxLayout(grp2);
     channels->addWidget(confGPRSCheck);
     channels->addWidget(confEtherCheck);
 
     auto* gprs = new QGridLayout(confGPRSBox);
-    Controls::addRow(gprs, nullptr, QStringLiteral("APN ОМС"), confAPNEdit);
-    Controls::addRow(gprs, nullptr, QStringLiteral("IP ПК-конфигуратора"), confIPEdit);
+    Controls::addRow(gprs, nullptr, tr("APN ОМС"), confAPNEdit);
+    Controls::addRow(gprs, nullptr, tr("IP ПК-конфигуратора"), confIPEdit);
 
     auto* ether = new QGridLayout(confEtherBox);
-    Controls::addRow(ether, nullptr, QStringLiteral("IP ПК-конфигуратора"), remConfIPEdit);
+    Controls::addRow(ether, nullptr, tr("IP ПК-конфигуратора"), remConfIPEdit);
 
     auto* configuring = new QVBoxLayout(grp1);
     configuring->addWidget(grp2);

@@ -33,8 +33,8 @@ SmsPage::SmsPage(Dialogs& dialogs, QWidget* parent)
 
     QGroupBox* phones = Controls::group("grpPhSMS", QStringLiteral(" SIM 1 "));
     auto* grid = new QGridLayout(phones);
-    grid->addWidget(Controls::label("Label14", QStringLiteral("Номер"), nullptr), 0, 1);
-    grid->addWidget(Controls::label("lbl7", QStringLiteral("Звонок"), nullptr), 0, 2);
+    grid->addWidget(Controls::label("Label14", tr("Номер"), nullptr), 0, 1);
+    grid->addWidget(Controls::label("lbl7", tr("Звонок"), nullptr), 0, 2);
     for (int i = 0; i < Rows; ++i) {
         const int k = i + 1;
         phV[i] = Controls::lineEdit(nullptr, PhoneLength);
@@ -45,7 +45,7 @@ SmsPage::SmsPage(Dialogs& dialogs, QWidget* parent)
         // The column caption above names the box; the box itself stays compact.
         chkCh[i] = Controls::checkBox(nullptr, {});
         chkCh[i]->setObjectName(rowName("chkCh", k));
-        chkCh[i]->setAccessibleName(QStringLiteral("Звонок"));
+        chkCh[i]->setAccessibleName(tr("Звонок"));
         chkCh[i]->setEnabled(false);
         lblP[i]->setEnabled(i == 0);
         phV[i]->setEnabled(i == 0);
@@ -59,7 +59,7 @@ SmsPage::SmsPage(Dialogs& dialogs, QWidget* parent)
     edtBl = Controls::lineEdit("edtBl", BalanceRequestLength);
     InputFilter::install(edtBl, InputFilter::Kind::BalanceRequest);
     auto* balance = new QGridLayout;
-    Controls::addRow(balance, "lbl4", QStringLiteral("Запрос баланса"), edtBl);
+    Controls::addRow(balance, "lbl4", tr("Запрос баланса"), edtBl);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(phones);

@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString TextTitle = QStringLiteral("                Текст извещения");
-
 StringGrid* textGrid(const char* name, int columns, int rows, std::initializer_list<int> widths,
                      TextCellDelegate::Mode mode)
 {
@@ -76,10 +74,9 @@ TextsPage::TextsPage(QWidget* parent)
     fitHeight(m_grNameGrid);
     fitHeight(m_statusGrid);
     m_mesPageControl->setObjectName(QStringLiteral("MesPageControl"));
-    m_mesPageControl->addTab(sheet("ZoneMesSheet", {m_sysMesGrid, m_alarmMesGrid}),
-                             QStringLiteral("Шлейфы сигнализации"));
-    m_mesPageControl->addTab(sheet("ArmedMesSheet", {m_armMesGrid}), QStringLiteral("Постановка/Снятие"));
-    m_mesPageControl->addTab(sheet("tsGR", {m_grNameGrid, m_statusGrid}), QStringLiteral("Группы/Состояние"));
+    m_mesPageControl->addTab(sheet("ZoneMesSheet", {m_sysMesGrid, m_alarmMesGrid}), tr("Шлейфы сигнализации"));
+    m_mesPageControl->addTab(sheet("ArmedMesSheet", {m_armMesGrid}), tr("Постановка/Снятие"));
+    m_mesPageControl->addTab(sheet("tsGR", {m_grNameGrid, m_statusGrid}), tr("Группы/Состояние"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -97,23 +94,25 @@ void TextsPage::putFactoryTexts()
 
 void TextsPage::putSystemTexts()
 {
-    putRows(*m_sysMesGrid, {QStringLiteral("  Извещение"), TextTitle}, rowsOf(FactoryTexts::systemTexts()));
+    putRows(*m_sysMesGrid, {tr("  Извещение"), tr("                Текст извещения")},
+            rowsOf(FactoryTexts::systemTexts()));
 }
 
 void TextsPage::putAlarmTexts()
 {
-    putRows(*m_alarmMesGrid, {QStringLiteral("    Шлейф"), TextTitle}, rowsOf(FactoryTexts::alarmTexts()));
+    putRows(*m_alarmMesGrid, {tr("    Шлейф"), tr("                Текст извещения")},
+            rowsOf(FactoryTexts::alarmTexts()));
 }
 
 void TextsPage::putGroupNames()
 {
-    putRows(*m_grNameGrid, {QStringLiteral("       Номер группы"), QStringLiteral("                Наименование")},
+    putRows(*m_grNameGrid, {tr("       Номер группы"), tr("                Наименование")},
             rowsOf(FactoryTexts::groupNames()));
 }
 
 void TextsPage::putStatusTexts()
 {
-    putRows(*m_statusGrid, {QStringLiteral("          Состояние"), QStringLiteral("                Описание")},
+    putRows(*m_statusGrid, {tr("          Состояние"), tr("                Описание")},
             rowsOf(FactoryTexts::statusTexts()));
 }
 
@@ -124,6 +123,5 @@ void TextsPage::putArmTexts()
     QList<QStringList> rows;
     for (qsizetype row = 0; row < arm.size(); ++row)
         rows.append({arm.at(row).label, arm.at(row).text, disarm.at(row).text});
-    putRows(*m_armMesGrid, {QStringLiteral("Пользователь №"), QStringLiteral(" Постановка"), QStringLiteral(" Снятие")},
-            rows);
+    putRows(*m_armMesGrid, {tr("Пользователь №"), tr(" Постановка"), tr(" Снятие")}, rows);
 }

@@ -7,21 +7,14 @@
 
 #include <QMenu>
 
-namespace {
-
-const QString Warning = QStringLiteral("Предупреждение");
-const QString BadUser = QStringLiteral("Недопустимый номер пользователя.");
-
-} // namespace
-
 UsersGrid::UsersGrid(const GroupsModel& groups, UserCountSpin& userCount, Dialogs& dialogs, QWidget* parent)
     : StringGrid(QStringLiteral("GridUsers"), GridSizes::UserColumns, GridSizes::UserRows, parent)
     , m_groups(groups)
     , m_userCount(userCount)
     , m_dialogs(dialogs)
     , m_setRes(new QMenu(this))
-    , m_itemSet(m_setRes->addAction(QStringLiteral("Установить")))
-    , m_itemRes(m_setRes->addAction(QStringLiteral("Сбросить")))
+    , m_itemSet(m_setRes->addAction(tr("Установить")))
+    , m_itemRes(m_setRes->addAction(tr("Сбросить")))
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAllColumnWidths(GridSizes::UserColumnWidth);
@@ -51,11 +44,11 @@ void UsersGrid::GridUsersClick(int column, int row)
         return;
     if (column > m_groups.count()) {
         m_dialogs.message(Dialogs::Message::information(
-            QStringLiteral("Группа №") + QString::number(column) + QStringLiteral(" отсутствует!"), Warning));
+            tr("Группа №%1 отсутствует!").arg(column), tr("Предупреждение")));
         return;
     }
     if (row > userCount()) {
-        m_dialogs.message(Dialogs::Message::information(BadUser, Warning));
+        m_dialogs.message(Dialogs::Message::information(tr("Недопустимый номер пользователя."), tr("Предупреждение")));
         return;
     }
     setCell(column, row, cell(column, row) == NoMark || cell(column, row).isEmpty() ? Mark : NoMark);
@@ -66,18 +59,19 @@ void UsersGrid::GridUsersCaptionClick(int ACol, int ARow)
     if (ACol > m_groups.count() || userCount() == 0)
         return;
     if (ARow > userCount()) {
-        m_dialogs.message(Dialogs::Message::error(BadUser, QStringLiteral("Включение/выключение пользователей")));
+        m_dialogs.message(Dialogs::Message::error(tr("Недопустимый номер пользователя."),
+                                                  tr("Включение/выключение пользователей")));
         return;
     }
     // The corner names neither a user nor a group: marks there would overwrite captions.
     if (ACol == 0 && ARow == 0)
         return;
     if (ACol == 0) {
-        m_itemSet->setText(QStringLiteral("Установить пользователя %1 во всех группах").arg(ARow));
-        m_itemRes->setText(QStringLiteral("Сбросить пользователя %1 во всех группах").arg(ARow));
+        m_itemSet->setText(tr("Установить пользователя %1 во всех группах").arg(ARow));
+        m_itemRes->setText(tr("Сбросить пользователя %1 во всех группах").arg(ARow));
     } else {
-        m_itemSet->setText(QStringLiteral("Установить всех пользователей в группе %1").arg(ACol));
-        m_itemRes->setText(QStringLiteral("Сбросить всех пользователей в группе %1").arg(ACol));
+        m_itemSet->setText(tr("Установить всех пользователей в группе %1").arg(ACol));
+        m_itemRes->setText(tr("Сбросить всех пользователей в группе %1").arg(ACol));
     }
     m_popupRow = ARow;
     m_popupColumn = ACol;

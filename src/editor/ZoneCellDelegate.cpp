@@ -67,7 +67,7 @@ bool ZoneCellDelegate::eventFilter(QObject* object, QEvent* event)
         const bool leaving = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Tab
             || key.key() == Qt::Key_Backtab;
         if (leaving && !editor->hasAcceptableInput()) {
-            QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), IncompleteHint, editor);
+            QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), incompleteHint(), editor);
             return true;
         }
         if (GridZoneKeyPress(*editor, key))

@@ -11,7 +11,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     static inline const QString EditMask = QStringLiteral("9999");
-    static inline const QString IncompleteHint = QStringLiteral("Введите четыре цифры или нажмите Esc");
+    static QString incompleteHint() { return tr("Введите четыре цифры или нажмите Esc"); }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;

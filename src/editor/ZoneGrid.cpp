@@ -3,16 +3,6 @@
 #include "GridSizes.h"
 #include "ZoneCellDelegate.h"
 
-namespace {
-
-const QStringList RowCaptions = {
-    QStringLiteral("Включен"),  QStringLiteral("Чувствит., мс"), QStringLiteral("Круглосуточный"),
-    QStringLiteral("Интерьер"), QStringLiteral("Сирена"),        QStringLiteral("Периметр"),
-    QStringLiteral("Вход, с"),  QStringLiteral("Постановочный"),
-};
-
-} // namespace
-
 ZoneGrid::ZoneGrid(QWidget* parent)
     : StringGrid(QStringLiteral("GridZone"), GridSizes::ZoneColumns, GridSizes::ZoneRows, parent)
 {
@@ -23,13 +13,17 @@ ZoneGrid::ZoneGrid(QWidget* parent)
         setColumnWidth(zone, GridSizes::ZoneColumnWidth);
     setItemDelegate(new ZoneCellDelegate(this));
 
-    setCell(0, 0, QStringLiteral("      ШС"));
+    setCell(0, 0, tr("      ШС"));
     for (int zone = 1; zone <= 6; ++zone)
         setCell(zone, 0, QStringLiteral("   Z%1").arg(zone));
     setCell(FirstKeyboardZone, 0, QStringLiteral("   K1"));
     setCell(LastKeyboardZone, 0, QStringLiteral("   K2"));
+    const QStringList rowCaptions = {
+        tr("Включен"), tr("Чувствит., мс"), tr("Круглосуточный"), tr("Интерьер"),
+        tr("Сирена"),  tr("Периметр"),      tr("Вход, с"),        tr("Постановочный"),
+    };
     for (int row = RowOn; row <= RowArming; ++row)
-        setCell(0, row, RowCaptions.at(row - 1));
+        setCell(0, row, rowCaptions.at(row - 1));
 
     connect(this, &StringGrid::gridCellClicked, this, &ZoneGrid::GridZoneClick);
 }

@@ -25,7 +25,7 @@ QVariant ZoneLinksModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section != 0)
         return {};
-    return QStringLiteral("ШС");
+    return tr("ШС");
 }
 
 bool ZoneLinksModel::contains(int group, const QString& name) const

@@ -79,10 +79,10 @@ ZonesPage::ZonesPage(Dialogs& dialogs, QWidget* parent)
     , m_znInGrFilter(new ZoneLinksFilter(this))
     , m_grGrid(tableView("GrGrid", m_grps))
     , m_shGrid(nullptr)
-    , m_shNavInsert(navButton("ShNavInsert", QStringLiteral("+"), QStringLiteral("Добавить шлейф в группу")))
-    , m_shNavDelete(navButton("ShNavDelete", QStringLiteral("−"), QStringLiteral("Удалить шлейф из группы")))
-    , m_mkZnLstBtn(groupButton("MkZnLstBtn", QStringLiteral(" + "), QStringLiteral("Добавить группу")))
-    , m_delGr(groupButton("DelGr", QStringLiteral(" - "), QStringLiteral("Удалить группу")))
+    , m_shNavInsert(navButton("ShNavInsert", QStringLiteral("+"), tr("Добавить шлейф в группу")))
+    , m_shNavDelete(navButton("ShNavDelete", QStringLiteral("−"), tr("Удалить шлейф из группы")))
+    , m_mkZnLstBtn(groupButton("MkZnLstBtn", QStringLiteral(" + "), tr("Добавить группу")))
+    , m_delGr(groupButton("DelGr", QStringLiteral(" - "), tr("Удалить группу")))
     , m_ackArm(new QSpinBox)
     , m_userCount(new UserCountSpin)
     , m_gridUsers(nullptr)
@@ -95,7 +95,7 @@ ZonesPage::ZonesPage(Dialogs& dialogs, QWidget* parent)
     m_ackArm->setObjectName(QStringLiteral("AckArm"));
     m_ackArm->setRange(0, DelayMax);
     m_ackArm->setSingleStep(DelayStep);
-    m_ackArm->setToolTip(QStringLiteral("Включение светодиода, секунд"));
+    m_ackArm->setToolTip(tr("Включение светодиода, секунд"));
     createLayout();
 
     connect(m_grGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ZonesPage::GrpsBeforeScroll);
@@ -143,7 +143,7 @@ void ZonesPage::createLayout()
     zonesColumn->addWidget(m_shGrid, 1);
     zonesColumn->addWidget(nav);
 
-    auto* countLabel = new QLabel(QStringLiteral("Количество пользователей"));
+    auto* countLabel = new QLabel(tr("Количество пользователей"));
     countLabel->setBuddy(m_userCount);
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(countLabel);
@@ -243,8 +243,8 @@ void ZonesPage::ShNavClick(NavButton button)
     if (!current.isValid())
         return;
     const auto answer = m_dialogs.message(Dialogs::Message::question(
-        QStringLiteral("Удалить шлейф ") + current.data().toString() + QStringLiteral(" из группы?"),
-        QStringLiteral("Шлейфы сигнализации"), Dialogs::Icon::Question, Dialogs::Answer::No));
+        tr("Удалить шлейф %1 из группы?").arg(current.data().toString()), tr("Шлейфы сигнализации"),
+        Dialogs::Icon::Question, Dialogs::Answer::No));
     if (answer == Dialogs::Answer::Yes)
         m_znInGr->remove(m_znInGrFilter->mapToSource(current).row());
 }

@@ -1,64 +1,66 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// The texts the link shows in the status line and in its boxes.
-namespace LinkTexts {
+// The texts the link shows in the status line and in its boxes, through Qt's
+// translation, so the window and zq22 show them alike.
+class LinkTexts final {
+    Q_DECLARE_TR_FUNCTIONS(LinkTexts)
+public:
+    static QString standAlone() { return tr("Автономный режим."); }
+    static QString standAloneShort() { return tr("Автономный"); }
+    static QString connecting() { return tr("Подключение..."); }
+    static QString linked() { return tr("ППК подключен по USB."); }
+    static QString reading() { return tr("Подключение по USB. Чтение..."); }
+    static QString writing() { return tr("ППК подключен по USB. Запись..."); }
+    static QString noLink() { return tr("Нет связи"); }
+    static QString noPanel() { return tr("ППК не подключен."); }
+    static QString countdown(int seconds) { return tr("Подключение. Осталось %1 c.").arg(seconds); }
 
-inline const QString StandAlone = QStringLiteral("Автономный режим.");
-inline const QString StandAloneShort = QStringLiteral("Автономный");
-inline const QString Connecting = QStringLiteral("Подключение...");
-inline const QString Linked = QStringLiteral("ППК подключен по USB.");
-inline const QString Reading = QStringLiteral("Подключение по USB. Чтение...");
-inline const QString Writing = QStringLiteral("ППК подключен по USB. Запись...");
-inline const QString NoLink = QStringLiteral("Нет связи");
-inline const QString NoPanel = QStringLiteral("ППК не подключен.");
-inline QString countdown(int seconds)
-{
-    return QStringLiteral("Подключение. Осталось %1 c.").arg(seconds);
-}
+    static QString usbCaption() { return tr("Конфигурирование по USB"); }
+    static QString configCaption() { return tr("Конфигурирование"); }
+    static QString noPort() { return tr("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?"); }
+    static QString noPortCaption() { return tr("Оборудование"); }
+    // Added on a line of its own to the message of a port the user may not open.
+    static QString portPermission()
+    {
+        return tr("Нет прав на доступ к порту: пользователь не входит в группу dialout. "
+                  "Выполните sudo usermod -aG dialout $USER и войдите в систему заново.");
+    }
+    static QString usbMissing() { return tr("USB не подключен!"); }
+    static QString noAnswer() { return tr("E1: ППК не отвечает!"); }
+    static QString noAnswerAfterWrite() { return tr("E:3 ППК не отвечает!"); }
+    static QString linkAbsent() { return tr("Связь отсутствует!"); }
+    static QString fault() { return tr("Неисправность оборудование"); }
+    static QString faultCaption() { return tr("Ошибка записи."); }
+    static QString readError() { return tr("Ошибка чтения конфигурации"); }
+    static QString somethingWrong() { return tr("Что-то пошло не так"); }
+    static QString readDone(const QString& account) { return tr("Чтение конфигурации ППК %1 выполнено.").arg(account); }
+    static QString writeDone(const QString& account)
+    {
+        return tr("Запись конфигурации ППК %1 выполнена.").arg(account);
+    }
+    static QString remoteWriteDone(const QString& account)
+    {
+        return tr("Запись конфигурации ППК %1 завершена успешно.").arg(account);
+    }
+    static QString remoteReadDone() { return tr("Чтение конфигурации ППК завершено успешно."); }
+    // The same, naming the panel as the other transfers' messages do, for a log
+    // that may hold many panels.
+    static QString remoteReadDone(const QString& account)
+    {
+        return tr("Чтение конфигурации ППК %1 завершено успешно.").arg(account);
+    }
+    static QString sequenceBroken(int expected, int received)
+    {
+        return tr("Нарушена последовательность блоков. Ждали %1, получили %2").arg(expected).arg(received);
+    }
 
-inline const QString UsbCaption = QStringLiteral("Конфигурирование по USB");
-inline const QString ConfigCaption = QStringLiteral("Конфигурирование");
-inline const QString NoPort = QStringLiteral("Нет доступного Com-порта. Работа в автономном режиме. Продолжить?");
-inline const QString NoPortCaption = QStringLiteral("Оборудование");
-// Added on a line of its own to the message of a port the user may not open.
-inline const QString PortPermission = QStringLiteral(
-    "Нет прав на доступ к порту: пользователь не входит в группу dialout. "
-    "Выполните sudo usermod -aG dialout $USER и войдите в систему заново.");
-inline const QString UsbMissing = QStringLiteral("USB не подключен!");
-inline const QString NoAnswer = QStringLiteral("E1: ППК не отвечает!");
-inline const QString NoAnswerAfterWrite = QStringLiteral("E:3 ППК не отвечает!");
-inline const QString LinkAbsent = QStringLiteral("Связь отсутствует!");
-inline const QString Fault = QStringLiteral("Неисправность оборудование");
-inline const QString FaultCaption = QStringLiteral("Ошибка записи.");
-inline const QString ReadError = QStringLiteral("Ошибка чтения конфигурации");
-inline const QString SomethingWrong = QStringLiteral("Что-то пошло не так");
-inline QString sequenceBroken(int expected, int received)
-{
-    return QStringLiteral("Нарушена последовательность блоков. Ждали %1, получили %2").arg(expected).arg(received);
-}
-inline QString readDone(const QString& account)
-{
-    return QStringLiteral("Чтение конфигурации ППК ") + account + QStringLiteral(" выполнено.");
-}
-inline QString writeDone(const QString& account)
-{
-    return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" выполнена.");
-}
-inline QString remoteReadDone()
-{
-    return QStringLiteral("Чтение конфигурации ППК завершено успешно.");
-}
-// The same, naming the panel as the other transfers' messages do, for a log
-// that may hold many panels.
-inline QString remoteReadDone(const QString& account)
-{
-    return QStringLiteral("Чтение конфигурации ППК ") + account + QStringLiteral(" завершено успешно.");
-}
-inline QString remoteWriteDone(const QString& account)
-{
-    return QStringLiteral("Запись конфигурации ППК ") + account + QStringLiteral(" завершена успешно.");
-}
-
-} // namespace LinkTexts
+    // The remote link's own captions.
+    static QString remoteCaption() { return tr("Удаленное конфигурирование"); }
+    static QString remoteReadCaption() { return tr("Конфигурирование. Чтение"); }
+    static QString remoteWriteCaption() { return tr("Конфигурирование. Запись"); }
+    // The caption of the overdue-block box is spelt this way on purpose.
+    static QString overdueBlockCaption() { return tr("Конфигурование. Чтение"); }
+};

@@ -32,7 +32,7 @@ void PanelLink::USB2Click()
         noPort();
         return;
     }
-    m_host.setStatus(LinkTexts::Connecting);
+    m_host.setStatus(LinkTexts::connecting());
     m_vars.LinkStage = LinkStages::Serial;
     m_host.setGaugeVisible(false);
     m_host.setWrBtnVisible(false);
@@ -48,17 +48,17 @@ void PanelLink::USB2Click()
 void PanelLink::noPort()
 {
     // Why the port did not open is forgotten once it is closed.
-    QString text = LinkTexts::NoPort;
+    QString text = LinkTexts::noPort();
     if (m_port.permissionDenied())
-        text += QLatin1Char('\n') + LinkTexts::PortPermission;
+        text += QLatin1Char('\n') + LinkTexts::portPermission();
     m_vars.RxIgnore = true;
     m_serial.closePort();
     m_vars.PanelLinked = false;
     m_vars.TransferOp = TransferOps::None;
     m_vars.LinkStage = LinkStages::None;
-    Arrangements::standAlone(m_host, LinkTexts::StandAloneShort);
+    Arrangements::standAlone(m_host, LinkTexts::standAloneShort());
     const auto answer = m_dialogs.message(Dialogs::Message::question(
-        text, LinkTexts::NoPortCaption, Dialogs::Icon::Stop, Dialogs::Answer::Yes, false));
+        text, LinkTexts::noPortCaption(), Dialogs::Icon::Stop, Dialogs::Answer::Yes, false));
     if (answer == Dialogs::Answer::No)
         m_host.requestClose();
 }
@@ -66,7 +66,7 @@ void PanelLink::noPort()
 void PanelLink::BTClick()
 {
     m_serial.closePort();
-    m_host.setStatus(LinkTexts::StandAlone);
+    m_host.setStatus(LinkTexts::standAlone());
     Arrangements::offline(m_host);
 }
 

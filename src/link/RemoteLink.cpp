@@ -16,13 +16,6 @@ namespace {
 using Item = LinkHost::Item;
 using Message = Dialogs::Message;
 
-const QString RemoteCaption = QStringLiteral("Удаленное конфигурирование");
-const QString ConfigCaption = QStringLiteral("Конфигурирование");
-const QString ReadCaption = QStringLiteral("Конфигурирование. Чтение");
-const QString WriteCaption = QStringLiteral("Конфигурирование. Запись");
-// The caption of the overdue-block box is spelt this way on purpose.
-const QString OverdueBlockCaption = QStringLiteral("Конфигурование. Чтение");
-const QString StandAlone = QStringLiteral("Автономный режим.");
 
 bool hasAcceptedLength(qsizetype length)
 {
@@ -72,7 +65,8 @@ void RemoteLink::N2Click()
 
     const QString portText = m_host.confPortText();
     if (portText.isEmpty()) {
-        m_dialogs.message(Message::warning(QStringLiteral("Не определен порт РС - конфигуратора!"), RemoteCaption));
+        m_dialogs.message(
+            Message::warning(LinkTexts::tr("Не определен порт РС - конфигуратора!"), LinkTexts::remoteCaption()));
         m_host.focusConfPortEdit();
         return;
     }
@@ -83,7 +77,7 @@ void RemoteLink::N2Click()
     if (!m_socket.listen(port)) {
         failWait();
         m_dialogs.message(Message::error(
-            QStringLiteral("Порт РС - конфигуратора %1 недоступен!").arg(port), RemoteCaption));
+            LinkTexts::tr("Порт РС - конфигуратора %1 недоступен!").arg(port), LinkTexts::remoteCaption()));
         return;
     }
 
@@ -109,7 +103,7 @@ bool RemoteLink::waitForAnnouncement()
     m_vars.LinkStage = LinkStages::None;
     m_vars.RequestWait = Remote::RequestWaitSteps;
     for (;;) {
-        m_host.setCountdown(QStringLiteral("Ожидание запроса... %1").arg(m_vars.RequestWait));
+        m_host.setCountdown(LinkTexts::tr("Ожидание запроса... %1").arg(m_vars.RequestWait));
         if (!pause(Remote::RequestWaitStepTicks))
             return false;
         // A panel that announced itself in the last step is taken, not lost.
@@ -123,7 +117,7 @@ bool RemoteLink::waitForAnnouncement()
 
 void RemoteLink::failWait()
 {
-    m_host.setStatus(QStringLiteral("Нет связи с удаленным ППК. Автономный режим."));
+    m_host.setStatus(LinkTexts::tr("Нет связи с удаленным ППК. Автономный режим."));
     m_timerUDP->stop();
     Arrangements::offline(m_host);
     m_vars.LinkMode = LinkModes::None;
@@ -133,7 +127,7 @@ void RemoteLink::failWait()
 void RemoteLink::JvClock1DblClick()
 {
     const Dialogs::Answer answer = m_dialogs.message(
-        Message::question(QStringLiteral("Прервать ожидание соединения с удаленным ППК?"), QString()));
+        Message::question(LinkTexts::tr("Прервать ожидание соединения с удаленным ППК?"), QString()));
     if (answer == Dialogs::Answer::Yes && m_vars.waitRuns())
         m_vars.RequestWait = 1;
     m_host.setWhoLit(false);
@@ -161,8 +155,8 @@ void RemoteLink::TimerUDPTimer()
     }
     endConnection();
     m_host.setWhoLit(false);
-    m_host.setStatus(QStringLiteral("Автономный режим"));
-    m_dialogs.message(Message::error(QStringLiteral("E9: ППК не отвечает!"), ConfigCaption));
+    m_host.setStatus(LinkTexts::tr("Автономный режим"));
+    m_dialogs.message(Message::error(LinkTexts::tr("E9: ППК не отвечает!"), LinkTexts::configCaption()));
 }
 
 void RemoteLink::ConfUDPUDPRead(const QByteArray& datagram, const QHostAddress& sender, quint16 senderPort)
@@ -208,7 +202,7 @@ void RemoteLink::announced(const QHostAddress& sender, quint16 senderPort)
     m_timerUDP->stop();
     m_host.setWhoLit(true);
     const QString address = QHostAddress(sender.toIPv4Address()).toString();
-    m_host.setStatus(QStringLiteral("Удаленный ППК IP: ") + address + QStringLiteral(" подключен"));
+    m_host.setStatus(LinkTexts::tr("Удаленный ППК IP: %1 подключен").arg(address));
     m_vars.PeerAddress = address;
     m_vars.PeerPort = senderPort;
     m_vars.LinkStage = LinkStages::RemoteAnnounced;
@@ -231,7 +225,8 @@ void RemoteLink::armed()
         endTransfer(Panel::Dropped);
         m_host.setGaugeVisible(false);
     }
-    m_dialogs.message(Message::warning(QStringLiteral("ППК под охраной. Конфигурирование запрещено"), RemoteCaption));
+    m_dialogs.message(
+        Message::warning(LinkTexts::tr("ППК под охраной. Конфигурирование запрещено"), LinkTexts::remoteCaption()));
 }
 
 void RemoteLink::reply(std::uint8_t byte)
@@ -247,7 +242,7 @@ void RemoteLink::reply(std::uint8_t byte)
         rejected();
         break;
     case Frames::Fault:
-        m_dialogs.message(Message::error(QStringLiteral("Ошибка записи в ППК"), WriteCaption));
+        m_dialogs.message(Message::error(LinkTexts::tr("Ошибка записи в ППК"), LinkTexts::remoteWriteCaption()));
         break;
     default:
         break;
@@ -334,8 +329,9 @@ void RemoteLink::rejectBlock()
     m_host.setGaugeVisible(false);
     m_host.setGauge(0);
     if (wasReading)
-        m_dialogs.message(Message::error(QStringLiteral("Ошибка чтения конфигурации"), ReadCaption));
-    m_dialogs.message(Message::error(QStringLiteral("Нет ответа на отрицательную квитанцию!"), ConfigCaption));
+        m_dialogs.message(Message::error(LinkTexts::readError(), LinkTexts::remoteReadCaption()));
+    m_dialogs.message(
+        Message::error(LinkTexts::tr("Нет ответа на отрицательную квитанцию!"), LinkTexts::configCaption()));
 }
 
 void RemoteLink::readBlock()
@@ -401,7 +397,8 @@ void RemoteLink::sequenceBroken(int received)
     // the next "Удаленная" waits for it afresh.
     endTransfer(Panel::Dropped);
     m_host.setGaugeVisible(false);
-    m_dialogs.message(Message::error(LinkTexts::sequenceBroken(m_vars.BlockNo, received), RemoteCaption));
+    m_dialogs.message(
+        Message::error(LinkTexts::sequenceBroken(m_vars.BlockNo, received), LinkTexts::remoteCaption()));
 }
 
 // The connection is over before the box, in whose own event loop the panel
@@ -410,7 +407,7 @@ void RemoteLink::finishRead()
 {
     endTransfer(Panel::Dropped);
     m_host.setGauge(100);
-    m_dialogs.message(Message::information(LinkTexts::remoteReadDone(), ConfigCaption));
+    m_dialogs.message(Message::information(LinkTexts::remoteReadDone(), LinkTexts::configCaption()));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
@@ -459,7 +456,8 @@ void RemoteLink::finishWrite()
     endTransfer(Panel::Dropped);
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
-    m_dialogs.message(Message::information(LinkTexts::remoteWriteDone(m_host.accountText()), ConfigCaption));
+    m_dialogs.message(
+        Message::information(LinkTexts::remoteWriteDone(m_host.accountText()), LinkTexts::configCaption()));
 }
 
 void RemoteLink::TimerWaitAckTimer()
@@ -480,8 +478,8 @@ void RemoteLink::giveUpWaitingAck()
     endTransfer(Panel::Kept);
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
-    m_dialogs.message(
-        Message::error(QStringLiteral("Время ожидания подтверждения приема блока истекло!"), WriteCaption));
+    m_dialogs.message(Message::error(LinkTexts::tr("Время ожидания подтверждения приема блока истекло!"),
+                                     LinkTexts::remoteWriteCaption()));
 }
 
 void RemoteLink::TimerWaitBlockTimer()
@@ -499,7 +497,8 @@ void RemoteLink::TimerWaitBlockTimer()
     endTransfer(Panel::Kept);
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
-    m_dialogs.message(Message::error(QStringLiteral("Время ожидания блока от ППК истекло!"), OverdueBlockCaption));
+    m_dialogs.message(
+        Message::error(LinkTexts::tr("Время ожидания блока от ППК истекло!"), LinkTexts::overdueBlockCaption()));
 }
 
 bool RemoteLink::readBranch()
@@ -585,7 +584,7 @@ void RemoteLink::endTransfer(Panel panel)
     }
     m_host.setWhoLit(false);
     endConnection();
-    m_host.setStatus(StandAlone);
+    m_host.setStatus(LinkTexts::standAlone());
 }
 
 void RemoteLink::endConnection()

@@ -106,7 +106,7 @@ void SerialLink::sendReadRequest()
         return;
     }
     arm(Timer::RetryTimer, ReadRequestTicks);
-    m_host.setStatus(LinkTexts::Reading);
+    m_host.setStatus(LinkTexts::reading());
     m_vars.TransferOp = TransferOps::Read;
 }
 
@@ -122,7 +122,7 @@ void SerialLink::sendWriteRequest()
         m_vars.WriteAnswers.sent();
     }
     arm(Timer::RetryTimer, RetryTicks);
-    m_host.setStatus(LinkTexts::Writing);
+    m_host.setStatus(LinkTexts::writing());
 }
 
 void SerialLink::onDataAvailable()
@@ -186,7 +186,7 @@ void SerialLink::onReplyByte(std::uint8_t reply)
             return;
         }
         Arrangements::connected(m_host);
-        m_host.setStatus(LinkTexts::Linked);
+        m_host.setStatus(LinkTexts::linked());
         m_vars.PanelLinked = true;
         m_vars.RxIgnore = false;
         return;
@@ -208,10 +208,10 @@ void SerialLink::onReplyByte(std::uint8_t reply)
         if (m_vars.RetryCount > 0)
             arm(Timer::RetryTimer, RetryTicks);
         else
-            endConnection(LinkTexts::StandAlone, LinkTexts::LinkAbsent, LinkTexts::UsbCaption);
+            endConnection(LinkTexts::standAlone(), LinkTexts::linkAbsent(), LinkTexts::usbCaption());
         return;
     case Frames::Fault:
-        endConnection(LinkTexts::StandAlone, LinkTexts::Fault, LinkTexts::FaultCaption);
+        endConnection(LinkTexts::standAlone(), LinkTexts::fault(), LinkTexts::faultCaption());
         return;
     default:
         return;
@@ -267,7 +267,7 @@ void SerialLink::rejectBlock()
         return;
     }
     stop(Timer::LinkWatchdog);
-    abandonRead(LinkTexts::ReadError, LinkTexts::ConfigCaption);
+    abandonRead(LinkTexts::readError(), LinkTexts::configCaption());
 }
 
 void SerialLink::abandonRead(const QString& text, const QString& caption)
@@ -292,7 +292,7 @@ void SerialLink::acceptBlock()
         // moved past a block that nothing can put in its place.
         if (!expected && number != ((m_vars.BlockNo - 1) & 0xFFFF)) {
             stop(Timer::LinkWatchdog);
-            abandonRead(LinkTexts::sequenceBroken(m_vars.BlockNo, number), LinkTexts::UsbCaption);
+            abandonRead(LinkTexts::sequenceBroken(m_vars.BlockNo, number), LinkTexts::usbCaption());
             return;
         }
         stop(Timer::LinkWatchdog);
@@ -320,7 +320,7 @@ void SerialLink::finishRead()
     // The pages still show what they showed before the read: the panel is
     // named from the image just read.
     m_dialogs.message(
-        Dialogs::Message::information(LinkTexts::readDone(panelIdentifier(m_image)), LinkTexts::ConfigCaption));
+        Dialogs::Message::information(LinkTexts::readDone(panelIdentifier(m_image)), LinkTexts::configCaption()));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
@@ -372,7 +372,7 @@ void SerialLink::endWrite()
         m_host.setGauge(0);
         m_host.setGaugeVisible(false);
         closePort();
-        m_dialogs.message(Dialogs::Message::information(LinkTexts::NoAnswerAfterWrite, LinkTexts::ConfigCaption));
+        m_dialogs.message(Dialogs::Message::information(LinkTexts::noAnswerAfterWrite(), LinkTexts::configCaption()));
         return;
     }
     // The write is over before its box: a late ACK finds nothing more to send.
@@ -383,7 +383,7 @@ void SerialLink::endWrite()
     // Every block is acknowledged: the progress is full once, for the box.
     m_host.setGauge(100);
     m_dialogs.message(
-        Dialogs::Message::information(LinkTexts::writeDone(m_host.accountText()), LinkTexts::ConfigCaption));
+        Dialogs::Message::information(LinkTexts::writeDone(m_host.accountText()), LinkTexts::configCaption()));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     SetConnect();
@@ -397,7 +397,7 @@ void SerialLink::ComPortTriggerTimer(Timer timer)
         else
             onRetryTimer();
     } catch (const std::exception&) {
-        m_dialogs.message(Dialogs::Message::plain(LinkTexts::SomethingWrong, QString()));
+        m_dialogs.message(Dialogs::Message::plain(LinkTexts::somethingWrong(), QString()));
     }
 }
 
@@ -405,7 +405,7 @@ void SerialLink::onWatchdog()
 {
     m_vars.PanelLinked = false;
     Arrangements::linkLost(m_host);
-    m_host.setStatus(LinkTexts::NoLink);
+    m_host.setStatus(LinkTexts::noLink());
     SetConnect();
 }
 
@@ -415,7 +415,7 @@ void SerialLink::onRetryTimer()
         m_vars.PanelLinked = false;
         m_vars.TransferOp = TransferOps::None;
         m_host.setGauge(0);
-        endConnection(LinkTexts::StandAloneShort, LinkTexts::NoAnswer, LinkTexts::UsbCaption);
+        endConnection(LinkTexts::standAloneShort(), LinkTexts::noAnswer(), LinkTexts::usbCaption());
         return;
     }
     const bool frame = m_vars.BlockLen == NoBlockInFlight;
@@ -452,7 +452,7 @@ void SerialLink::portLost()
     m_vars.PanelLinked = false;
     m_vars.TransferOp = TransferOps::None;
     m_vars.RetryCount = 0;
-    endConnection(LinkTexts::StandAlone, LinkTexts::UsbMissing, LinkTexts::UsbCaption);
+    endConnection(LinkTexts::standAlone(), LinkTexts::usbMissing(), LinkTexts::usbCaption());
 }
 
 // The box waits in an event loop of its own, in which the port goes on

@@ -39,5 +39,5 @@ void writeCommonPart(LinkVars& vars, LinkHost& host)
 void noPanelToTransfer(LinkVars& vars, LinkHost& host)
 {
     vars.TransferOp = TransferOps::None;
-    Arrangements::standAlone(host, LinkTexts::NoPanel);
+    Arrangements::standAlone(host, LinkTexts::noPanel());
 }

@@ -3,6 +3,7 @@
 #include "FactoryTexts.h"
 #include "FieldValue.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QStringBuilder>  // % joins a key's parts in one allocation
@@ -15,10 +16,32 @@ namespace L = ImageLayout;
 
 namespace {
 
-const QString GeneralPage = QStringLiteral("Общие установки");
-const QString ZonesPage = QStringLiteral("Шлейфы сигнализации");
-const QString TextsPage = QStringLiteral("Тексты извещений");
-const QString ChannelsPage = QStringLiteral("Каналы связи");
+// The captions, sections and value names in the user's language (Text::tr);
+// the bit names that the JSON form carries stay in the source language and
+// are translated only where a value is shown.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FieldCatalogue)
+};
+
+QString generalPage()
+{
+    return Text::tr("Общие установки");
+}
+
+QString zonesPage()
+{
+    return Text::tr("Шлейфы сигнализации");
+}
+
+QString textsPage()
+{
+    return Text::tr("Тексты извещений");
+}
+
+QString channelsPage()
+{
+    return Text::tr("Каналы связи");
+}
 
 struct Place {
     QString page;
@@ -27,18 +50,21 @@ struct Place {
 
 using ValueNames = QList<std::pair<quint32, QString>>;
 
-const ValueNames KindNames = {
-    {0x00, QStringLiteral("нет")},
-    {0x11, QStringLiteral("Sim1 Первый номер")},
-    {0x12, QStringLiteral("Sim1 Второй номер")},
-    {0x21, QStringLiteral("Sim1 VPN IP1")},
-    {0x22, QStringLiteral("Sim1 VPN IP2")},
-    {0x23, QStringLiteral("Sim1 PBL IP")},
-    {0x31, QStringLiteral("Ethernet IP1")},
-    {0x32, QStringLiteral("Ethernet IP2")},
-    {L::Kind::SmsValue, QStringLiteral("СМС")},
-    {L::Kind::RemoteConfigValue, QStringLiteral("Удаленное конфигурирование")},
-};
+ValueNames kindNames()
+{
+    return {
+        {0x00, Text::tr("нет", "no channel")},
+        {0x11, Text::tr("Sim1 Первый номер")},
+        {0x12, Text::tr("Sim1 Второй номер")},
+        {0x21, QStringLiteral("Sim1 VPN IP1")},
+        {0x22, QStringLiteral("Sim1 VPN IP2")},
+        {0x23, QStringLiteral("Sim1 PBL IP")},
+        {0x31, QStringLiteral("Ethernet IP1")},
+        {0x32, QStringLiteral("Ethernet IP2")},
+        {L::Kind::SmsValue, Text::tr("СМС")},
+        {L::Kind::RemoteConfigValue, Text::tr("Удаленное конфигурирование")},
+    };
+}
 
 // Bit names from the masks the layout gives them.
 QStringList bitNames(std::initializer_list<std::pair<unsigned, QString>> masks)
@@ -63,27 +89,36 @@ QStringList numberNames(int count)
 }
 
 const ValueNames VpnProtocolNames = {{0, QStringLiteral("UDP")}, {1, QStringLiteral("TCP")}};
-const ValueNames DhcpNames = {{0, QStringLiteral("Выкл.")}, {1, QStringLiteral("Вкл.")}};
-const ValueNames ZoneClassNames = {{0, QStringLiteral("шлейф ППК")},
-                                   {L::Zone::KeyboardClass, QStringLiteral("шлейф клавиатуры")}};
+
+ValueNames dhcpNames()
+{
+    return {{0, Text::tr("Выкл.")}, {1, Text::tr("Вкл.")}};
+}
+
+ValueNames zoneClassNames()
+{
+    return {{0, Text::tr("шлейф ППК")}, {L::Zone::KeyboardClass, Text::tr("шлейф клавиатуры")}};
+}
+
 const QStringList CallMaskBits = numberNames(L::SmsPhoneCount);
 const QStringList GroupMaskBits = numberNames(8 * L::Zone::GroupMask.size);
-const QStringList EventBits = bitNames({{L::EventViolation, QStringLiteral("Нарушение")},
-                                        {L::EventRestoral, QStringLiteral("Восстановление")}});
-const QStringList KeyboardBits = bitNames({{L::KeyboardConnected, QStringLiteral("Подключена")},
-                                           {L::KeyboardArmBeep, QStringLiteral("Звуковое подтверждение  постановки")}});
-const QStringList ZoneFlagBits = bitNames({{L::Zone::On, QStringLiteral("Включен")},
-                                           {L::Zone::Siren, QStringLiteral("Сирена")}});
+const QStringList EventBits = bitNames({{L::EventViolation, QT_TRANSLATE_NOOP("FieldCatalogue", "Нарушение")},
+                                        {L::EventRestoral, QT_TRANSLATE_NOOP("FieldCatalogue", "Восстановление")}});
+const QStringList KeyboardBits
+    = bitNames({{L::KeyboardConnected, QT_TRANSLATE_NOOP("FieldCatalogue", "Подключена")},
+                {L::KeyboardArmBeep, QT_TRANSLATE_NOOP("FieldCatalogue", "Звуковое подтверждение  постановки")}});
+const QStringList ZoneFlagBits = bitNames({{L::Zone::On, QT_TRANSLATE_NOOP("FieldCatalogue", "Включен")},
+                                           {L::Zone::Siren, QT_TRANSLATE_NOOP("FieldCatalogue", "Сирена")}});
 // Indexed by ZoneTypeCode.
 const QStringList ZoneTypeNames = {
     QString(),
-    QStringLiteral("Круглосуточный"),
-    QStringLiteral("Вход/выход"),
-    QStringLiteral("Интерьер"),
-    QStringLiteral("Периметр"),
-    QStringLiteral("Мгновенный"),
-    QStringLiteral("Постановочный"),
-    QStringLiteral("Интерьер+Периметр"),
+    QT_TRANSLATE_NOOP("FieldCatalogue", "Круглосуточный"),
+    QT_TRANSLATE_NOOP("FieldCatalogue", "Вход/выход"),
+    QT_TRANSLATE_NOOP("FieldCatalogue", "Интерьер"),
+    QT_TRANSLATE_NOOP("FieldCatalogue", "Периметр"),
+    QT_TRANSLATE_NOOP("FieldCatalogue", "Мгновенный"),
+    QT_TRANSLATE_NOOP("FieldCatalogue", "Постановочный"),
+    QT_TRANSLATE_NOOP("FieldCatalogue", "Интерьер+Периметр"),
 };
 
 QString zoneName(int zone)
@@ -159,7 +194,7 @@ private:
     {
         if (range.size > 0)
             add(QStringLiteral("%1.reserved_%2").arg(prefix, QString::number(range.offset - base)), place,
-                QStringLiteral("Резерв"), range, FieldKind::Reserved);
+                Text::tr("Резерв"), range, FieldKind::Reserved);
     }
 
     QList<CatalogueField> m_fields;
@@ -172,109 +207,109 @@ void Table::channelRecords()
     namespace C = L::Channel;
     for (int record = 1; record < L::UpdateRecord; ++record) {
         const QString key = QStringLiteral("channels[%1].").arg(record);
-        const Place place{ChannelsPage, QStringLiteral("Канал %1").arg(record)};
+        const Place place{channelsPage(), Text::tr("Канал %1").arg(record)};
         const auto at = [record](L::Field field) { return L::channelField(record, field); };
 
         // Record 1's own fields lie on both sides of call_count.
         const bool sms = record == L::SmsRecord;
-        add(key % "kind", place, QStringLiteral("Канал"), at(C::Kind), FieldKind::Number).valueNames = KindNames;
+        add(key % "kind", place, Text::tr("Канал"), at(C::Kind), FieldKind::Number).valueNames = kindNames();
         if (sms) {
-            add(key % "account", {GeneralPage, QString()}, QStringLiteral("Идентификатор ППК"), at(C::Account),
+            add(key % "account", {generalPage(), QString()}, Text::tr("Идентификатор ППК"), at(C::Account),
                 FieldKind::HexAccount);
-            add(key % "call_mask", {GeneralPage, QStringLiteral("СМС")}, QStringLiteral("Звонок"), at(C::CallMask),
+            add(key % "call_mask", {generalPage(), Text::tr("СМС")}, Text::tr("Звонок"), at(C::CallMask),
                 FieldKind::Bits)
                 .bitNames = CallMaskBits;
         }
-        add(key % "call_count", place, QStringLiteral("Количество \"дозвонов\""), at(C::CallCount), FieldKind::Number);
+        add(key % "call_count", place, Text::tr("Количество \"дозвонов\""), at(C::CallCount), FieldKind::Number);
         if (sms) {
-            add(key % "test_period_s", {GeneralPage, QStringLiteral("Времена")}, QStringLiteral("Тестирование, с"),
+            add(key % "test_period_s", {generalPage(), Text::tr("Времена")}, Text::tr("Тестирование, с"),
                 at(C::TestPeriod), FieldKind::Number)
                 .scale = C::TestPeriodUnit;
         }
-        add(key % "gsm_test_period_s", place, QStringLiteral("Тестирование,  сек"), at(C::GsmTestPeriod),
+        add(key % "gsm_test_period_s", place, Text::tr("Тестирование,  сек"), at(C::GsmTestPeriod),
             FieldKind::Number);
-        add(key % "phone", place, QStringLiteral("Номер"), at(C::Phone), FieldKind::Chars);
-        add(key % "test_phone", place, QStringLiteral("Тестовый канал"), at(C::TestPhone), FieldKind::Chars);
-        add(key % "option", place, QStringLiteral("Протокол VPN"), at(C::Option), FieldKind::Number).valueNames
+        add(key % "phone", place, Text::tr("Номер"), at(C::Phone), FieldKind::Chars);
+        add(key % "test_phone", place, Text::tr("Тестовый канал"), at(C::TestPhone), FieldKind::Chars);
+        add(key % "option", place, Text::tr("Протокол VPN"), at(C::Option), FieldKind::Number).valueNames
             = VpnProtocolNames;
-        add(key % "option2", place, QStringLiteral("DHCP"), at(C::Option2), FieldKind::Number).valueNames = DhcpNames;
-        add(key % "address", place, QStringLiteral("IP-адрес"), at(C::Address), FieldKind::Ipv4);
-        add(key % "own_address", place, QStringLiteral("IP-адрес ППК"), at(C::OwnAddress), FieldKind::Ipv4);
-        add(key % "gateway_address", place, QStringLiteral("IP-адрес шлюза"), at(C::GatewayAddress), FieldKind::Ipv4);
-        add(key % "mac_number", place, QStringLiteral("MAC-номер"), at(C::MacNumber), FieldKind::Number);
-        add(key % "port", place, QStringLiteral("Порт"), at(C::Port), FieldKind::Number);
-        add(key % "local_port", place, QStringLiteral("IP- порт ППК"), at(C::LocalPort), FieldKind::Number);
+        add(key % "option2", place, QStringLiteral("DHCP"), at(C::Option2), FieldKind::Number).valueNames = dhcpNames();
+        add(key % "address", place, Text::tr("IP-адрес"), at(C::Address), FieldKind::Ipv4);
+        add(key % "own_address", place, Text::tr("IP-адрес ППК"), at(C::OwnAddress), FieldKind::Ipv4);
+        add(key % "gateway_address", place, Text::tr("IP-адрес шлюза"), at(C::GatewayAddress), FieldKind::Ipv4);
+        add(key % "mac_number", place, Text::tr("MAC-номер"), at(C::MacNumber), FieldKind::Number);
+        add(key % "port", place, Text::tr("Порт"), at(C::Port), FieldKind::Number);
+        add(key % "local_port", place, Text::tr("IP- порт ППК"), at(C::LocalPort), FieldKind::Number);
         add(key % "apn", place, QStringLiteral("APN"), at(C::Apn), FieldKind::Chars);
         reserveGaps(key.chopped(1), place, L::channelRecord(record), L::channelRecord(record + 1),
                     L::channelRecord(record));
     }
 
     const QString remote = QStringLiteral("channels[%1].").arg(L::RemoteConfigRecord);
-    const Place remotePage{GeneralPage, QStringLiteral("Удаленное...")};
-    shownAs(remote % "address", remotePage, QStringLiteral("IP ПК-конфигуратора"));
-    shownAs(remote % "port", {GeneralPage, QString()}, QStringLiteral("Порт PC-конфигуратора"));
-    shownAs(remote % "local_port", {GeneralPage, QStringLiteral("Ethernet")}, QStringLiteral("IP- порт ППК"));
-    shownAs(remote % "apn", remotePage, QStringLiteral("APN ОМС"));
+    const Place remotePage{generalPage(), Text::tr("Удаленное...")};
+    shownAs(remote % "address", remotePage, Text::tr("IP ПК-конфигуратора"));
+    shownAs(remote % "port", {generalPage(), QString()}, Text::tr("Порт PC-конфигуратора"));
+    shownAs(remote % "local_port", {generalPage(), QStringLiteral("Ethernet")}, Text::tr("IP- порт ППК"));
+    shownAs(remote % "apn", remotePage, Text::tr("APN ОМС"));
 }
 
 void Table::updateRecord()
 {
-    const Place place{GeneralPage, QStringLiteral("Обновление ПО")};
-    add(QStringLiteral("update.kind"), {ChannelsPage, QStringLiteral("Канал %1").arg(L::UpdateRecord)},
-        QStringLiteral("Канал"), L::channelField(L::UpdateRecord, L::Channel::Kind), FieldKind::Number)
-        .valueNames = KindNames;
-    add(QStringLiteral("update.phone"), place, QStringLiteral("Тел."), L::UpdatePhone, FieldKind::Chars);
-    add(QStringLiteral("update.firmware_version"), place, QStringLiteral("Вер. ПО 22."), L::FirmwareVersion,
+    const Place place{generalPage(), Text::tr("Обновление ПО")};
+    add(QStringLiteral("update.kind"), {channelsPage(), Text::tr("Канал %1").arg(L::UpdateRecord)},
+        Text::tr("Канал"), L::channelField(L::UpdateRecord, L::Channel::Kind), FieldKind::Number)
+        .valueNames = kindNames();
+    add(QStringLiteral("update.phone"), place, Text::tr("Тел."), L::UpdatePhone, FieldKind::Chars);
+    add(QStringLiteral("update.firmware_version"), place, Text::tr("Вер. ПО 22."), L::FirmwareVersion,
         FieldKind::Number);
-    add(QStringLiteral("update.apn"), place, QStringLiteral("I-net APN ОМС"), L::UpdateApn, FieldKind::Chars);
-    add(QStringLiteral("update.server"), place, QStringLiteral("Сервер обновления"), L::UpdateServer, FieldKind::Chars);
+    add(QStringLiteral("update.apn"), place, Text::tr("I-net APN ОМС"), L::UpdateApn, FieldKind::Chars);
+    add(QStringLiteral("update.server"), place, Text::tr("Сервер обновления"), L::UpdateServer, FieldKind::Chars);
     reserveGaps(QStringLiteral("update"), place, L::channelRecord(L::UpdateRecord),
                 L::channelRecord(L::UpdateRecord + 1), L::channelRecord(L::UpdateRecord));
 }
 
 void Table::wifiRecord()
 {
-    const Place place{GeneralPage, QStringLiteral("Настройка в сети WiFi")};
-    add(QStringLiteral("wifi.kind"), {ChannelsPage, QStringLiteral("Канал %1").arg(L::WifiRecord)},
-        QStringLiteral("Канал"), L::channelField(L::WifiRecord, L::Channel::Kind), FieldKind::Number)
-        .valueNames = KindNames;
-    add(QStringLiteral("wifi.secured"), place, QStringLiteral("Открытая сеть"), L::WifiSecured, FieldKind::Number)
-        .valueNames = {{0, QStringLiteral("да")}, {1, QStringLiteral("нет")}};
-    add(QStringLiteral("channels.send_gsm_level"), {ChannelsPage, QString()}, QStringLiteral("Передавать уровень GSM"),
+    const Place place{generalPage(), Text::tr("Настройка в сети WiFi")};
+    add(QStringLiteral("wifi.kind"), {channelsPage(), Text::tr("Канал %1").arg(L::WifiRecord)},
+        Text::tr("Канал"), L::channelField(L::WifiRecord, L::Channel::Kind), FieldKind::Number)
+        .valueNames = kindNames();
+    add(QStringLiteral("wifi.secured"), place, Text::tr("Открытая сеть"), L::WifiSecured, FieldKind::Number)
+        .valueNames = {{0, Text::tr("да")}, {1, Text::tr("нет")}};
+    add(QStringLiteral("channels.send_gsm_level"), {channelsPage(), QString()}, Text::tr("Передавать уровень GSM"),
         L::SendGsmLevel, FieldKind::Number)
-        .valueNames = {{0, QStringLiteral("нет")}, {1, QStringLiteral("да")}};
-    add(QStringLiteral("wifi.ssid"), place, QStringLiteral("Имя сети"), L::WifiSsid, FieldKind::Chars);
-    add(QStringLiteral("wifi.password"), place, QStringLiteral("Пароль"), L::WifiPassword, FieldKind::Chars);
+        .valueNames = {{0, Text::tr("нет")}, {1, Text::tr("да")}};
+    add(QStringLiteral("wifi.ssid"), place, Text::tr("Имя сети"), L::WifiSsid, FieldKind::Chars);
+    add(QStringLiteral("wifi.password"), place, Text::tr("Пароль"), L::WifiPassword, FieldKind::Chars);
     reserveGaps(QStringLiteral("wifi"), place, L::channelRecord(L::WifiRecord), L::channelRecord(L::WifiRecord + 1),
                 L::channelRecord(L::WifiRecord));
 }
 
 void Table::generalBytes()
 {
-    const Place events{GeneralPage, QStringLiteral("Системные извещения")};
-    const Place hidden{GeneralPage, QString()};
+    const Place events{generalPage(), Text::tr("Системные извещения")};
+    const Place hidden{generalPage(), QString()};
     const std::pair<const char*, std::pair<QString, L::Field>> eventBytes[] = {
-        {"general.tamper_panel_events", {QStringLiteral("Тампер ППК"), L::TamperPanelEvents}},
-        {"general.tamper_keyboard_events", {QStringLiteral("Тампер клавиатуры"), L::TamperKeyboardEvents}},
-        {"general.battery_events", {QStringLiteral("Аккумулятор"), L::BatteryEvents}},
-        {"general.mains_events", {QStringLiteral("Сеть 220В"), L::MainsEvents}},
-        {"general.keyboard_link_events", {QStringLiteral("Связь с клавиатурой"), L::KeyboardLinkEvents}},
+        {"general.tamper_panel_events", {Text::tr("Тампер ППК"), L::TamperPanelEvents}},
+        {"general.tamper_keyboard_events", {Text::tr("Тампер клавиатуры"), L::TamperKeyboardEvents}},
+        {"general.battery_events", {Text::tr("Аккумулятор"), L::BatteryEvents}},
+        {"general.mains_events", {Text::tr("Сеть 220В"), L::MainsEvents}},
+        {"general.keyboard_link_events", {Text::tr("Связь с клавиатурой"), L::KeyboardLinkEvents}},
     };
     for (const auto& [key, caption] : eventBytes)
         add(QLatin1String(key), events, caption.first, caption.second, FieldKind::Bits).bitNames = EventBits;
-    add(QStringLiteral("general.keyboard"), {GeneralPage, QStringLiteral("Клавиатура")}, QStringLiteral("Клавиатура"),
+    add(QStringLiteral("general.keyboard"), {generalPage(), Text::tr("Клавиатура")}, Text::tr("Клавиатура"),
         L::KeyboardMode, FieldKind::Bits)
         .bitNames = KeyboardBits;
-    add(QStringLiteral("general.siren_time_s"), {GeneralPage, QStringLiteral("Времена")},
-        QStringLiteral("Вкл. сирены, с"), L::SirenTime, FieldKind::Number)
+    add(QStringLiteral("general.siren_time_s"), {generalPage(), Text::tr("Времена")},
+        Text::tr("Вкл. сирены, с"), L::SirenTime, FieldKind::Number)
         .scale = L::SirenTimeUnit;
-    add(QStringLiteral("general.block_phone"), hidden, QStringLiteral("Блокирование"), L::BlockPhone, FieldKind::Chars);
-    add(QStringLiteral("general.unblock_phone"), hidden, QStringLiteral("Разблокирование"), L::UnblockPhone,
+    add(QStringLiteral("general.block_phone"), hidden, Text::tr("Блокирование"), L::BlockPhone, FieldKind::Chars);
+    add(QStringLiteral("general.unblock_phone"), hidden, Text::tr("Разблокирование"), L::UnblockPhone,
         FieldKind::Chars);
-    add(QStringLiteral("general.layout_mark"), hidden, QStringLiteral("Метка раскладки"), L::LayoutMark,
+    add(QStringLiteral("general.layout_mark"), hidden, Text::tr("Метка раскладки"), L::LayoutMark,
         FieldKind::Number);
     reserveGaps(QStringLiteral("general"), hidden, L::TamperPanelEvents.offset, L::ReservedTable.offset, 0);
-    add(QStringLiteral("reserved_table"), hidden, QStringLiteral("Резервная таблица"), L::ReservedTable,
+    add(QStringLiteral("reserved_table"), hidden, Text::tr("Резервная таблица"), L::ReservedTable,
         FieldKind::Reserved);
 }
 
@@ -283,25 +318,25 @@ void Table::zones()
     namespace Z = L::Zone;
     for (int zone = 1; zone <= L::UsedZoneCount; ++zone) {
         const QString key = QStringLiteral("zones[%1].").arg(zoneName(zone));
-        const Place place{ZonesPage, zoneName(zone)};
+        const Place place{zonesPage(), zoneName(zone)};
         const auto at = [zone](L::Field field) { return L::zoneField(zone, field); };
-        add(key % "marker", place, QStringLiteral("Маркер"), at(Z::Marker), FieldKind::Number);
-        add(key % "number", place, QStringLiteral("Номер"), at(Z::ZoneNo), FieldKind::Number);
-        CatalogueField& type = add(key % "type", place, QStringLiteral("Тип"), at(Z::ZoneType), FieldKind::Bits);
+        add(key % "marker", place, Text::tr("Маркер"), at(Z::Marker), FieldKind::Number);
+        add(key % "number", place, Text::tr("Номер"), at(Z::ZoneNo), FieldKind::Number);
+        CatalogueField& type = add(key % "type", place, Text::tr("Тип"), at(Z::ZoneType), FieldKind::Bits);
         type.bitNames = ZoneFlagBits;
         type.codeMask = Z::TypeMask;
         type.codeNames = ZoneTypeNames;
-        add(key % "sensitivity_ms", place, QStringLiteral("Чувствит., мс"), at(Z::Sensitivity), FieldKind::Number)
+        add(key % "sensitivity_ms", place, Text::tr("Чувствит., мс"), at(Z::Sensitivity), FieldKind::Number)
             .scale = Z::SensitivityUnit;
-        add(key % "entry_delay_s", place, QStringLiteral("Вход, с"), at(Z::EntryDelay), FieldKind::Number);
-        add(key % "class", place, QStringLiteral("Класс"), at(Z::ZoneClass), FieldKind::Number).valueNames
-            = ZoneClassNames;
-        add(key % "groups", place, QStringLiteral("Группы"), at(Z::GroupMask), FieldKind::Bits).bitNames
+        add(key % "entry_delay_s", place, Text::tr("Вход, с"), at(Z::EntryDelay), FieldKind::Number);
+        add(key % "class", place, Text::tr("Класс"), at(Z::ZoneClass), FieldKind::Number).valueNames
+            = zoneClassNames();
+        add(key % "groups", place, Text::tr("Группы"), at(Z::GroupMask), FieldKind::Bits).bitNames
             = GroupMaskBits;
     }
     const int unused = L::zoneField(L::UsedZoneCount + 1, Z::Marker).offset;
-    add(QStringLiteral("zones.reserved"), {ZonesPage, QString()},
-        QStringLiteral("Шлейфы %1–%2").arg(L::UsedZoneCount + 1).arg(L::ZoneEntryCount),
+    add(QStringLiteral("zones.reserved"), {zonesPage(), QString()},
+        Text::tr("Шлейфы %1–%2").arg(L::UsedZoneCount + 1).arg(L::ZoneEntryCount),
         {unused, L::GroupTableOffset - unused}, FieldKind::Reserved);
 }
 
@@ -310,11 +345,11 @@ void Table::groups()
     namespace G = L::Group;
     for (int entry = 1; entry <= L::GroupEntryCount; ++entry) {
         const QString key = QStringLiteral("groups[%1].").arg(entry);
-        const Place place{ZonesPage, QStringLiteral("Группы, строка %1").arg(entry)};
+        const Place place{zonesPage(), Text::tr("Группы, строка %1").arg(entry)};
         add(key % "number", place, QStringLiteral("№"), L::groupField(entry, G::GrNmb), FieldKind::Number);
-        add(key % "exit_delay_s", place, QStringLiteral("Выход, с"), L::groupField(entry, G::DelayOut),
+        add(key % "exit_delay_s", place, Text::tr("Выход, с"), L::groupField(entry, G::DelayOut),
             FieldKind::Number);
-        add(key % "led_s", place, QStringLiteral("Вс, с"), L::groupField(entry, G::LedOn), FieldKind::Number);
+        add(key % "led_s", place, Text::tr("Вс, с"), L::groupField(entry, G::LedOn), FieldKind::Number);
     }
 }
 
@@ -323,22 +358,22 @@ void Table::users()
     namespace U = L::User;
     for (int user = 1; user <= L::UsedUserCount; ++user) {
         const QString key = QStringLiteral("users[%1].").arg(user);
-        const Place place{ZonesPage, QStringLiteral("Пользователь %1").arg(user)};
-        add(key % "number", place, QStringLiteral("Номер"), L::userField(user, U::UserNo), FieldKind::Number);
-        add(key % "groups", place, QStringLiteral("Группы"), L::userField(user, U::GroupMask), FieldKind::Bits)
+        const Place place{zonesPage(), Text::tr("Пользователь %1").arg(user)};
+        add(key % "number", place, Text::tr("Номер"), L::userField(user, U::UserNo), FieldKind::Number);
+        add(key % "groups", place, Text::tr("Группы"), L::userField(user, U::GroupMask), FieldKind::Bits)
             .bitNames = GroupMaskBits;
     }
     const int unused = L::userField(L::UsedUserCount + 1, U::UserNo).offset;
-    add(QStringLiteral("users.reserved"), {ZonesPage, QString()},
-        QStringLiteral("Пользователи %1–%2").arg(L::UsedUserCount + 1).arg(L::UserEntryCount),
+    add(QStringLiteral("users.reserved"), {zonesPage(), QString()},
+        Text::tr("Пользователи %1–%2").arg(L::UsedUserCount + 1).arg(L::UserEntryCount),
         {unused, L::smsPhone(1).offset - unused}, FieldKind::Reserved);
 }
 
 void Table::smsPhones()
 {
-    const Place place{GeneralPage, QStringLiteral("СМС")};
+    const Place place{generalPage(), Text::tr("СМС")};
     for (int n = 1; n <= L::SmsPhoneCount; ++n)
-        add(QStringLiteral("sms.phones[%1]").arg(n), place, QStringLiteral("Номер %1").arg(n), L::smsPhone(n),
+        add(QStringLiteral("sms.phones[%1]").arg(n), place, Text::tr("Номер %1").arg(n), L::smsPhone(n),
             FieldKind::Chars)
             .zeroIsBlank = true;
 }
@@ -346,7 +381,7 @@ void Table::smsPhones()
 // The last bytes of the image, after the texts.
 void Table::balanceRequest()
 {
-    add(QStringLiteral("sms.balance_request"), {GeneralPage, QStringLiteral("СМС")}, QStringLiteral("Запрос баланса"),
+    add(QStringLiteral("sms.balance_request"), {generalPage(), Text::tr("СМС")}, Text::tr("Запрос баланса"),
         L::BalanceRequest, FieldKind::Chars);
 }
 
@@ -355,8 +390,8 @@ void Table::texts(const QString& name, const L::TextTable& table, const QString&
 {
     for (int row = 1; row <= table.slots; ++row) {
         const QString label = rows.at(row - 1).label.trimmed();
-        const QString caption = label.isEmpty() ? QStringLiteral("Строка %1").arg(row) : label;
-        add(QStringLiteral("texts.%1[%2]").arg(name, QString::number(row)), {TextsPage, section},
+        const QString caption = label.isEmpty() ? Text::tr("Строка %1").arg(row) : label;
+        add(QStringLiteral("texts.%1[%2]").arg(name, QString::number(row)), {textsPage(), section},
             column.isEmpty() ? caption : column + QLatin1Char(' ') + caption, table.slot(row), FieldKind::TextSlot);
     }
 }
@@ -372,15 +407,15 @@ QList<CatalogueField> buildCatalogue()
     table.groups();
     table.users();
     table.smsPhones();
-    const QString zoneTexts = QStringLiteral("Шлейфы сигнализации");
-    const QString userTexts = QStringLiteral("Постановка/Снятие");
-    const QString groupTexts = QStringLiteral("Группы/Состояние");
+    const QString zoneTexts = Text::tr("Шлейфы сигнализации");
+    const QString userTexts = Text::tr("Постановка/Снятие");
+    const QString groupTexts = Text::tr("Группы/Состояние");
     table.texts(QStringLiteral("alarm"), L::AlarmTexts, zoneTexts, {}, FactoryTexts::alarmTexts());
     table.texts(QStringLiteral("system"), L::SystemTexts, zoneTexts, {}, FactoryTexts::systemTexts());
-    table.texts(QStringLiteral("arm"), L::ArmTexts, userTexts, QStringLiteral("Постановка"), FactoryTexts::armTexts());
-    table.texts(QStringLiteral("disarm"), L::DisarmTexts, userTexts, QStringLiteral("Снятие"),
+    table.texts(QStringLiteral("arm"), L::ArmTexts, userTexts, Text::tr("Постановка"), FactoryTexts::armTexts());
+    table.texts(QStringLiteral("disarm"), L::DisarmTexts, userTexts, Text::tr("Снятие"),
                 FactoryTexts::disarmTexts());
-    table.texts(QStringLiteral("group_names"), L::GroupNames, groupTexts, QStringLiteral("Наименование"),
+    table.texts(QStringLiteral("group_names"), L::GroupNames, groupTexts, Text::tr("Наименование"),
                 FactoryTexts::groupNames());
     table.texts(QStringLiteral("status"), L::StatusTexts, groupTexts, {}, FactoryTexts::statusTexts());
     table.balanceRequest();
@@ -400,7 +435,7 @@ QString shownNames(const QJsonArray& names)
 {
     QStringList texts;
     for (const QJsonValue& name : names)
-        texts.append(name.isDouble() ? QString::number(name.toInt()) : name.toString());
+        texts.append(name.isDouble() ? QString::number(name.toInt()) : FieldCatalogue::shownName(name.toString()));
     return texts.join(QStringLiteral(", "));
 }
 
@@ -428,7 +463,7 @@ const QList<const CatalogueField*>& everyField()
 
 const QStringList& pages()
 {
-    static const QStringList captions = {GeneralPage, ZonesPage, TextsPage, ChannelsPage};
+    static const QStringList captions = {generalPage(), zonesPage(), textsPage(), channelsPage()};
     return captions;
 }
 
@@ -457,6 +492,11 @@ const CatalogueField* find(const QString& key)
         return index;
     }();
     return byKey.value(key, nullptr);
+}
+
+QString shownName(const QString& name)
+{
+    return Text::tr(name.toUtf8().constData());
 }
 
 QString displayValue(const CatalogueField& field, const ConfigImage& image)

@@ -73,6 +73,10 @@ const CatalogueField* find(const QString& key);
 // message that suggests what was meant.
 QStringList nearestKeys(const QString& key, int count);
 
+// A bit or code name as the pages show it, in the user's language; the entries
+// and the JSON form keep the names in the source language.
+QString shownName(const QString& name);
+
 // The value as the pages show it: the siren time in seconds, the sensitivity
 // in ms, a zone's type as its named marks; reserved ranges as hexadecimal bytes.
 QString displayValue(const CatalogueField& field, const ConfigImage& image);

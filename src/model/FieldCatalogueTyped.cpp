@@ -30,12 +30,14 @@ int editDistance(const QString& a, const QString& b)
 }
 
 // A name as the field knows it: typed with other blanks ("Звуковое
-// подтверждение постановки" has two on the page), it is still that name.
+// подтверждение постановки" has two on the page), or as the pages show it in
+// the user's language, it is still that name.
 QString knownName(const CatalogueField& field, const QString& typed)
 {
     const QString wanted = typed.simplified();
     for (const QString& name : field.bitNames + field.codeNames) {
-        if (!name.isEmpty() && name.simplified() == wanted)
+        if (!name.isEmpty()
+            && (name.simplified() == wanted || FieldCatalogue::shownName(name).simplified() == wanted))
             return name;
     }
     return wanted;

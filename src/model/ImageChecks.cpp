@@ -16,8 +16,15 @@ constexpr int PhoneLength = 13;
 constexpr int LastChannelRecord = 13;   // records 14 and 15 are never channels
 constexpr int ZoneLinkGroups = 8;       // the pages link zones to groups 1-8 only
 
-const QString ErrorCaption = QStringLiteral("Ошибка");
-const QString BalanceCaption = QStringLiteral("Конфигурирование");
+QString errorCaption()
+{
+    return ImageChecks::tr("Ошибка");
+}
+
+QString balanceCaption()
+{
+    return ImageChecks::tr("Конфигурирование");
+}
 
 bool isHexNumber(const QString& text)
 {
@@ -80,7 +87,7 @@ std::optional<ImageChecks::Message> ImageChecks::account(const QString& text)
 {
     if (text.size() >= AccountDigits && isHexNumber(text))
         return std::nullopt;
-    return Message{QStringLiteral("Проверьте номер ППК !"), ErrorCaption};
+    return Message{tr("Проверьте номер ППК !"), errorCaption()};
 }
 
 std::optional<ImageChecks::Message> ImageChecks::macNumber(const QString& text)
@@ -89,9 +96,8 @@ std::optional<ImageChecks::Message> ImageChecks::macNumber(const QString& text)
     const qlonglong value = text.toLongLong(&ok, 10);
     if (ok && value >= INT32_MIN && value <= UINT32_MAX)
         return std::nullopt;
-    return Message{
-        QStringLiteral("Поле EditMac содержит «%1», а не целое число. Конфигурация не сформирована.").arg(text),
-        ErrorCaption};
+    return Message{tr("Поле EditMac содержит «%1», а не целое число. Конфигурация не сформирована.").arg(text),
+                   errorCaption()};
 }
 
 ImageChecks::Phone ImageChecks::phone(const QString& text)
@@ -114,33 +120,31 @@ std::optional<ImageChecks::Message> ImageChecks::zone(int zone, bool switchedOn,
 {
     if (!switchedOn || groupMask != 0)
         return std::nullopt;
-    return Message{QStringLiteral("Шлейф ") + zoneName(zone) + QStringLiteral(" не включен в группы!"),
-                   QStringLiteral("Ошибка описания")};
+    return Message{tr("Шлейф %1 не включен в группы!").arg(zoneName(zone)), tr("Ошибка описания")};
 }
 
 ImageChecks::Message ImageChecks::phonesEndAt(int n)
 {
-    const QString caption = QStringLiteral("Номера телефонов для получения СМС");
+    const QString caption = tr("Номера телефонов для получения СМС");
     // "from №1 to №0" would name a range that does not exist.
     if (n == 0)
-        return {QCoreApplication::translate("ImageChecks", "СМС не будут отправлены: не указан ни один номер телефона."),
-                caption};
-    return {QStringLiteral("СМС будут отправлены на телефоны с №1 по №") + QString::number(n), caption};
+        return {tr("СМС не будут отправлены: не указан ни один номер телефона."), caption};
+    return {tr("СМС будут отправлены на телефоны с №1 по №%1").arg(n), caption};
 }
 
 ImageChecks::Message ImageChecks::malformedPhone()
 {
-    return {QStringLiteral("Нарушен формат номера телефона для получения СМС. (+380ххххххххх)"), ErrorCaption};
+    return {tr("Нарушен формат номера телефона для получения СМС. (+380ххххххххх)"), errorCaption()};
 }
 
 ImageChecks::Message ImageChecks::missingBalanceRequest()
 {
-    return {QStringLiteral("Не заполнен запрос баланса на карточке. Продолжить?"), BalanceCaption};
+    return {tr("Не заполнен запрос баланса на карточке. Продолжить?"), balanceCaption()};
 }
 
 ImageChecks::Message ImageChecks::malformedBalanceRequest()
 {
-    return {QStringLiteral("Нарушен формат запроса баланса на карточке!"), BalanceCaption};
+    return {tr("Нарушен формат запроса баланса на карточке!"), balanceCaption()};
 }
 
 ImageChecks::Verdict ImageChecks::ofImage(const ConfigImage& image, bool answerYes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -11,6 +12,7 @@ class ConfigImage;
 // show; zq22 write makes them on a file's fields as the pages would show them
 // once the file is loaded, so that both refuse the same images alike.
 class ImageChecks final {
+    Q_DECLARE_TR_FUNCTIONS(ImageChecks)
 public:
     // A box's text and caption, as the window shows them.
     struct Message {

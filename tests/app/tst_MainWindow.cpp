@@ -144,11 +144,12 @@ void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
         captions << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…"}));
-    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print}));
+    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…", "", "Язык"}));
+    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print, QKeySequence(),
+                                             QKeySequence()}));
     // The tooltip names the commands with their shortcuts, also those added later.
     menu->addAction(QStringLiteral("Библиотека…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    QCOMPARE(button->commandsText(), QStringLiteral("Сравнить с файлом…\t%1\nОтчёт…\t%2\nБиблиотека…\t%3")
+    QCOMPARE(button->commandsText(), QStringLiteral("Сравнить с файлом…\t%1\nОтчёт…\t%2\nЯзык\nБиблиотека…\t%3")
                                          .arg(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
                                               QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
                                               QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText)));

@@ -8,6 +8,7 @@
 //                                       report saved as PDF; then it ends
 //   zq22-command-shot service           the "Сервис" menu opened
 //   zq22-command-shot load              Qt's own open dialog of "Загрузить", in the current folder
+// It speaks the language the configurator would ("Сервис" → "Язык", or the system's).
 #include "Application.h"
 #include "ConfigFile.h"
 #include "FactoryImage.h"
@@ -92,6 +93,7 @@ int main(int argc, char* argv[])
     }
 
     QtPlatform qt;
+    qt.useChosenLanguage(app);
     AnsweringDialogs answering(qt.dialogs, compare ? args.at(2) : args.constLast());
     Dialogs& dialogs = compare || report ? static_cast<Dialogs&>(answering) : qt.dialogs;
     Platform platform = qt.platform();

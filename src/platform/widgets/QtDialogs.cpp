@@ -3,6 +3,7 @@
 #include "FileColumnsInLocale.h"
 #include "PortList.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -96,9 +97,10 @@ std::optional<QString> QtDialogs::choosePort()
     // The field also takes a typed device path, such as the pseudo-terminal of
     // the virtual panel.
     bool ok = false;
-    const QString choice = QInputDialog::getItem(m_parent, QStringLiteral("Выбор порта"),
-                                                 QStringLiteral("Порт ППК (из списка или путь к устройству):"),
-                                                 PortList::choices(), 0, true, &ok);
+    const QString choice = QInputDialog::getItem(
+        m_parent, QCoreApplication::translate("QtDialogs", "Выбор порта"),
+        QCoreApplication::translate("QtDialogs", "Порт ППК (из списка или путь к устройству):"), PortList::choices(), 0,
+        true, &ok);
     const QString port = PortList::portOf(choice);
     if (!ok || port.isEmpty())
         return std::nullopt;
