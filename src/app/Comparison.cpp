@@ -49,8 +49,7 @@ Comparison Comparison::pagesWithFile(const PagesImage& pages, const ConfigImage&
         const std::optional<QString> text = pages.unreadableText(field);
         if (!text)
             return std::nullopt;
-        return text->isEmpty() ? Comparison::tr("не читается: поле пусто")
-                               : Comparison::tr("не читается: «%1»").arg(*text);
+        return PagesImage::unreadableValue(*text);
     });
     return comparison;
 }
