@@ -138,14 +138,6 @@
         <translation>In the file</translation>
     </message>
     <message>
-        <source>не читается: поле пусто</source>
-        <translation>unreadable: the field is empty</translation>
-    </message>
-    <message>
-        <source>не читается: «%1»</source>
-        <translation>unreadable: “%1”</translation>
-    </message>
-    <message>
         <source>Сравнение с файлом</source>
         <translation>Comparison with a file</translation>
     </message>
@@ -1676,16 +1668,6 @@
         <translation>Loading the configuration</translation>
     </message>
     <message>
-        <source>Отчёт</source>
-        <translation>Report</translation>
-    </message>
-    <message>
-        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
-%1</source>
-        <translation>No report made: the pages fail the check before writing.
-%1</translation>
-    </message>
-    <message>
         <source>Ничего не загружено: на страницах заводские установки.</source>
         <translation>Nothing loaded: the pages hold the factory defaults.</translation>
     </message>
@@ -1706,6 +1688,17 @@
 %1</source>
         <translation>The pages were not added: they fail the check before writing.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagesImage</name>
+    <message>
+        <source>не читается: поле пусто</source>
+        <translation>unreadable: the field is empty</translation>
+    </message>
+    <message>
+        <source>не читается: «%1»</source>
+        <translation>unreadable: “%1”</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1829,17 @@
     </message>
 </context>
 <context>
+    <name>ReportContent</name>
+    <message>
+        <source>Внимание: конфигурация не проходит проверку перед записью</source>
+        <translation>Warning: the configuration fails the check before writing</translation>
+    </message>
+    <message>
+        <source>Отчёт показывает конфигурацию так, как её показывают страницы; «Записать» не запишет её в таком виде:</source>
+        <translation>The report shows the configuration as the pages show it; “Write” will not write it as it is:</translation>
+    </message>
+</context>
+<context>
     <name>ReportDialog</name>
     <message>
         <source>Отчёт</source>
@@ -1883,13 +1887,13 @@
         <source>Подробно</source>
         <translation>In detail</translation>
     </message>
-</context>
-<context>
-    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК Зорвел-22 Lite</source>
         <translation>Zorvel-22 Lite panel configuration</translation>
     </message>
+</context>
+<context>
+    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК %1, %2</source>
         <translation>Panel %1 configuration, %2</translation>

@@ -138,14 +138,6 @@
         <translation>У файлі</translation>
     </message>
     <message>
-        <source>не читается: поле пусто</source>
-        <translation>не читається: поле порожнє</translation>
-    </message>
-    <message>
-        <source>не читается: «%1»</source>
-        <translation>не читається: «%1»</translation>
-    </message>
-    <message>
         <source>Сравнение с файлом</source>
         <translation>Порівняння з файлом</translation>
     </message>
@@ -1676,16 +1668,6 @@
         <translation>Завантаження конфігурації</translation>
     </message>
     <message>
-        <source>Отчёт</source>
-        <translation>Звіт</translation>
-    </message>
-    <message>
-        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
-%1</source>
-        <translation>Звіт не складено: сторінки не проходять перевірку перед записом.
-%1</translation>
-    </message>
-    <message>
         <source>Ничего не загружено: на страницах заводские установки.</source>
         <translation>Нічого не завантажено: на сторінках заводські налаштування.</translation>
     </message>
@@ -1706,6 +1688,17 @@
 %1</source>
         <translation>Сторінки не додано: вони не проходять перевірку перед записом.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagesImage</name>
+    <message>
+        <source>не читается: поле пусто</source>
+        <translation>не читається: поле порожнє</translation>
+    </message>
+    <message>
+        <source>не читается: «%1»</source>
+        <translation>не читається: «%1»</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1829,17 @@
     </message>
 </context>
 <context>
+    <name>ReportContent</name>
+    <message>
+        <source>Внимание: конфигурация не проходит проверку перед записью</source>
+        <translation>Увага: конфігурація не проходить перевірку перед записом</translation>
+    </message>
+    <message>
+        <source>Отчёт показывает конфигурацию так, как её показывают страницы; «Записать» не запишет её в таком виде:</source>
+        <translation>Звіт показує конфігурацію так, як її показують сторінки; «Записати» не запише її в такому вигляді:</translation>
+    </message>
+</context>
+<context>
     <name>ReportDialog</name>
     <message>
         <source>Отчёт</source>
@@ -1883,13 +1887,13 @@
         <source>Подробно</source>
         <translation>Докладно</translation>
     </message>
-</context>
-<context>
-    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК Зорвел-22 Lite</source>
         <translation>Конфігурація ППК Зорвел-22 Lite</translation>
     </message>
+</context>
+<context>
+    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК %1, %2</source>
         <translation>Конфігурація ППК %1, %2</translation>

@@ -77,8 +77,7 @@ Comparison Comparison::pagesWith(const PagesImage& pages, const ConfigImage& oth
         const std::optional<QString> text = pages.unreadableText(field);
         if (!text)
             return std::nullopt;
-        return text->isEmpty() ? Comparison::tr("не читается: поле пусто")
-                               : Comparison::tr("не читается: «%1»").arg(*text);
+        return PagesImage::unreadableValue(*text);
     });
     return comparison;
 }

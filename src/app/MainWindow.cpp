@@ -588,23 +588,14 @@ void MainWindow::showComparison(const Comparison& comparison)
     m_compareDialog->show();
 }
 
-std::optional<PagesImage> MainWindow::checkedPages(const QString& refusal, const QString& caption) const
-{
-    PagesImage pages = pagesImage();
-    if (pages.failedChecks.isEmpty())
-        return pages;
-    m_platform.dialogs.message(Dialogs::Message::error(refusal.arg(pages.failedChecks.join(u'\n')), caption));
-    return std::nullopt;
-}
-
 void MainWindow::ItemReportClick()
 {
-    const std::optional<PagesImage> pages =
-        checkedPages(tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n%1"), tr("Отчёт"));
-    if (!pages)
-        return;
-    auto* dialog = new ReportDialog({pages->image, accountText(), ProgramVersion, QDateTime::currentDateTime(),
-                                     LibrarySite::of(LibrarySettings(m_platform.preferences), panelIdentifier(pages->image))},
+    // The pages as they are, whatever checks they fail: the report names those.
+    // The site as the library knows the panel; left blank, to be filled in by hand, when it does not.
+    PagesImage pages = pagesImage();
+    ReportContent::Site site = LibrarySite::of(LibrarySettings(m_platform.preferences), panelIdentifier(pages.image));
+    auto* dialog = new ReportDialog({std::move(pages), accountText(), ProgramVersion, QDateTime::currentDateTime(),
+                                     std::move(site)},
                                     m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
@@ -651,8 +642,15 @@ void MainWindow::compareWithVersion(const ConfigImage& version, const QString& v
 
 void MainWindow::addPagesToLibrary()
 {
-    const std::optional<PagesImage> pages = checkedPages(
-        tr("Страницы не добавлены: они не проходят проверку перед записью.\n%1"), VersionRecording::caption());
-    if (pages && m_recording->recordPages(pages->image) && m_libraryDialog)
-        m_libraryDialog->choosePanel(panelIdentifier(pages->image));
+    // After the checks of "Записать": the library keeps what could go to a panel.
+    const PagesImage pages = pagesImage();
+    if (!pages.failedChecks.isEmpty()) {
+        const QString checks = pages.failedChecks.join(u'\n');
+        m_platform.dialogs.message(Dialogs::Message::error(
+            tr("Страницы не добавлены: они не проходят проверку перед записью.\n%1").arg(checks),
+            VersionRecording::caption()));
+        return;
+    }
+    if (m_recording->recordPages(pages.image) && m_libraryDialog)
+        m_libraryDialog->choosePanel(panelIdentifier(pages.image));
 }

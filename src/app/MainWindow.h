@@ -132,9 +132,6 @@ private:
     void showField(const QString& key);
     // The one compare dialog, showing this comparison.
     void showComparison(const Comparison& comparison);
-    // The pages when they pass the write checks; otherwise none, after a box
-    // of `refusal` with the checks they fail, a line each, in place of its %1.
-    std::optional<PagesImage> checkedPages(const QString& refusal, const QString& caption) const;
     // The library dialog's commands on the pages.
     void openVersion(const ConfigImage& version);
     void compareWithVersion(const ConfigImage& version, const QString& versionName);
