@@ -299,7 +299,8 @@ void LibraryWindowTest::failedRecordingKeepsTheReadAndAddsOneBox()
     shell.readPanel();
     QCOMPARE(shell.dialogs.shown().size(), 2);
     QCOMPARE(shell.dialogs.shown().at(0).text, ReadDone);
-    const Dialogs::Message& notRecorded = shell.dialogs.last();
+    const Dialogs::Message notRecorded = shell.dialogs.last();
+    const QString notRecordedText = notRecorded.text;
     QVERIFY2(notRecorded.text.startsWith(QStringLiteral("Версия не записана в библиотеку: ")), qPrintable(notRecorded.text));
     QVERIFY2(notRecorded.text.contains(reason), qPrintable(notRecorded.text));
     QCOMPARE(notRecorded.caption, QStringLiteral("Библиотека"));
@@ -308,6 +309,14 @@ void LibraryWindowTest::failedRecordingKeepsTheReadAndAddsOneBox()
     QCOMPARE(shell.window.image().bytes(), SampleConfigs::siteWithSixZones().bytes());
     QCOMPARE(shell.window.generalPage().editAccount()->text(), Panel);
     QCOMPARE(shell.pagesImage().bytes(), SampleConfigs::siteWithSixZones().bytes());
+    QVERIFY(shell.window.link().vars().PanelLinked);
+
+    // A write the same: its own box, then the one about the library.
+    shell.writePanel();
+    const QStringList texts = shell.dialogs.texts();
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts.at(1), WriteDone);
+    QCOMPARE(texts.at(2), notRecordedText);
     QVERIFY(shell.window.link().vars().PanelLinked);
 }
 
