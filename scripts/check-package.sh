@@ -26,6 +26,7 @@ expected=(
   "usr/share/metainfo/$app_id.metainfo.xml"
   usr/share/man/man1/zq22lite.1.gz usr/share/man/man1/zq22.1.gz usr/share/man/man1/zq22-panel-sim.1.gz
   usr/share/doc/zq22lite/copyright usr/share/doc/zq22lite/changelog.gz usr/share/doc/zq22lite/README.Debian
+  usr/share/doc/zq22lite/library.md
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/zq22lite.png")
@@ -60,9 +61,11 @@ grep -qF 'application/x-zq22lite-config:*.q22' "$scratch/mime/globs2" || fail "n
 grep -qF 'ZQ.32U' "$scratch/mime/magic" || fail "no magic ZQ.32U"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libqt6core6 libqt6widgets6 libqt6serialport6 libqt6network6; do
+for library in libqt6core6 libqt6widgets6 libqt6serialport6 libqt6network6 libqt6sql6; do
   [[ "$depends" == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
+# Qt loads the panel library's SQLite driver; nothing links it.
+[[ ", $depends," == *", libqt6sql6-sqlite,"* ]] || fail "Depends lacks libqt6sql6-sqlite: $depends"
 
 [ "$("$root/usr/bin/zq22" --version)" = "zq22 $version" ] || fail "the unpacked zq22 does not report version $version"
 # The command line runs where there is no display: it needs none of Qt's window libraries.

@@ -170,14 +170,6 @@
         <translation>In the file</translation>
     </message>
     <message>
-        <source>не читается: поле пусто</source>
-        <translation>unreadable: the field is empty</translation>
-    </message>
-    <message>
-        <source>не читается: «%1»</source>
-        <translation>unreadable: “%1”</translation>
-    </message>
-    <message>
         <source>Сравнение с файлом</source>
         <translation>Comparison with a file</translation>
     </message>
@@ -1279,6 +1271,113 @@
     </message>
 </context>
 <context>
+    <name>LibraryTexts</name>
+    <message>
+        <source>библиотека — это путь к файлу SQLite или postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА, а не адрес «%1://»</source>
+        <translation>a library is the path of an SQLite file or postgresql://USER@HOST[:PORT]/DB, not an address “%1://”</translation>
+    </message>
+    <message>
+        <source>пароль не пишут в адресе библиотеки: его берут из ~/.pgpass или PGPASSWORD</source>
+        <translation>a password is not written in the library's address: it is taken from ~/.pgpass or PGPASSWORD</translation>
+    </message>
+    <message>
+        <source>в адресе библиотеки не бывает параметров после «?»: соединение настраивают переменные окружения PostgreSQL (например PGSSLMODE)</source>
+        <translation>a library's address takes no parameters after “?”: PostgreSQL's environment variables set up the connection (such as PGSSLMODE)</translation>
+    </message>
+    <message>
+        <source>в адресе библиотеки нет имени базы: postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
+        <translation>the library's address names no database: postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>адрес библиотеки не разобран: нужен вид postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
+        <translation>the library's address was not understood: it takes the form postgresql://USER@HOST[:PORT]/DB</translation>
+    </message>
+    <message>
+        <source>нет папки %1</source>
+        <translation>there is no folder %1</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл библиотеки</source>
+        <translation>it is a folder, not a library file</translation>
+    </message>
+    <message>
+        <source>это не библиотека панелей: файл не является базой SQLite</source>
+        <translation>not a panel library: the file is no SQLite database</translation>
+    </message>
+    <message>
+        <source>это не библиотека панелей: в базе таблицы другой программы</source>
+        <translation>not a panel library: the database holds another program's tables</translation>
+    </message>
+    <message>
+        <source>библиотека записана более новой версией программы (схема %1, эта программа знает схемы до %2); она не изменена</source>
+        <translation>the library was written by a newer version of the program (schema %1, this program knows schemas up to %2); it is left unchanged</translation>
+    </message>
+    <message>
+        <source>нет драйвера %1 для Qt (пакет %2)</source>
+        <translation>no %1 driver for Qt (package %2)</translation>
+    </message>
+    <message>
+        <source>библиотеку не удалось создать: %1</source>
+        <translation>the library could not be created: %1</translation>
+    </message>
+    <message>
+        <source>схему библиотеки не удалось обновить: %1</source>
+        <translation>the library's schema could not be brought up to date: %1</translation>
+    </message>
+    <message>
+        <source>библиотека открыта только для чтения</source>
+        <translation>the library is open for reading only</translation>
+    </message>
+    <message>
+        <source>библиотека занята другой программой дольше %1 с</source>
+        <translation>another program has held the library for longer than %1 s</translation>
+    </message>
+    <message>
+        <source>нет места на диске</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>нет права на это в библиотеке: %1</source>
+        <translation>not permitted in the library: %1</translation>
+    </message>
+    <message>
+        <source>«%1» не номер панели: нужны четыре шестнадцатеричные цифры</source>
+        <translation>“%1” is no panel number: it takes four hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>панели %1 нет в библиотеке</source>
+        <translation>panel %1 is not in the library</translation>
+    </message>
+    <message>
+        <source>у панели %1 нет версии %2</source>
+        <translation>panel %1 has no version %2</translation>
+    </message>
+    <message>
+        <source>у панели %1 одна версия: её не с чем сравнить</source>
+        <translation>panel %1 has one version: there is nothing to compare it with</translation>
+    </message>
+    <message>
+        <source>версия не записана в библиотеку: %1</source>
+        <translation>the version was not recorded in the library: %1</translation>
+    </message>
+    <message>
+        <source>база повреждена: %1</source>
+        <translation>the database is damaged: %1</translation>
+    </message>
+    <message>
+        <source>у версии %2 панели %1 нет образа</source>
+        <translation>version %2 of panel %1 has no image</translation>
+    </message>
+    <message>
+        <source>образ %1 не совпадает со своей суммой SHA-256</source>
+        <translation>image %1 does not match its SHA-256</translation>
+    </message>
+    <message>
+        <source>у панели %1 в истории %2 версий, а в её строке записано %3</source>
+        <translation>panel %1 has %2 versions in its history, but its row says %3</translation>
+    </message>
+</context>
+<context>
     <name>LinkTexts</name>
     <message>
         <source>Автономный режим.</source>
@@ -1552,16 +1651,6 @@
         <translation>Loading the configuration</translation>
     </message>
     <message>
-        <source>Отчёт</source>
-        <translation>Report</translation>
-    </message>
-    <message>
-        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
-%1</source>
-        <translation>No report made: the pages fail the check before writing.
-%1</translation>
-    </message>
-    <message>
         <source>Ничего не загружено: на страницах заводские установки.</source>
         <translation>Nothing loaded: the pages hold the factory defaults.</translation>
     </message>
@@ -1611,6 +1700,17 @@ Correct these fields, or tick them to take their values.</translation>
     <message>
         <source>Страницы изменились после того, как значения были взяты. Вернуть страницы такими, какими они были до этого? Изменения, сделанные после, пропадут.</source>
         <translation>The pages have changed since the values were taken. Give the pages back as they were before? The changes made since will be lost.</translation>
+    </message>
+</context>
+<context>
+    <name>PagesImage</name>
+    <message>
+        <source>не читается: поле пусто</source>
+        <translation>unreadable: the field is empty</translation>
+    </message>
+    <message>
+        <source>не читается: «%1»</source>
+        <translation>unreadable: “%1”</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1795,17 @@ Correct these fields, or tick them to take their values.</translation>
     </message>
 </context>
 <context>
+    <name>ReportContent</name>
+    <message>
+        <source>Внимание: конфигурация не проходит проверку перед записью</source>
+        <translation>Warning: the configuration fails the check before writing</translation>
+    </message>
+    <message>
+        <source>Отчёт показывает конфигурацию так, как её показывают страницы; «Записать» не запишет её в таком виде:</source>
+        <translation>The report shows the configuration as the pages show it; “Write” will not write it as it is:</translation>
+    </message>
+</context>
+<context>
     <name>ReportDialog</name>
     <message>
         <source>Отчёт</source>
@@ -1742,13 +1853,13 @@ Correct these fields, or tick them to take their values.</translation>
         <source>Подробно</source>
         <translation>In detail</translation>
     </message>
-</context>
-<context>
-    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК Зорвел-22 Lite</source>
         <translation>Zorvel-22 Lite panel configuration</translation>
     </message>
+</context>
+<context>
+    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК %1, %2</source>
         <translation>Panel %1 configuration, %2</translation>

@@ -170,14 +170,6 @@
         <translation>У файлі</translation>
     </message>
     <message>
-        <source>не читается: поле пусто</source>
-        <translation>не читається: поле порожнє</translation>
-    </message>
-    <message>
-        <source>не читается: «%1»</source>
-        <translation>не читається: «%1»</translation>
-    </message>
-    <message>
         <source>Сравнение с файлом</source>
         <translation>Порівняння з файлом</translation>
     </message>
@@ -1279,6 +1271,113 @@
     </message>
 </context>
 <context>
+    <name>LibraryTexts</name>
+    <message>
+        <source>библиотека — это путь к файлу SQLite или postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА, а не адрес «%1://»</source>
+        <translation>бібліотека — це шлях до файлу SQLite або postgresql://КОРИСТУВАЧ@СЕРВЕР[:ПОРТ]/БАЗА, а не адреса «%1://»</translation>
+    </message>
+    <message>
+        <source>пароль не пишут в адресе библиотеки: его берут из ~/.pgpass или PGPASSWORD</source>
+        <translation>пароль не пишуть в адресі бібліотеки: його беруть з ~/.pgpass або PGPASSWORD</translation>
+    </message>
+    <message>
+        <source>в адресе библиотеки не бывает параметров после «?»: соединение настраивают переменные окружения PostgreSQL (например PGSSLMODE)</source>
+        <translation>в адресі бібліотеки не буває параметрів після «?»: з'єднання налаштовують змінні оточення PostgreSQL (наприклад PGSSLMODE)</translation>
+    </message>
+    <message>
+        <source>в адресе библиотеки нет имени базы: postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
+        <translation>в адресі бібліотеки немає імені бази: postgresql://КОРИСТУВАЧ@СЕРВЕР[:ПОРТ]/БАЗА</translation>
+    </message>
+    <message>
+        <source>адрес библиотеки не разобран: нужен вид postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
+        <translation>адресу бібліотеки не розібрано: потрібен вигляд postgresql://КОРИСТУВАЧ@СЕРВЕР[:ПОРТ]/БАЗА</translation>
+    </message>
+    <message>
+        <source>нет папки %1</source>
+        <translation>немає теки %1</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл библиотеки</source>
+        <translation>це тека, а не файл бібліотеки</translation>
+    </message>
+    <message>
+        <source>это не библиотека панелей: файл не является базой SQLite</source>
+        <translation>це не бібліотека панелей: файл не є базою SQLite</translation>
+    </message>
+    <message>
+        <source>это не библиотека панелей: в базе таблицы другой программы</source>
+        <translation>це не бібліотека панелей: у базі таблиці іншої програми</translation>
+    </message>
+    <message>
+        <source>библиотека записана более новой версией программы (схема %1, эта программа знает схемы до %2); она не изменена</source>
+        <translation>бібліотеку записано новішою версією програми (схема %1, ця програма знає схеми до %2); її не змінено</translation>
+    </message>
+    <message>
+        <source>нет драйвера %1 для Qt (пакет %2)</source>
+        <translation>немає драйвера %1 для Qt (пакет %2)</translation>
+    </message>
+    <message>
+        <source>библиотеку не удалось создать: %1</source>
+        <translation>бібліотеку не вдалося створити: %1</translation>
+    </message>
+    <message>
+        <source>схему библиотеки не удалось обновить: %1</source>
+        <translation>схему бібліотеки не вдалося оновити: %1</translation>
+    </message>
+    <message>
+        <source>библиотека открыта только для чтения</source>
+        <translation>бібліотеку відкрито лише для читання</translation>
+    </message>
+    <message>
+        <source>библиотека занята другой программой дольше %1 с</source>
+        <translation>бібліотека зайнята іншою програмою довше %1 с</translation>
+    </message>
+    <message>
+        <source>нет места на диске</source>
+        <translation>немає місця на диску</translation>
+    </message>
+    <message>
+        <source>нет права на это в библиотеке: %1</source>
+        <translation>немає права на це в бібліотеці: %1</translation>
+    </message>
+    <message>
+        <source>«%1» не номер панели: нужны четыре шестнадцатеричные цифры</source>
+        <translation>«%1» не номер панелі: потрібні чотири шістнадцяткові цифри</translation>
+    </message>
+    <message>
+        <source>панели %1 нет в библиотеке</source>
+        <translation>панелі %1 немає в бібліотеці</translation>
+    </message>
+    <message>
+        <source>у панели %1 нет версии %2</source>
+        <translation>у панелі %1 немає версії %2</translation>
+    </message>
+    <message>
+        <source>у панели %1 одна версия: её не с чем сравнить</source>
+        <translation>у панелі %1 одна версія: її немає з чим порівняти</translation>
+    </message>
+    <message>
+        <source>версия не записана в библиотеку: %1</source>
+        <translation>версію не записано в бібліотеку: %1</translation>
+    </message>
+    <message>
+        <source>база повреждена: %1</source>
+        <translation>базу пошкоджено: %1</translation>
+    </message>
+    <message>
+        <source>у версии %2 панели %1 нет образа</source>
+        <translation>у версії %2 панелі %1 немає образу</translation>
+    </message>
+    <message>
+        <source>образ %1 не совпадает со своей суммой SHA-256</source>
+        <translation>образ %1 не збігається зі своєю сумою SHA-256</translation>
+    </message>
+    <message>
+        <source>у панели %1 в истории %2 версий, а в её строке записано %3</source>
+        <translation>у панелі %1 в історії %2 версій, а в її рядку записано %3</translation>
+    </message>
+</context>
+<context>
     <name>LinkTexts</name>
     <message>
         <source>Автономный режим.</source>
@@ -1552,16 +1651,6 @@
         <translation>Завантаження конфігурації</translation>
     </message>
     <message>
-        <source>Отчёт</source>
-        <translation>Звіт</translation>
-    </message>
-    <message>
-        <source>Отчёт не составлен: страницы не проходят проверку перед записью.
-%1</source>
-        <translation>Звіт не складено: сторінки не проходять перевірку перед записом.
-%1</translation>
-    </message>
-    <message>
         <source>Ничего не загружено: на страницах заводские установки.</source>
         <translation>Нічого не завантажено: на сторінках заводські налаштування.</translation>
     </message>
@@ -1611,6 +1700,17 @@
     <message>
         <source>Страницы изменились после того, как значения были взяты. Вернуть страницы такими, какими они были до этого? Изменения, сделанные после, пропадут.</source>
         <translation>Сторінки змінилися після того, як значення було взято. Повернути сторінки такими, якими вони були до цього? Зміни, зроблені після, пропадуть.</translation>
+    </message>
+</context>
+<context>
+    <name>PagesImage</name>
+    <message>
+        <source>не читается: поле пусто</source>
+        <translation>не читається: поле порожнє</translation>
+    </message>
+    <message>
+        <source>не читается: «%1»</source>
+        <translation>не читається: «%1»</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1795,17 @@
     </message>
 </context>
 <context>
+    <name>ReportContent</name>
+    <message>
+        <source>Внимание: конфигурация не проходит проверку перед записью</source>
+        <translation>Увага: конфігурація не проходить перевірку перед записом</translation>
+    </message>
+    <message>
+        <source>Отчёт показывает конфигурацию так, как её показывают страницы; «Записать» не запишет её в таком виде:</source>
+        <translation>Звіт показує конфігурацію так, як її показують сторінки; «Записати» не запише її в такому вигляді:</translation>
+    </message>
+</context>
+<context>
     <name>ReportDialog</name>
     <message>
         <source>Отчёт</source>
@@ -1742,13 +1853,13 @@
         <source>Подробно</source>
         <translation>Докладно</translation>
     </message>
-</context>
-<context>
-    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК Зорвел-22 Lite</source>
         <translation>Конфігурація ППК Зорвел-22 Lite</translation>
     </message>
+</context>
+<context>
+    <name>ReportDocument</name>
     <message>
         <source>Конфигурация ППК %1, %2</source>
         <translation>Конфігурація ППК %1, %2</translation>

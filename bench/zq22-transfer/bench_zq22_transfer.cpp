@@ -24,6 +24,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTemporaryDir dir;
+    // The reads and writes record their versions as a script's would, in a library of the bench's own.
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
     const QString toWrite = dir.filePath(QStringLiteral("to-write.q22"));
     const QString read = dir.filePath(QStringLiteral("read.q22"));
     if (!SampleConfigs::write(toWrite, RefusedImages::accepted())) {

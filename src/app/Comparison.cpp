@@ -50,7 +50,7 @@ QString Comparison::pagesValue(const PagesImage& pages, const CatalogueField& fi
     const std::optional<QString> unreadable = pages.unreadableText(field);
     if (!unreadable)
         return shownValue(field, pages.image);
-    return unreadable->isEmpty() ? tr("не читается: поле пусто") : tr("не читается: «%1»").arg(*unreadable);
+    return PagesImage::unreadableValue(*unreadable);
 }
 
 Comparison Comparison::pagesWithFile(const PagesImage& pages, const ConfigImage& file, const QString& fileName)

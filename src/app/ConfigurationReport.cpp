@@ -93,14 +93,14 @@ constexpr SystemText SystemTexts[] = {
 ReportContent ConfigurationReport::of(const ReportContent::Source& source, const ReportContent::Options& options)
 {
     ReportContent report = ReportContent::headedFor(source, options);
-    report.tables = ConfigurationReport(source.image, options).tables();
+    report.tables = ConfigurationReport(source.pages, options).tables();
     return report;
 }
 
-ConfigurationReport::ConfigurationReport(const ConfigImage& image, const ReportContent::Options& options)
-    : m_image(image)
+ConfigurationReport::ConfigurationReport(const PagesImage& pages, const ReportContent::Options& options)
+    : m_image(pages.image)
     , m_options(options)
-    , m_values(image, options.showPasswords)
+    , m_values(pages, options.showPasswords)
 {
 }
 

@@ -21,7 +21,7 @@ public:
     static ReportContent of(const ReportContent::Source& source, const ReportContent::Options& options);
 
 private:
-    ConfigurationReport(const ConfigImage& image, const ReportContent::Options& options);
+    ConfigurationReport(const PagesImage& pages, const ReportContent::Options& options);
 
     QList<Table> tables() const;
     Table general() const;

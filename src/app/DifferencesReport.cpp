@@ -6,17 +6,18 @@
 
 ReportContent DifferencesReport::of(const ReportContent::Source& source, const ReportContent::Options& options)
 {
-    const ConfigImage& image = source.image;
-    const ConfigImage factory = factoryImage();
+    const PagesImage& pages = source.pages;
+    const PagesImage factory{factoryImage(), {}, {}};
     QList<const CatalogueField*> changed;
     for (const CatalogueField& field : FieldCatalogue::fields()) {
-        if (field.kind != FieldKind::Reserved && (options.detailed || !ReportValues::isInternal(field))
-            && field.bytesOf(image) != field.bytesOf(factory))
+        // A field the image cannot hold is zero there, which may pass for the factory value.
+        const bool differs = pages.unreadableText(field) || field.bytesOf(pages.image) != field.bytesOf(factory.image);
+        if (field.kind != FieldKind::Reserved && (options.detailed || !ReportValues::isInternal(field)) && differs)
             changed.append(&field);
     }
 
     const ReportValues factoryValues(factory, options.showPasswords);
-    const ReportValues values(image, options.showPasswords);
+    const ReportValues values(pages, options.showPasswords);
     ReportContent report = ReportContent::headedFor(source, options);
     QList<ReportContent::Table>& tables = report.tables;
     for (const CatalogueField* field : FieldCatalogue::inPageOrder(changed)) {

@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 
 // The tables of a report on what the configuration changes: page by page,
-// every field whose value is not the factory one, with both values.
+// every field whose value is not the factory one, or that the image cannot
+// hold, with both values.
 class DifferencesReport final {
     Q_DECLARE_TR_FUNCTIONS(DifferencesReport)
 

@@ -621,16 +621,9 @@ void MainWindow::undoTake(const std::function<Comparison()>& compare)
 
 void MainWindow::ItemReportClick()
 {
-    const PagesImage pages = pagesImage();
-    if (!pages.failedChecks.isEmpty()) {
-        m_platform.dialogs.message(Dialogs::Message::error(
-            tr("Отчёт не составлен: страницы не проходят проверку перед записью.\n%1")
-                .arg(pages.failedChecks.join(u'\n')),
-            tr("Отчёт")));
-        return;
-    }
+    // The pages as they are, whatever checks they fail: the report names those.
     // The site stays blank, to be filled in by hand, until the panel's own records name it.
-    auto* dialog = new ReportDialog({pages.image, accountText(), ProgramVersion, QDateTime::currentDateTime(), {}},
+    auto* dialog = new ReportDialog({pagesImage(), accountText(), ProgramVersion, QDateTime::currentDateTime(), {}},
                                     m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();

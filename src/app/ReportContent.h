@@ -1,16 +1,20 @@
 #pragma once
 
-#include "ConfigImage.h"
+#include "PagesImage.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// What a configuration report says, before it is laid out: a header, then the
-// configuration as tables, each with its heading (ConfigurationReport and
-// DifferencesReport make them).
+// What a configuration report says, before it is laid out: a header, a note
+// on the write checks the pages fail, then the configuration as tables, each
+// with its heading (ConfigurationReport and DifferencesReport make them).
 struct ReportContent {
+    Q_DECLARE_TR_FUNCTIONS(ReportContent)
+
+public:
     // Where the panel is installed; what is not known yet stays empty and is
     // printed as a line to fill in by hand.
     struct Site {
@@ -20,7 +24,7 @@ struct ReportContent {
     };
     // What a report is made from.
     struct Source {
-        ConfigImage image;        // the pages, built into an image
+        PagesImage pages;         // the pages, built into an image whatever checks they fail
         QString account;          // EditAccount as the pages show it
         QString programVersion;
         QDateTime madeAt;
@@ -48,8 +52,13 @@ struct ReportContent {
     QDateTime madeAt;
     Site site;
     Options options;
+    QStringList failedChecks;   // the texts of the write checks the pages fail
     QList<Table> tables;
 
-    // The header, from the source and the options; no tables yet.
+    // The header and the checks, from the source and the options; no tables yet.
     static ReportContent headedFor(const Source& source, const Options& options);
+
+    // What a report says of the checks the pages fail: a title, what the
+    // report shows and a line for each check; nothing when they fail none.
+    static QStringList checksNote(const QStringList& failedChecks);
 };

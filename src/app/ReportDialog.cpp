@@ -1,9 +1,8 @@
 #include "ReportDialog.h"
 
 #include "ConfigurationReport.h"
-#include "Dialogs.h"
 #include "DifferencesReport.h"
-#include "OutputFile.h"
+#include "DocumentOutput.h"
 #include "Preferences.h"
 #include "ReportDocument.h"
 
@@ -12,7 +11,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -20,6 +18,12 @@ namespace {
 
 const QString CompanyKey = QStringLiteral("report/company");
 constexpr QSize InitialSize{720, 600};
+
+// The report with its own pages: tables kept whole, headings with their tables.
+DocumentOutput::Pages pagesOf(const ReportDocument& document)
+{
+    return [&document](QPagedPaintDevice& device) { document.print(device); };
+}
 
 QPushButton* button(QDialogButtonBox* box, const char* name, const QString& text)
 {
@@ -82,6 +86,15 @@ ReportDialog::ReportDialog(ReportContent::Source source, Dialogs& dialogs, Prefe
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(company);
     layout->addLayout(options);
+    // In sight whatever part of the preview is scrolled to.
+    const QStringList checksNote = ReportContent::checksNote(m_source.pages.failedChecks);
+    if (!checksNote.isEmpty()) {
+        auto* checks = new QLabel(checksNote.join(u'\n'));
+        checks->setObjectName(QStringLiteral("FailedCheck"));
+        checks->setWordWrap(true);
+        checks->setStyleSheet(QStringLiteral("color: red;"));
+        layout->addWidget(checks);
+    }
     layout->addWidget(m_preview, 1);
     layout->addWidget(buttons);
     resize(InitialSize);
@@ -99,23 +112,15 @@ void ReportDialog::remake()
 
 void ReportDialog::printReport()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Отчёт") + QLatin1Char(' ') + m_content.account);
-    if (m_dialogs.setUpPrinter(printer))
-        ReportDocument(m_content).print(printer);
+    const ReportDocument document(m_content);
+    DocumentOutput::print(pagesOf(document), tr("Отчёт") + QLatin1Char(' ') + m_content.account, m_dialogs);
 }
 
 void ReportDialog::saveReportPdf()
 {
-    const auto path = m_dialogs.saveFile({tr("Сохранение отчёта"), m_folder,
-                                          tr("Отчёт") + QLatin1Char(' ') + m_content.account,
-                                          {tr("Документы PDF (*.pdf)")}, QStringLiteral("pdf")});
-    if (!path)
-        return;
-    // Written whole or not at all: a report cut short would still open, wrongly.
-    const auto error = OutputFile::write(*path, ReportDocument(m_content).pdf());
-    if (!error)
-        return;
-    m_dialogs.message(Dialogs::Message::error(
-        tr("Не удалось сохранить отчёт в файл %1.\n%2").arg(*path, error->shownText), tr("Отчёт")));
+    const ReportDocument document(m_content);
+    DocumentOutput::savePdf(pagesOf(document), tr("Конфигурация ППК Зорвел-22 Lite"),
+                            {tr("Сохранение отчёта"), m_folder, tr("Отчёт") + QLatin1Char(' ') + m_content.account,
+                             {tr("Документы PDF (*.pdf)")}, QStringLiteral("pdf")},
+                            tr("Не удалось сохранить отчёт в файл %1.\n%2"), tr("Отчёт"), m_dialogs);
 }

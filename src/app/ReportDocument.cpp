@@ -3,15 +3,12 @@
 #include "PagedReport.h"
 #include "ReportWriter.h"
 
-#include <QBuffer>
-#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace {
 
 constexpr int FooterPointSize = 8;
-constexpr qreal MarginMillimetres = 15;
 constexpr qreal FooterMillimetres = 8;
 
 qreal fromMillimetres(qreal millimetres, const QPaintDevice& device)
@@ -60,18 +57,4 @@ int ReportDocument::print(QPagedPaintDevice& device) const
                    tr("стр. %1 из %2").arg(page + 1).arg(pages));
     }
     return pages;
-}
-QByteArray ReportDocument::pdf() const
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setTitle(tr("Конфигурация ППК Зорвел-22 Lite"));
-    writer.setCreator(QStringLiteral("zq22lite"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,
-                                               MarginMillimetres),
-                                     QPageLayout::Millimeter));
-    print(writer);
-    return buffer.data();
 }

@@ -2,7 +2,6 @@
 
 #include "ReportContent.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QTextDocument>
 
@@ -26,8 +25,6 @@ public:
     // On the pages the device is set up for (a printer: as its dialog left
     // it); the number of pages.
     int print(QPagedPaintDevice& device) const;
-    // A PDF file's bytes, on A4.
-    QByteArray pdf() const;
 
 private:
     ReportContent m_content;

@@ -4,20 +4,25 @@
 
 #include <QRegularExpression>
 
-ReportValues::ReportValues(const ConfigImage& image, bool showPasswords)
-    : m_image(image)
+ReportValues::ReportValues(const PagesImage& pages, bool showPasswords)
+    : m_pages(pages)
     , m_showPasswords(showPasswords)
 {
 }
 
 QString ReportValues::of(const CatalogueField& field) const
 {
-    const QString shown = FieldCatalogue::displayValue(field, m_image);
+    const bool masked = isSecret(field) && !m_showPasswords;
+    // The image holds zero there: its value would be made up.
+    if (const std::optional<QString> text = m_pages.unreadableText(field))
+        return PagesImage::unreadableValue(masked && !text->isEmpty() ? mask() : *text);
+    const ConfigImage& image = m_pages.image;
+    const QString shown = FieldCatalogue::displayValue(field, image);
     const bool empty = shown.trimmed().isEmpty()
-                       || (field.kind == FieldKind::Ipv4 && m_image.value(field.layoutField()) == 0);
+                       || (field.kind == FieldKind::Ipv4 && image.value(field.layoutField()) == 0);
     if (empty)
         return none();
-    return isSecret(field) && !m_showPasswords ? mask() : shown;
+    return masked ? mask() : shown;
 }
 
 QString ReportValues::of(const QString& key) const

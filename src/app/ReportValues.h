@@ -1,16 +1,17 @@
 #pragma once
 
-#include "ConfigImage.h"
+#include "PagesImage.h"
 
 #include <QString>
 
 struct CatalogueField;
 
-// How a report shows a field of an image: as the pages show it, a dash where
-// it holds nothing, and a password or code as a mask unless asked otherwise.
+// How a report shows a field of the pages' image: as the pages show it, a dash
+// where it holds nothing, a field the image cannot hold as unreadable with its
+// text, and a password or code as a mask unless asked otherwise.
 class ReportValues final {
 public:
-    ReportValues(const ConfigImage& image, bool showPasswords);
+    ReportValues(const PagesImage& pages, bool showPasswords);
 
     QString of(const CatalogueField& field) const;
     QString of(const QString& key) const;
@@ -28,6 +29,6 @@ public:
     static bool isInternal(const CatalogueField& field);
 
 private:
-    const ConfigImage& m_image;
+    const PagesImage& m_pages;
     bool m_showPasswords;
 };

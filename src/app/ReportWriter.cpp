@@ -20,6 +20,9 @@ constexpr qreal SignatureSpacing = 24;
 constexpr qreal CellPadding = 2;
 const QColor ShadeOfHeadings(0xE4, 0xE4, 0xE4);
 const QColor ShadeOfSubheadings(0xF2, 0xF2, 0xF2);
+const QColor ShadeOfWarnings(0xFF, 0xEB, 0xE6);
+constexpr qreal WarningLineWidth = 1.5;
+constexpr qreal WarningPadding = 5;
 // Blank lines to fill in by hand.
 const QString LongBlank(48, QLatin1Char('_'));
 const QString ShortBlank(30, QLatin1Char('_'));
@@ -133,6 +136,33 @@ void fillCell(QTextTable* table, int row, int column, const QString& text, const
     cell.firstCursorPosition().insertText(text, format);
 }
 
+// Framed and shaded, so that nobody takes the configuration for one the panel can be given.
+void writeChecksNote(QTextCursor& cursor, const ReportContent& content)
+{
+    const QStringList note = ReportContent::checksNote(content.failedChecks);
+    if (note.isEmpty())
+        return;
+    startBlock(cursor);
+    QTextTableFormat format = tableFormat(true, {percent(100)});
+    format.setBorder(WarningLineWidth);
+    format.setCellPadding(WarningPadding);
+    QTextTable* table = cursor.insertTable(1, 1, format);
+    QTextTableCell cell = table->cellAt(0, 0);
+    QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+    cellFormat.setBorder(WarningLineWidth);
+    cellFormat.setBorderBrush(Qt::black);
+    cellFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    cellFormat.setBackground(ShadeOfWarnings);
+    cell.setFormat(cellFormat);
+    QTextCursor inCell = cell.firstCursorPosition();
+    inCell.insertText(note.constFirst(), bold());
+    for (qsizetype line = 1; line < note.size(); ++line) {
+        inCell.insertBlock();
+        inCell.insertText(note.at(line), QTextCharFormat());
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
 void writeHeader(QTextCursor& cursor, const ReportContent& content)
 {
     cursor.insertText(ReportWriter::tr("Конфигурация ППК Зорвел-22 Lite"), bold(TitlePointSize));
@@ -157,6 +187,7 @@ void writeHeader(QTextCursor& cursor, const ReportContent& content)
         fillCell(table, row, 1, lines[row].second, bold());
     }
     cursor.movePosition(QTextCursor::End);
+    writeChecksNote(cursor, content);
 
     if (content.options.onlyNonFactory) {
         startBlock(cursor, TableSpacing);

@@ -9,8 +9,9 @@ class QTextDocument;
 class QTextTable;
 struct ReportContent;
 
-// Writes a report into a text document: its header, every table under its
-// heading, and the lines the installer and the customer sign.
+// Writes a report into a text document: its header, a note on the write
+// checks the pages fail, every table under its heading, and the lines the
+// installer and the customer sign.
 class ReportWriter final {
     Q_DECLARE_TR_FUNCTIONS(ReportWriter)
 

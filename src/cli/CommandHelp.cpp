@@ -38,11 +38,12 @@ QString optionNames(const QCommandLineOption& option)
 }
 
 const QString ExitStatuses = QStringLiteral(
-    "Exit status: 0 success, 1 the configurations differ (diff, check), 2 bad\n"
-    "arguments, an unreadable or invalid file, a configuration the configurator\n"
-    "would refuse to write (write, set, apply), or a failed write, 3 the port or\n"
-    "the panel failed a transfer or --timeout ran out (read, write), 130\n"
-    "interrupted by Ctrl+C, 143 ended by SIGTERM.\n");
+    "Exit status: 0 success, 1 the configurations differ (diff, check, library\n"
+    "diff), 2 bad arguments, an unreadable or invalid file, a configuration the\n"
+    "configurator would refuse to write (write, set, apply), a failed write, or a\n"
+    "library that cannot be opened or written, 3 the port or the panel failed a\n"
+    "transfer or --timeout ran out (read, write), 130 interrupted by Ctrl+C, 143\n"
+    "ended by SIGTERM.\n");
 
 } // namespace
 
@@ -59,7 +60,7 @@ QString program(const QList<Command>& commands)
     return QStringLiteral("Usage: zq22 COMMAND [options] ARGUMENTS...\n\n"
                           "Shows, converts, changes and compares configurations of the \"Зорвел-22 Lite\"\n"
                           "panel (.q22 files as the configurator saves them, or their JSON form), and\n"
-                          "reads and writes panels.\n\n"
+                          "reads and writes panels, keeping their versions in the panel library.\n\n"
                           "Commands:\n")
         + table(commandRows)
         + QStringLiteral("\nOptions:\n")
@@ -72,21 +73,44 @@ QString program(const QList<Command>& commands)
 
 QString command(const Command& command)
 {
-    QStringList names;
+    if (!command.commands.isEmpty())
+        return group(command);
     QList<Row> argumentRows;
-    for (const Command::Argument& argument : command.arguments) {
-        names << argument.usage();
+    for (const Command::Argument& argument : command.arguments)
         argumentRows.append({argument.usage(), argument.description});
-    }
     QList<Row> optionRows;
     for (const QCommandLineOption& option : command.options + QList{helpOption()})
         optionRows.append({optionNames(option), option.description()});
 
+    const QString arguments = argumentsUsage(command);
     return QStringLiteral("Usage: zq22 %1 [options]%2\n\n")
-               .arg(command.name, names.isEmpty() ? QString() : QLatin1Char(' ') + names.join(QLatin1Char(' ')))
+               .arg(command.name, arguments.isEmpty() ? QString() : QLatin1Char(' ') + arguments)
         + command.description + QStringLiteral("\n\n")
-        + (argumentRows.isEmpty() ? QString() : QStringLiteral("Arguments:\n") + table(argumentRows) + QLatin1Char('\n'))
+        + (argumentRows.isEmpty() ? QString()
+                                  : QStringLiteral("Arguments:\n") + table(argumentRows) + QLatin1Char('\n'))
         + QStringLiteral("Options:\n") + table(optionRows) + QLatin1Char('\n') + ExitStatuses;
+}
+
+QString group(const Command& group)
+{
+    QList<Row> commandRows;
+    for (const Command& command : group.commands)
+        commandRows.append({command.name.mid(group.name.size() + 1), command.summary});
+    return QStringLiteral("Usage: zq22 %1 COMMAND [options] ARGUMENTS...\n\n").arg(group.name) + group.description
+        + QStringLiteral("\n\nCommands:\n") + table(commandRows)
+        + QStringLiteral("\n\"zq22 %1 COMMAND --help\" tells a command's arguments and options.\n").arg(group.name)
+        + ExitStatuses;
+}
+
+QString argumentsUsage(const Command& command)
+{
+    QStringList names;
+    int open = 0;
+    for (const Command::Argument& argument : command.arguments) {
+        names << (argument.optional ? QLatin1Char('[') + argument.usage() : argument.usage());
+        open += argument.optional ? 1 : 0;
+    }
+    return names.join(QLatin1Char(' ')) + QString(open, QLatin1Char(']'));
 }
 
 QString seeHelp(const QString& commandName)

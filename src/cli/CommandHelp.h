@@ -10,7 +10,11 @@ namespace CommandHelp {
 QCommandLineOption helpOption();
 
 QString program(const QList<Command>& commands);
+// A command's help, or a group's with the list of its commands.
 QString command(const Command& command);
+QString group(const Command& group);
+// The arguments as the usage line shows them: "PANEL [V1 [V2]]", "FILE...".
+QString argumentsUsage(const Command& command);
 
 // A usage error's hint at the help.
 QString seeHelp(const QString& commandName = QString());

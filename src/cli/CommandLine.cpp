@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace CommandLine {
 
 namespace {
@@ -25,8 +27,12 @@ QString withoutFullStop(QString text)
     return text;
 }
 
+int runGroup(const Command& group, const QStringList& arguments, Console& console);
+
 int runCommand(const Command& command, const QStringList& arguments, Console& console)
 {
+    if (!command.commands.isEmpty())
+        return runGroup(command, arguments, console);
     QCommandLineParser parser;
     const QCommandLineOption help = CommandHelp::helpOption();
     parser.addOptions(command.options);
@@ -39,14 +45,39 @@ int runCommand(const Command& command, const QStringList& arguments, Console& co
         return ExitStatus::Success;
     }
     if (!command.takes(parser.positionalArguments().size())) {
-        QStringList names;
-        for (const Command::Argument& argument : command.arguments)
-            names << argument.usage();
-        const QString expected = names.isEmpty() ? QStringLiteral("takes no arguments")
-                                                 : QStringLiteral("expects ") + names.join(QLatin1Char(' '));
+        const QString expected = command.arguments.isEmpty()
+                                     ? QStringLiteral("takes no arguments")
+                                     : QStringLiteral("expects ") + CommandHelp::argumentsUsage(command);
         return console.fail(command.name, expected + QStringLiteral("; ") + CommandHelp::seeHelp(command.name));
     }
     return command.run(parser, console);
+}
+
+// Where a command is expected: nothing is the help as an error, --help the help.
+std::optional<int> helpInstead(const QString& first, const QString& help, Console& console)
+{
+    if (first.isEmpty()) {
+        console.message(help.trimmed());
+        return ExitStatus::Failure;
+    }
+    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
+        console.out() << help;
+        return ExitStatus::Success;
+    }
+    return std::nullopt;
+}
+
+// "zq22 library list ...": the group's command by the next argument.
+int runGroup(const Command& group, const QStringList& arguments, Console& console)
+{
+    const QString first = arguments.value(0);
+    if (const auto status = helpInstead(first, CommandHelp::group(group), console))
+        return *status;
+    const Command* command = find(group.commands, group.name + QLatin1Char(' ') + first);
+    if (!command)
+        return console.fail(group.name + QLatin1Char(' ') + first,
+                            QStringLiteral("no such command; ") + CommandHelp::seeHelp(group.name));
+    return runCommand(*command, arguments.mid(1), console);
 }
 
 } // namespace
@@ -54,14 +85,8 @@ int runCommand(const Command& command, const QStringList& arguments, Console& co
 int run(const QStringList& arguments, const QList<Command>& commands, Console& console)
 {
     const QString first = arguments.value(1);
-    if (first.isEmpty()) {
-        console.message(CommandHelp::program(commands).trimmed());
-        return ExitStatus::Failure;
-    }
-    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
-        console.out() << CommandHelp::program(commands);
-        return ExitStatus::Success;
-    }
+    if (const auto status = helpInstead(first, CommandHelp::program(commands), console))
+        return *status;
     if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
         console.out() << QStringLiteral("zq22 %1\n").arg(QCoreApplication::applicationVersion());
         return ExitStatus::Success;

@@ -4,6 +4,6 @@ const QList<Command>& commandTable()
 {
     static const QList<Command> table = {showCommand(), exportCommand(), importCommand(), diffCommand(),
                                          setCommand(),  applyCommand(),  checkCommand(),  portsCommand(),
-                                         readCommand(), writeCommand()};
+                                         readCommand(), writeCommand(),  libraryCommand()};
     return table;
 }

@@ -14,5 +14,6 @@ Command checkCommand();
 Command portsCommand();
 Command readCommand();
 Command writeCommand();
+Command libraryCommand();
 
 const QList<Command>& commandTable();

@@ -2,7 +2,6 @@
 #include "ConfigInput.h"
 #include "Console.h"
 #include "DifferenceLines.h"
-#include "ExitStatus.h"
 
 namespace {
 
@@ -18,9 +17,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             return console.fail(ConfigInput::nameOf(path), input.error);
         images.append(*input.image);
     }
-    const QList<FieldDifference> differences = compareImages(images[0], images[1]);
-    printDifferences(console.out(), differences);
-    return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
+    return printComparison(console.out(), images[0], images[1]);
 }
 
 } // namespace

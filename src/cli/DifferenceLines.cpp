@@ -1,15 +1,20 @@
 #include "DifferenceLines.h"
 
-#include "PrintableText.h"
+#include "ExitStatus.h"
+#include "TabSeparated.h"
 
 void printDifferences(QTextStream& out, const QList<FieldDifference>& differences, const QStringList& leading)
 {
     for (const FieldDifference& difference : differences) {
         const CatalogueField& field = *difference.field;
-        QStringList columns = leading;
-        columns << field.page << field.caption << field.key << difference.valueA << difference.valueB;
-        for (QString& column : columns)
-            column = printableText(column);
-        out << columns.join(QLatin1Char('\t')) << '\n';
+        printTabSeparated(out, QStringList(leading) << field.page << field.caption << field.key << difference.valueA
+                                                    << difference.valueB);
     }
+}
+
+int printComparison(QTextStream& out, const ConfigImage& a, const ConfigImage& b)
+{
+    const QList<FieldDifference> differences = compareImages(a, b);
+    printDifferences(out, differences);
+    return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
 }

@@ -10,3 +10,7 @@
 // safe for one line.
 void printDifferences(QTextStream& out, const QList<FieldDifference>& differences,
                       const QStringList& leading = {});
+
+// What zq22 diff and zq22 library diff print of two configurations, and the
+// exit status: whether they differ.
+int printComparison(QTextStream& out, const ConfigImage& a, const ConfigImage& b);

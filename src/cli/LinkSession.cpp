@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "ExitStatus.h"
 #include "LinkTexts.h"
+#include "VersionRecorder.h"
 
 #include <QTimer>
 
@@ -140,6 +141,8 @@ void LinkSession::startTransferOnceLinked()
     if (m_status || m_transferStarted || !vars.PanelLinked || vars.TransferOp != TransferOps::None)
         return;
     m_transferStarted = true;
+    m_route = m_target.port.isEmpty() ? VersionRecorder::udpRoute(vars.PeerAddress, vars.PeerPort)
+                                      : VersionRecorder::serialRoute(m_target.port);
     if (m_transfer == Transfer::Read)
         m_link.ItemReadClick();
     else

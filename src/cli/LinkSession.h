@@ -33,6 +33,8 @@ public:
 
     // The image to write, or the one read once read() succeeds.
     ConfigImage& image() { return m_image; }
+    // How the transfer reached the panel, as the library records it.
+    const QString& route() const { return m_route; }
 
     int read();
     int write();
@@ -66,5 +68,6 @@ private:
     std::unique_ptr<TickTimer> m_timeout;
     Transfer m_transfer = Transfer::Read;
     bool m_transferStarted = false;
+    QString m_route;
     std::optional<int> m_status;
 };

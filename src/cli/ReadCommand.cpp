@@ -8,6 +8,7 @@
 #include "JsonConfigFile.h"
 #include "LinkOptions.h"
 #include "SignalInterrupt.h"
+#include "TransferRecording.h"
 
 namespace {
 
@@ -31,12 +32,16 @@ int run(const QCommandLineParser& parsed, Console& console)
                                         .arg(target));
     if (const auto refused = CommandOutput::refuse(console, target))
         return *refused;
+    const auto recording = TransferRecording::fromOptions(parsed, console);
+    if (!recording)
+        return ExitStatus::Failure;
 
     LinkSession session(console, *options.target);
     const SignalInterrupt interrupt([&session](int status) { session.interrupt(status); });
     const int status = session.read();
     if (status != ExitStatus::Success)
         return status;
+    recording->record(session.image(), Operation::Read, session.route());
     return CommandOutput::write(console, target, ConfigFile::bytesOf(session.image()));
 }
 
@@ -44,7 +49,7 @@ int run(const QCommandLineParser& parsed, Console& console)
 
 Command readCommand()
 {
-    QList<QCommandLineOption> options = LinkOptions::options();
+    QList<QCommandLineOption> options = LinkOptions::options() + TransferRecording::options();
     options.prepend(QCommandLineOption({QStringLiteral("o"), Output},
                                        QStringLiteral("The file to write; an existing file is\n"
                                                       "replaced only once the whole image has\n"
@@ -58,7 +63,9 @@ Command readCommand()
                        "reads its configuration and writes it to FILE.q22. The link's messages and\n"
                        "the progress go to standard error. Exit status 3 when the port or the panel\n"
                        "fails the transfer or --timeout runs out, 130 after Ctrl+C, 143 after SIGTERM;\n"
-                       "no file is written then."),
+                       "no file is written then. The configuration read is recorded as a version in\n"
+                       "the panel library; a recording that fails is one more message and leaves the\n"
+                       "exit status."),
         {},
         options,
         run,

@@ -3,10 +3,12 @@
 #include "CommandTable.h"
 #include "ConfigInput.h"
 #include "Console.h"
+#include "ExitStatus.h"
 #include "FactoryImage.h"
 #include "ImageChecks.h"
 #include "LinkOptions.h"
 #include "SignalInterrupt.h"
+#include "TransferRecording.h"
 
 namespace {
 
@@ -33,6 +35,10 @@ int run(const QCommandLineParser& parsed, Console& console)
     if (!options.target)
         return console.fail(Name, options.error + QStringLiteral("; ") + CommandHelp::seeHelp(Name));
 
+    const auto recording = TransferRecording::fromOptions(parsed, console);
+    if (!recording)
+        return ExitStatus::Failure;
+
     const ImageChecks::Verdict verdict = ImageChecks::ofImage(*input.image, parsed.isSet(Yes));
     if (verdict.outcome != ImageChecks::Verdict::Outcome::Passed)
         return CheckedChange::refusedByChecks(console, ConfigInput::nameOf(path), verdict);
@@ -40,7 +46,10 @@ int run(const QCommandLineParser& parsed, Console& console)
     LinkSession session(console, *options.target);
     session.image() = *input.image;
     const SignalInterrupt interrupt([&session](int status) { session.interrupt(status); });
-    return session.write();
+    const int status = session.write();
+    if (status == ExitStatus::Success)
+        recording->record(session.image(), Operation::Write, session.route());
+    return status;
 }
 
 } // namespace
@@ -57,10 +66,12 @@ Command writeCommand()
                        "message and exit status 2, and nothing is sent. The link's messages and the\n"
                        "progress go to standard error. Exit status 3 when the port or the panel\n"
                        "fails the transfer or --timeout runs out, 130 after Ctrl+C, 143 after\n"
-                       "SIGTERM."),
+                       "SIGTERM. A configuration the panel took is recorded as a version in the panel\n"
+                       "library; a recording that fails is one more message and leaves the exit\n"
+                       "status."),
         {{QStringLiteral("FILE"), QStringLiteral("the configuration to write: a .q22 file or\n"
                                                  "its JSON form; - reads standard input")}},
-        LinkOptions::options(),
+        LinkOptions::options() + TransferRecording::options(),
         run,
     };
 }

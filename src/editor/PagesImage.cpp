@@ -2,6 +2,8 @@
 
 #include "FieldCatalogue.h"
 
+#include <QCoreApplication>
+
 PagesImage PagesImage::build(const GeneralPage& general, const ZonesPage& zones, const TextsPage& texts)
 {
     PagesImage pages;
@@ -20,4 +22,10 @@ std::optional<QString> PagesImage::unreadableText(const CatalogueField& field) c
             return entry.text;
     }
     return std::nullopt;
+}
+
+QString PagesImage::unreadableValue(const QString& text)
+{
+    return text.isEmpty() ? QCoreApplication::translate("PagesImage", "не читается: поле пусто")
+                          : QCoreApplication::translate("PagesImage", "не читается: «%1»").arg(text);
 }

@@ -29,4 +29,7 @@ struct PagesImage {
 
     // The text on the pages of a field the image cannot hold; nothing when it holds it.
     std::optional<QString> unreadableText(const CatalogueField& field) const;
+    // What is shown in place of the value of a field the image cannot hold,
+    // given its text on the pages (or what stands for that text).
+    static QString unreadableValue(const QString& text);
 };

@@ -3,12 +3,14 @@
 #include "DifferencesReport.h"
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
+#include "ChannelPages.h"
 #include "FileWindow.h"
 #include "GeneralPage.h"
 #include "PagedReport.h"
 #include "ReportDialog.h"
 #include "ReportDocument.h"
 #include "SampleConfigs.h"
+#include "SmsPage.h"
 #include "SpecialFiles.h"
 #include "StringGrid.h"
 #include "TestFiles.h"
@@ -49,7 +51,7 @@ struct Shell : FileWindow {
 
 ReportContent contentOf(const ConfigImage& image, const ReportContent::Options& options = {})
 {
-    const ReportContent::Source source{image, QStringLiteral("EC22"), QStringLiteral("19.02.19"),
+    const ReportContent::Source source{{image, {}, {}}, QStringLiteral("EC22"), QStringLiteral("19.02.19"),
                                        QDateTime(QDate(2026, 12, 11), QTime(10, 30)), {}};
     return options.onlyNonFactory ? DifferencesReport::of(source, options) : ConfigurationReport::of(source, options);
 }
@@ -144,7 +146,9 @@ private Q_SLOTS:
     void writesAPdfWithPages_data();
     void writesAPdfWithPages();
     void pdfNeverReplacesASpecialFile();
-    void pagesThatFailACheckGiveNoReport();
+    void pagesThatFailChecksAreReportedAsTheyShow_data();
+    void pagesThatFailChecksAreReportedAsTheyShow();
+    void unreadableSecretsAreMaskedToo();
     void textsAreShownAsTheyAreTyped();
     void headerNamesTheSiteAndTheCompanyOrLeavesLinesToFill();
     void companyIsKeptBetweenRuns();
@@ -173,10 +177,13 @@ void ReportTest::holdsTheAccountAndTheTablesInUse()
     QVERIFY(!content.options.onlyNonFactory);
     QCOMPARE(headingsOf(content), FactoryHeadings);
     QCOMPARE(content.tables.constFirst().heading, QStringLiteral("Общие установки"));
+    // Pages that pass every check: nothing to warn of.
+    QVERIFY(content.failedChecks.isEmpty());
+    QVERIFY(!dialog->findChild<QLabel*>("FailedCheck"));
     // No field the factory leaves unused: the channels past the remote
     // configuration, the groups past the first, every user on its own.
     const QString text = textOf(content);
-    for (const char* unused : {"Канал 3", "Группы, строка 2", "Пользователь 2", "Строка 7", "Резерв"})
+    for (const char* unused : {"Канал 3", "Группы, строка 2", "Пользователь 2", "Строка 7", "Резерв", "Внимание"})
         QVERIFY2(!text.contains(QString::fromUtf8(unused)), unused);
 }
 
@@ -261,18 +268,123 @@ void ReportTest::pdfNeverReplacesASpecialFile()
     QCOMPARE(kindOf(pipe), QStringLiteral("named pipe"));
 }
 
-void ReportTest::pagesThatFailACheckGiveNoReport()
+void ReportTest::pagesThatFailChecksAreReportedAsTheyShow_data()
 {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QStringList>("checks");          // as the write command names them, in its order
+    QTest::addColumn<QString>("heading");             // of a table that shows a faulty field
+    QTest::addColumn<QStringList>("shownRow");        // its row in the whole report
+    QTest::addColumn<QStringList>("changedKeys");     // the rows of the differences, in the pages' order
+    QTest::addColumn<QStringList>("differenceRow");   // a faulty field's row among them
+
+    const QString phoneCheck = QStringLiteral("Нарушен формат номера телефона для получения СМС. (+380ххххххххх)");
+    const QString zoneCheck = QStringLiteral("Шлейф Z3 не включен в группы!");
+    const QString accountCheck = QStringLiteral("Проверьте номер ППК !");
+    const QStringList phoneRow = {"Номер 2", "не читается: «+3806»"};
+    const QStringList phoneDifference = {"СМС: Номер 2", "—", "не читается: «+3806»"};
+    // Phone 1 given, phone 2 cut short; every case also has the siren at 100 s, which no check minds.
+    QTest::newRow("phone cut short") << QStringList{"phone"} << QStringList{phoneCheck} << QStringLiteral("Каналы связи")
+                                     << phoneRow
+                                     << QStringList{"general.siren_time_s", "sms.phones[1]", "sms.phones[2]"}
+                                     << phoneDifference;
+    QTest::newRow("zone outside every group")
+        << QStringList{"zone"} << QStringList{zoneCheck} << QStringLiteral("Шлейфы сигнализации")
+        << QStringList{"Группы", "1", "1", "—", "—", "—", "—", "—", "—"}
+        << QStringList{"general.siren_time_s", "zones[Z3].type"}
+        << QStringList{"Z3: Тип", "—", "Включен, Сирена, Мгновенный"};
+    // The panel number heads the whole report as the page shows it.
+    QTest::newRow("three-character panel number")
+        << QStringList{"account"} << QStringList{accountCheck} << QString() << QStringList{}
+        << QStringList{"channels[1].account", "general.siren_time_s"}
+        << QStringList{"Идентификатор ППК", "EC22", "не читается: «EC2»"};
+    QTest::newRow("all at once") << QStringList{"phone", "zone", "account"}
+                                 << QStringList{accountCheck, phoneCheck, zoneCheck} << QStringLiteral("Каналы связи")
+                                 << phoneRow
+                                 << QStringList{"channels[1].account", "general.siren_time_s", "sms.phones[1]",
+                                                "sms.phones[2]", "zones[Z3].type"}
+                                 << phoneDifference;
+}
+
+void ReportTest::pagesThatFailChecksAreReportedAsTheyShow()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QStringList, checks);
+    QFETCH(QString, heading);
+    QFETCH(QStringList, shownRow);
+    QFETCH(QStringList, changedKeys);
+    QFETCH(QStringList, differenceRow);
     Shell shell;
-    shell.window.generalPage().editAccount()->setText(QStringLiteral("EC2"));
-    shell.window.zonesPage().gridZone().setCell(3, ZoneGrid::RowOn, StringGrid::Mark);
+    SmsPage& sms = *shell.window.generalPage().pageCh()->sheetVoice;
+    shell.window.generalPage().delaySiren()->setValue(100);
+    if (faults.contains("phone")) {
+        sms.phV[0]->setText(QStringLiteral("+380501234567"));
+        sms.phV[1]->setText(QStringLiteral("+3806"));
+    }
+    if (faults.contains("zone"))
+        shell.window.zonesPage().gridZone().setCell(3, ZoneGrid::RowOn, StringGrid::Mark);
+    if (faults.contains("account"))
+        shell.window.generalPage().editAccount()->setText(QStringLiteral("EC2"));
     shell.window.findChild<QTabWidget*>("PageConfig")->setCurrentIndex(3);
-    QVERIFY(!shell.report());
-    QCOMPARE(shell.dialogs.shown().size(), 1);
-    // Every check the pages fail, not only the first.
-    QVERIFY(shell.dialogs.last().text.endsWith(QStringLiteral("Проверьте номер ППК !\nШлейф Z3 не включен в группы!")));
-    QCOMPARE(shell.dialogs.last().caption, QStringLiteral("Отчёт"));
-    QCOMPARE(shell.currentPage(), QStringLiteral("SheetKS"));
+    const QString page = shell.currentPage();
+
+    ReportDialog* dialog = shell.report();
+    QVERIFY(dialog);
+    // Built quietly: no box, no page brought forward.
+    QVERIFY(shell.dialogs.shown().isEmpty());
+    QCOMPARE(shell.currentPage(), page);
+    QCOMPARE(dialog->content().account, shell.window.generalPage().editAccount()->text());
+
+    // Every check the pages fail, in the document and above the preview.
+    const QString note = QStringLiteral("Внимание: конфигурация не проходит проверку перед записью\n"
+                                        "Отчёт показывает конфигурацию так, как её показывают страницы; "
+                                        "«Записать» не запишет её в таком виде:\n• ")
+                         + checks.join(QStringLiteral("\n• "));
+    QCOMPARE(dialog->content().failedChecks, checks);
+    QCOMPARE(dialog->findChild<QLabel*>("FailedCheck")->text(), note);
+    QVERIFY(dialog->findChild<QTextBrowser*>("ReportPreview")->toPlainText().contains(note));
+    QVERIFY(textOf(dialog->content()).contains(note));
+    QVERIFY(rowsOf(dialog->content(), QStringLiteral("Общие установки"))
+                .contains(QStringList{"Вкл. сирены, с", "100"}));
+    if (!heading.isEmpty())
+        QVERIFY(rowsOf(dialog->content(), heading).contains(shownRow));
+    // The account heads the report; no other field is unreadable.
+    const qsizetype unreadable = faults.contains("phone") ? 1 : 0;
+    QCOMPARE(textOf(dialog->content()).count(QStringLiteral("не читается")), unreadable);
+
+    dialog->findChild<QCheckBox*>("OnlyNonFactory")->setChecked(true);
+    const ReportContent& differences = dialog->content();
+    QCOMPARE(differences.failedChecks, checks);
+    QVERIFY(textOf(differences).contains(note));
+    QCOMPARE(keysOf(differences), changedKeys);
+    QVERIFY(rowsOf(differences, QStringLiteral("Общие установки"))
+                .contains(QStringList{"Времена: Вкл. сирены, с", "20", "100"}));
+    bool listed = false;
+    for (const ReportContent::Table& table : differences.tables) {
+        for (const ReportContent::Row& row : table.rows)
+            listed = listed || row.cells == differenceRow;
+    }
+    QVERIFY(listed);
+}
+
+void ReportTest::unreadableSecretsAreMaskedToo()
+{
+    const CatalogueField& password = *FieldCatalogue::find(QStringLiteral("wifi.password"));
+    const PagesImage pages{factoryImage(), {}, {{password.layoutField(), QStringLiteral("Pa55-word")}}};
+    for (const bool onlyNonFactory : {false, true}) {
+        const ReportContent::Source source{pages, QStringLiteral("EC22"), {}, {}, {}};
+        const auto rowsWith = [&](bool showPasswords) {
+            const ReportContent::Options options{onlyNonFactory, showPasswords, false, {}};
+            const ReportContent content = onlyNonFactory ? DifferencesReport::of(source, options)
+                                                         : ConfigurationReport::of(source, options);
+            return rowsOf(content, QStringLiteral("Общие установки"));
+        };
+        const QStringList masked = onlyNonFactory ? QStringList{"Настройка в сети WiFi: Пароль", "—", "не читается: «••••»"}
+                                                  : QStringList{"Пароль", "не читается: «••••»"};
+        QVERIFY(rowsWith(false).contains(masked));
+        QStringList shown = masked;
+        shown.last() = QStringLiteral("не читается: «Pa55-word»");
+        QVERIFY(rowsWith(true).contains(shown));
+    }
 }
 
 void ReportTest::textsAreShownAsTheyAreTyped()
@@ -294,7 +406,7 @@ void ReportTest::headerNamesTheSiteAndTheCompanyOrLeavesLinesToFill()
     const ReportContent::Site site{QStringLiteral("Склад №7"), QStringLiteral("ул. Заводская, 12"),
                                    QStringLiteral("Петренко И. И., +380441234567")};
     TestPlatform platform;
-    ReportDialog named({factoryImage(), QStringLiteral("EC22"), QStringLiteral("19.02.19"),
+    ReportDialog named({{factoryImage(), {}, {}}, QStringLiteral("EC22"), QStringLiteral("19.02.19"),
                         QDateTime::currentDateTime(), site},
                        platform.dialogs, platform.preferences, QString());
     named.findChild<QLineEdit*>("ReportCompany")->setText(QStringLiteral("ООО «Охрана-Сервис»"));

@@ -11,6 +11,8 @@
 #include "ReportDocument.h"
 #include "SampleConfigs.h"
 #include "StringGrid.h"
+#include "ZoneGrid.h"
+#include "ZonesPage.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -342,9 +344,15 @@ void TranslatedWindowTest::reportDocumentSpeaksTheLanguage()
     const ConfigImage site = SampleConfigs::siteWithSixZones();
     m_shell->dialogs.answerOpen(m_shell->writeConfigFile(QStringLiteral("EC22.q22"), site));
     m_shell->item(QStringLiteral("ItemLoad"))->trigger();
+    // And a zone outside every group, so that the report names a check the pages fail.
+    m_shell->window.zonesPage().gridZone().setCell(7, ZoneGrid::RowOn, StringGrid::Mark);
     m_shell->item(QStringLiteral("ItemReport"))->trigger();
     auto* dialog = m_shell->window.findChild<ReportDialog*>();
     QVERIFY(dialog);
+    QVERIFY(!dialog->content().failedChecks.isEmpty());
+    TextWalk dialogWalk;
+    dialogWalk.walk(dialog);
+    verifyInTheLanguage(dialogWalk.texts);
     // The panel's own texts are its data, and stay as it holds them; the
     // factory ones too, which the differences show beside the site's.
     QStringList data;

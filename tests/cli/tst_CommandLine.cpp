@@ -11,7 +11,7 @@ namespace {
 
 const QStringList CommandNames = {QStringLiteral("show"), QStringLiteral("export"), QStringLiteral("import"),
                                   QStringLiteral("diff"), QStringLiteral("set"),    QStringLiteral("apply"),
-                                  QStringLiteral("check")};
+                                  QStringLiteral("check"),  QStringLiteral("library")};
 
 } // namespace
 
@@ -55,6 +55,15 @@ void CommandLineTest::commandHelp_data()
     QTest::newRow("ports") << QStringList{"ports", "--help"} << "Usage: zq22 ports [options]" << "port chooser";
     QTest::newRow("read") << QStringList{"read", "--help"} << "Usage: zq22 read [options]" << "--listen-port N";
     QTest::newRow("write") << QStringList{"write", "--help"} << "Usage: zq22 write [options] FILE" << "--yes";
+    QTest::newRow("library") << QStringList{"library", "--help"} << "Usage: zq22 library COMMAND [options] ARGUMENTS..."
+                             << "\n  history  List a panel's versions.\n";
+    QTest::newRow("library list") << QStringList{"library", "list", "-h"} << "Usage: zq22 library list [options]"
+                                  << "--search TEXT";
+    QTest::newRow("library add") << QStringList{"library", "add", "--help"}
+                                 << "Usage: zq22 library add [options] FILE..." << "--library URL";
+    QTest::newRow("library diff") << QStringList{"library", "diff", "--help"}
+                                  << "Usage: zq22 library diff [options] PANEL [V1 [V2]]" << "the two newest";
+    QTest::newRow("read records") << QStringList{"read", "--help"} << "Usage: zq22 read [options]" << "--no-library";
     QTest::newRow("set") << QStringList{"set", "--help"} << "Usage: zq22 set [options] FILE KEY=VALUE..."
                          << "  KEY=VALUE...  a field's key";
     QTest::newRow("apply") << QStringList{"apply", "--help"} << "Usage: zq22 apply [options] TEMPLATE FILE..."
@@ -131,6 +140,30 @@ void CommandLineTest::usageErrors_data()
                                           << "zq22: check: expects TEMPLATE FILE...; see \"zq22 check --help\"";
     QTest::newRow("argument to ports") << QStringList{"ports", "/dev/ttyUSB0"}
                                        << "zq22: ports: takes no arguments; see \"zq22 ports --help\"";
+    QTest::newRow("unknown library command")
+        << QStringList{"library", "remove", "1A2B"}
+        << "zq22: library remove: no such command; see \"zq22 library --help\"";
+    QTest::newRow("history without a panel")
+        << QStringList{"library", "history"}
+        << "zq22: library history: expects PANEL; see \"zq22 library history --help\"";
+    QTest::newRow("add without a file") << QStringList{"library", "add", "--note", "x"}
+                                        << "zq22: library add: expects FILE...; see \"zq22 library add --help\"";
+    QTest::newRow("diff of three versions")
+        << QStringList{"library", "diff", "1A2B", "1", "2", "3"}
+        << "zq22: library diff: expects PANEL [V1 [V2]]; see \"zq22 library diff --help\"";
+    QTest::newRow("a panel that is none")
+        << QStringList{"library", "history", "1A2"}
+        << "zq22: library history: «1A2» не номер панели: нужны четыре шестнадцатеричные цифры";
+    QTest::newRow("a version that is none")
+        << QStringList{"library", "export", "1A2B", "--version", "0"}
+        << "zq22: library export: 0 is not a version number; see \"zq22 library export --help\"";
+    QTest::newRow("set without a change")
+        << QStringList{"library", "set", "1A2B"}
+        << "zq22: library set: give --name, --address, --contact or --notes; see \"zq22 library set --help\"";
+    QTest::newRow("library of another engine")
+        << QStringList{"library", "list", "--library", "mysql://db.example/zq22"}
+        << "zq22: mysql://db.example/zq22: библиотека — это путь к файлу SQLite или "
+           "postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА, а не адрес «mysql://»";
 }
 
 void CommandLineTest::usageErrors()
@@ -150,6 +183,10 @@ void CommandLineTest::noCommandGivesTheHelpAsAnError()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.startsWith(QStringLiteral("Usage: zq22 COMMAND")));
+    const Zq22Run library = Zq22Run::start({QStringLiteral("library")});
+    QCOMPARE(library.exitCode, 2);
+    QVERIFY(library.out.isEmpty());
+    QVERIFY(library.err.startsWith(QStringLiteral("Usage: zq22 library COMMAND")));
 }
 
 void CommandLineTest::unwritableStandardOutputIsAFailure()

@@ -20,6 +20,13 @@ ConfigImage factoryWithZ3OnAndSirenAt60()
     return image;
 }
 
+ConfigImage factoryOfPanel(quint16 account)
+{
+    ConfigImage image = factoryImage();
+    image.setValue(ImageLayout::channelField(ImageLayout::SmsRecord, ImageLayout::Channel::Account), account);
+    return image;
+}
+
 ConfigImage readyToWrite()
 {
     namespace L = ImageLayout;

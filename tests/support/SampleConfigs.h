@@ -13,6 +13,10 @@ namespace SampleConfigs {
 // the pages write "Включен" with no other mark as an instant zone.
 ConfigImage factoryWithZ3OnAndSirenAt60();
 
+// The factory configuration of the panel with this account number: 0x1A2B is
+// the panel 1A2B.
+ConfigImage factoryOfPanel(quint16 account);
+
 // The factory configuration as an installer leaves it: one SMS phone, with its
 // call ticked, and a balance request, so that "Записать" takes it without a question.
 ConfigImage readyToWrite();

@@ -6,7 +6,9 @@
 class ConfigImage;
 
 // A configuration in the form its output's name asks for: the JSON form when
-// the name ends in ".json", as ConfigInput reads it back, otherwise a .q22 file.
+// the name ends in ".json", as the command line reads it back, otherwise a
+// .q22 file. For the command line's outputs, and a version the window exports
+// from the library.
 namespace ConfigOutput {
 
 QByteArray bytesFor(const QString& target, const ConfigImage& image);
