@@ -24,10 +24,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             status = console.fail(path, input.error);
             continue;
         }
-        const QList<FieldDifference> differences = read.parsed->differencesFrom(*input.image);
-        printDifferences(console.out(), differences, {path});
-        if (!differences.isEmpty())
-            status = std::max(status, ExitStatus::Differences);
+        status = std::max(status, printTemplateCheck(console.out(), *read.parsed, *input.image, {path}));
     }
     return status;
 }

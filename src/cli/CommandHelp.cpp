@@ -39,11 +39,11 @@ QString optionNames(const QCommandLineOption& option)
 
 const QString ExitStatuses = QStringLiteral(
     "Exit status: 0 success, 1 the configurations differ (diff, check, library\n"
-    "diff), 2 bad arguments, an unreadable or invalid file, a configuration the\n"
-    "configurator would refuse to write (write, set, apply), a failed write, or a\n"
-    "library that cannot be opened or written, 3 the port or the panel failed a\n"
-    "transfer or --timeout ran out (read, write), 130 interrupted by Ctrl+C, 143\n"
-    "ended by SIGTERM.\n");
+    "diff, library check), 2 bad arguments, an unreadable or invalid file, a\n"
+    "configuration the configurator would refuse to write (write, set, apply), a\n"
+    "failed write, or a library that cannot be opened or written, 3 the port or\n"
+    "the panel failed a transfer or --timeout ran out (read, write), 130\n"
+    "interrupted by Ctrl+C, 143 ended by SIGTERM.\n");
 
 } // namespace
 

@@ -18,3 +18,11 @@ int printComparison(QTextStream& out, const ConfigImage& a, const ConfigImage& b
     printDifferences(out, differences);
     return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
 }
+
+int printTemplateCheck(QTextStream& out, const ConfigTemplate& standard, const ConfigImage& image,
+                       const QStringList& leading)
+{
+    const QList<FieldDifference> differences = standard.differencesFrom(image);
+    printDifferences(out, differences, leading);
+    return differences.isEmpty() ? ExitStatus::Success : ExitStatus::Differences;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigTemplate.h"
 #include "ImageComparison.h"
 
 #include <QStringList>
@@ -14,3 +15,9 @@ void printDifferences(QTextStream& out, const QList<FieldDifference>& difference
 // What zq22 diff and zq22 library diff print of two configurations, and the
 // exit status: whether they differ.
 int printComparison(QTextStream& out, const ConfigImage& a, const ConfigImage& b);
+
+// What zq22 check and zq22 library check print of a configuration against a
+// template, the columns that name the configuration first, and the exit
+// status: whether it differs.
+int printTemplateCheck(QTextStream& out, const ConfigTemplate& standard, const ConfigImage& image,
+                       const QStringList& leading);

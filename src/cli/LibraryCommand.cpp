@@ -5,7 +5,7 @@ Command libraryCommand()
 {
     return {
         QStringLiteral("library"),
-        QStringLiteral("List, show, export and add the panels' versions in the library."),
+        QStringLiteral("List, show, export, add and check the panels' versions."),
         QStringLiteral("The panel library keeps every configuration that zq22 read and write and the\n"
                        "configurator read from a panel or wrote into it, as a version of the panel\n"
                        "its identifier names, with when, how and by whom. The library is an SQLite\n"
@@ -16,6 +16,6 @@ Command libraryCommand()
         {},
         {},
         {libraryListCommand(), libraryHistoryCommand(), libraryExportCommand(), libraryAddCommand(),
-         librarySetCommand(), libraryDiffCommand()},
+         librarySetCommand(), libraryDiffCommand(), libraryCheckCommand()},
     };
 }

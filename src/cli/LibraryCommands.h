@@ -9,3 +9,4 @@ Command libraryExportCommand();
 Command libraryAddCommand();
 Command librarySetCommand();
 Command libraryDiffCommand();
+Command libraryCheckCommand();

@@ -197,6 +197,29 @@ LibraryResult<ConfigImage> Library::image(const QString& identifier, int number)
     return {image, QString()};
 }
 
+std::optional<QString> Library::eachNewestVersion(const std::function<void(const PanelVersion&)>& take) const
+{
+    // A panel's count is its newest number: the primary key finds that version.
+    LibraryQuery query(m_connection->database(),
+                       QStringLiteral("SELECT versions.panel, versions.number, images.bytes FROM panels"
+                                      " JOIN versions ON versions.panel = panels.identifier"
+                                      " AND versions.number = panels.version_count"
+                                      " JOIN images ON images.sha256 = versions.image"
+                                      " ORDER BY panels.identifier"));
+    if (!query.exec())
+        return reason(query.error());
+    PanelVersion newest;
+    while (query.next()) {
+        newest.identifier = query.value(0).toString();
+        newest.number = query.value(1).toInt();
+        newest.image.assign(query.value(2).toByteArray());
+        take(newest);
+    }
+    if (query.error().isValid())
+        return reason(query.error());
+    return std::nullopt;
+}
+
 QString Library::missingPanelOrVersion(const QString& identifier, std::optional<int> number) const
 {
     const LibraryResult<PanelDetails> panel = details(identifier);

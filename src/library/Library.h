@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,6 +44,16 @@ public:
     // from the version before, which reads the panel's images.
     LibraryResult<QList<VersionEntry>> history(const QString& identifier, Changes changes = Changes::Left) const;
     LibraryResult<ConfigImage> image(const QString& identifier, int number) const;
+
+    struct PanelVersion {
+        QString identifier;
+        int number = 0;
+        ConfigImage image;
+    };
+    // Every panel's newest version, in identifier order, in one query: one
+    // moment's library, handed over a row at a time so that a large library
+    // is never held whole. Why it stopped, or nothing.
+    std::optional<QString> eachNewestVersion(const std::function<void(const PanelVersion&)>& take) const;
 
     struct NewVersion {
         ConfigImage image;

@@ -1,11 +1,13 @@
 // zq22 check: one line per field where a file differs from a template, with
 // the file, the page, the caption, the key and both values; exit status 0 when
 // every file matches, 1 when one does not, 2 when a file or the template cannot be read.
+#include "CompanyStandard.h"
 #include "SampleConfigs.h"
 #include "TestFiles.h"
 #include "Zq22Run.h"
 
 #include "FactoryImage.h"
+#include "FactoryValues.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -15,24 +17,9 @@ namespace L = ImageLayout;
 
 namespace {
 
-const QByteArray Standard = R"({
-    "format": "zq22-config",
-    "version": 1,
-    "sms": { "phones": { "1": "+380501234567" }, "balance_request": "*111#" },
-    "texts": { "system": { "3": "Нет сети 220 В" } }
-})";
-
-const QString PhoneLine = QStringLiteral("Общие установки\tНомер 1\tsms.phones[1]\t+380501234567\t");
-const QString TextLine
-    = QStringLiteral("Тексты извещений\tОткл. 220 В\ttexts.system[3]\tНет сети 220 В\tОтключение сети 220 В");
-const QString BalanceLine = QStringLiteral("Общие установки\tЗапрос баланса\tsms.balance_request\t*111#\t");
-
 ConfigImage matching()
 {
-    ConfigImage image = SampleConfigs::readyToWrite();
-    image.setSlotText(L::SystemTexts.slot(3), QStringLiteral("Нет сети 220 В"));
-    image.setValue(L::SirenTime, 12);   // not named by the standard
-    return image;
+    return CompanyStandard::follower(FactoryValues::Account);
 }
 
 QStringList linesOf(const QString& file, const QStringList& lines)
@@ -64,10 +51,10 @@ void CheckTest::linesAndExitStatus_data()
     QTest::newRow("every file matches") << QStringList{"a.q22", "b.json"} << QStringList{} << QStringList{} << 0;
     QTest::newRow("one file does not")
         << QStringList{"a.q22", "factory.q22", "b.json"}
-        << linesOf(QStringLiteral("factory.q22"), {PhoneLine, TextLine, BalanceLine}) << QStringList{} << 1;
+        << linesOf(QStringLiteral("factory.q22"), CompanyStandard::factoryLines()) << QStringList{} << 1;
     QTest::newRow("a file that cannot be read outweighs a difference")
         << QStringList{"factory.q22", "missing.q22", "a.q22"}
-        << linesOf(QStringLiteral("factory.q22"), {PhoneLine, TextLine, BalanceLine})
+        << linesOf(QStringLiteral("factory.q22"), CompanyStandard::factoryLines())
         << QStringList{"zq22: missing.q22: no such file or directory"} << 2;
     QTest::newRow("a file that is no configuration") << QStringList{"notes.q22", "a.q22"} << QStringList{}
                                                      << QStringList{"zq22: notes.q22: the file is empty"} << 2;
@@ -81,7 +68,7 @@ void CheckTest::linesAndExitStatus()
     QFETCH(int, status);
     QTemporaryDir dir;
     QVERIFY(QDir::setCurrent(dir.path()));
-    QVERIFY(writeFile(QStringLiteral("standard.json"), Standard));
+    QVERIFY(writeFile(QStringLiteral("standard.json"), CompanyStandard::json()));
     QVERIFY(SampleConfigs::write(QStringLiteral("a.q22"), matching()));
     QVERIFY(SampleConfigs::write(QStringLiteral("b.json"), matching()));
     QVERIFY(SampleConfigs::write(QStringLiteral("factory.q22"), factoryImage()));

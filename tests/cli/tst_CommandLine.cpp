@@ -2,7 +2,11 @@
 // and their exit status, and standard output that must really be written.
 #include "Zq22Run.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -13,12 +17,39 @@ const QStringList CommandNames = {QStringLiteral("show"), QStringLiteral("export
                                   QStringLiteral("diff"), QStringLiteral("set"),    QStringLiteral("apply"),
                                   QStringLiteral("check"),  QStringLiteral("library")};
 
+// The commands a help lists, one a line under "Commands:", each before its summary.
+QStringList listedCommands(const QString& help)
+{
+    const QString list = help.section(QStringLiteral("Commands:\n"), 1).section(QStringLiteral("\n\n"), 0, 0);
+    QStringList names;
+    for (const QString& line : list.split(QLatin1Char('\n')))
+        names << line.simplified().section(QLatin1Char(' '), 0, 0);
+    return names;
+}
+
+// What the man page's entries begin with, its font changes and quotes taken out:
+// "library diff PANEL [V1 [V2]]".
+QStringList manPageEntries()
+{
+    QFile page(QStringLiteral(ZQ_SOURCE_DIR "/packaging/man/zq22.1"));
+    if (!page.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList lines = QString::fromUtf8(page.readAll()).split(QLatin1Char('\n'));
+    static const QRegularExpression markup(QStringLiteral("^\\.B[IR]? |\\\\f[BIRP]|\""));
+    QStringList entries;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        if (lines.at(i - 1) == QLatin1String(".TP") || lines.at(i - 1) == QLatin1String(".TQ"))
+            entries << QString(lines.at(i)).remove(markup).simplified();
+    return entries;
+}
+
 } // namespace
 
 class CommandLineTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void programHelpListsEveryCommand();
+    void manPageDescribesEveryCommand();
     void commandHelp_data();
     void commandHelp();
     void version();
@@ -38,6 +69,26 @@ void CommandLineTest::programHelpListsEveryCommand()
         QVERIFY(help.startsWith(QStringLiteral("Usage: zq22 COMMAND")));
         for (const QString& name : CommandNames)
             QVERIFY2(help.contains(QStringLiteral("\n  ") + name + QLatin1Char(' ')), qPrintable(name));
+    }
+}
+
+// Every command the helps list, those of a group too, has its entry in the man page.
+void CommandLineTest::manPageDescribesEveryCommand()
+{
+    const QStringList entries = manPageEntries();
+    QVERIFY(!entries.isEmpty());
+    QStringList commands = listedCommands(QString::fromUtf8(Zq22Run::start({"--help"}).out));
+    QVERIFY(commands.contains(QStringLiteral("library")));
+    commands.removeAll(QStringLiteral("library"));
+    const QStringList libraryCommands = listedCommands(QString::fromUtf8(Zq22Run::start({"library", "--help"}).out));
+    QVERIFY(libraryCommands.contains(QStringLiteral("check")));
+    for (const QString& name : libraryCommands)
+        commands << QStringLiteral("library ") + name;
+    for (const QString& command : commands) {
+        const auto described = [&command](const QString& entry) {
+            return entry == command || entry.startsWith(command + QLatin1Char(' '));
+        };
+        QVERIFY2(std::any_of(entries.cbegin(), entries.cend(), described), qPrintable(command));
     }
 }
 
@@ -63,6 +114,8 @@ void CommandLineTest::commandHelp_data()
                                  << "Usage: zq22 library add [options] FILE..." << "--library URL";
     QTest::newRow("library diff") << QStringList{"library", "diff", "--help"}
                                   << "Usage: zq22 library diff [options] PANEL [V1 [V2]]" << "the two newest";
+    QTest::newRow("library check") << QStringList{"library", "check", "--help"}
+                                   << "Usage: zq22 library check [options] TEMPLATE" << "the panel's value";
     QTest::newRow("read records") << QStringList{"read", "--help"} << "Usage: zq22 read [options]" << "--no-library";
     QTest::newRow("set") << QStringList{"set", "--help"} << "Usage: zq22 set [options] FILE KEY=VALUE..."
                          << "  KEY=VALUE...  a field's key";
@@ -151,6 +204,9 @@ void CommandLineTest::usageErrors_data()
     QTest::newRow("diff of three versions")
         << QStringList{"library", "diff", "1A2B", "1", "2", "3"}
         << "zq22: library diff: expects PANEL [V1 [V2]]; see \"zq22 library diff --help\"";
+    QTest::newRow("library check without a template")
+        << QStringList{"library", "check", "--library", "library.sqlite"}
+        << "zq22: library check: expects TEMPLATE; see \"zq22 library check --help\"";
     QTest::newRow("a panel that is none")
         << QStringList{"library", "history", "1A2"}
         << "zq22: library history: «1A2» не номер панели: нужны четыре шестнадцатеричные цифры";

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void aVersionIsRecordedWhole();
     void anUnchangedImageIsStoredOnce();
     void numbersRisePerPanel();
+    void eachPanelsNewestVersion();
     void search_data();
     void search();
     void detailsChangeOnlyWhatIsGiven();
@@ -187,6 +188,37 @@ void LibraryTest::numbersRisePerPanel()
     QCOMPARE(panels->at(0).versions, 3);
     QCOMPARE(panels->at(1).identifier, QStringLiteral("0002"));
     QCOMPARE(panels->at(1).versions, 1);
+}
+
+void LibraryTest::eachPanelsNewestVersion()
+{
+    const auto library = openLibrary();
+    QVERIFY(library);
+    QList<Library::PanelVersion> taken;
+    const auto take = [&taken](const Library::PanelVersion& newest) { taken << newest; };
+    const auto emptyFailed = library->eachNewestVersion(take);
+    QVERIFY2(!emptyFailed, qPrintable(emptyFailed.value_or(QString())));
+    QVERIFY(taken.isEmpty());
+
+    const ConfigImage a = SampleConfigs::factoryOfPanel(0x0001);
+    const ConfigImage b = SampleConfigs::factoryOfPanel(0x0002);
+    // The newest of 0001 has the image of its first version; that of 0002 differs from its first.
+    const auto recorded = library->addVersions({{b, origin(Operation::Added, QStringLiteral("b.q22"))},
+                                                {a, origin(Operation::Read, Usb)},
+                                                {withSirenAt(a, 60), origin(Operation::Read, Usb)},
+                                                {a, origin(Operation::Read, Usb)},
+                                                {withSirenAt(b, 30), origin(Operation::Write, Usb)}});
+    QVERIFY2(recorded, qPrintable(recorded.error));
+
+    const auto failed = library->eachNewestVersion(take);
+    QVERIFY2(!failed, qPrintable(failed.value_or(QString())));
+    QCOMPARE(taken.size(), 2);
+    QCOMPARE(taken[0].identifier, QStringLiteral("0001"));
+    QCOMPARE(taken[0].number, 3);
+    QCOMPARE(taken[0].image.bytes(), a.bytes());
+    QCOMPARE(taken[1].identifier, QStringLiteral("0002"));
+    QCOMPARE(taken[1].number, 2);
+    QCOMPARE(taken[1].image.bytes(), withSirenAt(b, 30).bytes());
 }
 
 void LibraryTest::search_data()
