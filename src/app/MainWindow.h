@@ -3,17 +3,20 @@
 #include "ConfigFiles.h"
 #include "ConfigImage.h"
 #include "LinkHost.h"
+#include "PagesChange.h"
 #include "Platform.h"
 #include "Translations.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class ClockLabel;
 class CompareDialog;
+struct Comparison;
 class GeneralPage;
 class ImageRestorer;
 class PanelLink;
@@ -86,6 +89,7 @@ public Q_SLOTS:
     void ItemSaveClick();
     void ItemDefaultClick();
     void ItemCompareClick();
+    void ItemApplyTemplateClick();
     void ItemReportClick();
 
 protected:
@@ -120,12 +124,18 @@ private:
     QStringList droppedFiles(const QMimeData* data) const;
     // Brings a field of the catalogue into sight on the pages, for the compare dialog.
     void showField(const QString& key);
+    // The compare dialog, its rows from `compare` (made anew after each take),
+    // its ticked fields taken from `source`.
+    void openComparison(const std::function<Comparison()>& compare, const ConfigImage& source);
+    void takeFields(const QStringList& keys, const ConfigImage& source, const std::function<Comparison()>& compare);
+    void undoTake(const std::function<Comparison()>& compare);
 
     Platform m_platform;
     ConfigImage m_image;
     bool m_closingFlag = false;
     std::unique_ptr<PanelLink> m_link;
     ConfigFiles m_files;
+    PagesChange m_change;   // the compare dialog's takes
     std::unique_ptr<ImageRestorer> m_restorer;
     bool m_saveRequest = false;
     bool m_shownOnce = false;
@@ -145,6 +155,7 @@ private:
     QAction* m_itemExit = nullptr;
     QMenu* m_itemService = nullptr;
     QAction* m_itemCompare = nullptr;
+    QAction* m_itemApplyTemplate = nullptr;
     QAction* m_itemReport = nullptr;
     QMenu* m_itemLanguage = nullptr;
 
