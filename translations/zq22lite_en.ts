@@ -114,6 +114,38 @@
         <source>«%1» на страницах не показывается.</source>
         <translation>“%1” is not shown on the pages.</translation>
     </message>
+    <message>
+        <source>Взять отмеченные</source>
+        <translation>Take ticked</translation>
+    </message>
+    <message>
+        <source>Отмеченные значения переходят на страницы, остальное на страницах остаётся как есть</source>
+        <translation>The ticked values go onto the pages; the rest of the pages stays as it is</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Вернуть страницы такими, какими они были до того, как значения были взяты</source>
+        <translation>Give the pages back as they were before the values were taken</translation>
+    </message>
+    <message>
+        <source>Взято полей: %1.</source>
+        <translation>Fields taken: %1.</translation>
+    </message>
+    <message>
+        <source>Взятие отменено: страницы такие, как были до него.</source>
+        <translation>Take undone: the pages are as they were before it.</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Отметить все строки или снять все отметки</source>
+        <translation>Tick every row, or clear every tick</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -140,6 +172,18 @@
     <message>
         <source>Сравнение с файлом</source>
         <translation>Comparison with a file</translation>
+    </message>
+    <message>
+        <source>Страницы и шаблон %1</source>
+        <translation>The pages and the template %1</translation>
+    </message>
+    <message>
+        <source>В шаблоне</source>
+        <translation>In the template</translation>
+    </message>
+    <message>
+        <source>Применение шаблона</source>
+        <translation>Applying a template</translation>
     </message>
     <message>
         <source>Сравнение с библиотекой</source>
@@ -219,6 +263,24 @@
     <message>
         <source>Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?</source>
         <translation>The file&apos;s format does not match the device type! Compare the pages with this file?</translation>
+    </message>
+    <message>
+        <source>Шаблоны и конфигурации (*.json *.q22)</source>
+        <translation>Templates and configurations (*.json *.q22)</translation>
+    </message>
+    <message>
+        <source>Шаблоны в JSON (*.json)</source>
+        <translation>Templates in JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Применить шаблон</source>
+        <translation>Apply a template</translation>
+    </message>
+    <message>
+        <source>Файл %1 не прочитан как шаблон в JSON.
+%2</source>
+        <translation>The file %1 was not read as a template in JSON.
+%2</translation>
     </message>
 </context>
 <context>
@@ -908,6 +970,29 @@
         <source>нет</source>
         <comment>no channel</comment>
         <translation>none</translation>
+    </message>
+</context>
+<context>
+    <name>FieldTie</name>
+    <message>
+        <source>пользователь, включённый в группу, получает номер своей строки, не включённый ни в одну — 0</source>
+        <translation>a user in a group gets the number of its row, one in no group 0</translation>
+    </message>
+    <message>
+        <source>«Звонок» отмечается только у номера из 13 символов</source>
+        <translation>“Call” is ticked only for a phone of 13 characters</translation>
+    </message>
+    <message>
+        <source>«Задержка вход/выход» переносит задержку выхода первой группы во «Вход, с» шлейфа Z1</source>
+        <translation>“Entry/exit delay” copies the first group&apos;s exit delay into Z1&apos;s “Entry, s”</translation>
+    </message>
+    <message>
+        <source>«%1» следует за «%2»: %3.</source>
+        <translation>“%1” follows “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>«%1» изменено вместе с «%2».</source>
+        <translation>“%1” changed along with “%2”.</translation>
     </message>
 </context>
 <context>
@@ -1676,6 +1761,10 @@
         <translation>&amp;Tools</translation>
     </message>
     <message>
+        <source>Применить шаблон…</source>
+        <translation>Apply template…</translation>
+    </message>
+    <message>
         <source>Библиотека…</source>
         <translation>Library…</translation>
     </message>
@@ -1688,6 +1777,45 @@
 %1</source>
         <translation>The pages were not added: they fail the check before writing.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagesChange</name>
+    <message>
+        <source>«%1»: поле пусто</source>
+        <translation>“%1”: the field is empty</translation>
+    </message>
+    <message>
+        <source>«%1»: «%2»</source>
+        <translation>“%1”: “%2”</translation>
+    </message>
+    <message>
+        <source>Значения не взяты: на страницах есть то, что не войдёт в конфигурацию и пропало бы:
+%1
+Исправьте эти поля или отметьте их, чтобы взять их значения.</source>
+        <translation>Values not taken: the pages hold what the configuration cannot, and it would be lost:
+%1
+Correct these fields, or tick them to take their values.</translation>
+    </message>
+    <message>
+        <source>Значения не взяты.
+%1</source>
+        <translation>Values not taken.
+%1</translation>
+    </message>
+    <message>
+        <source>«%1»: взято «%2», страницы показывают «%3»</source>
+        <translation>“%1”: “%2” taken, the pages show “%3”</translation>
+    </message>
+    <message>
+        <source>Значения не взяты: страницы не могут показать их такими, какими они взяты, и остались прежними.
+%1</source>
+        <translation>Values not taken: the pages cannot show them as taken, and are as they were.
+%1</translation>
+    </message>
+    <message>
+        <source>Страницы изменились после того, как значения были взяты. Вернуть страницы такими, какими они были до этого? Изменения, сделанные после, пропадут.</source>
+        <translation>The pages have changed since the values were taken. Give the pages back as they were before? The changes made since will be lost.</translation>
     </message>
 </context>
 <context>

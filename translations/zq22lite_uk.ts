@@ -114,6 +114,38 @@
         <source>«%1» на страницах не показывается.</source>
         <translation>«%1» на сторінках не показується.</translation>
     </message>
+    <message>
+        <source>Взять отмеченные</source>
+        <translation>Взяти позначені</translation>
+    </message>
+    <message>
+        <source>Отмеченные значения переходят на страницы, остальное на страницах остаётся как есть</source>
+        <translation>Позначені значення переходять на сторінки, решта на сторінках лишається як є</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Вернуть страницы такими, какими они были до того, как значения были взяты</source>
+        <translation>Повернути сторінки такими, якими вони були до того, як значення було взято</translation>
+    </message>
+    <message>
+        <source>Взято полей: %1.</source>
+        <translation>Взято полів: %1.</translation>
+    </message>
+    <message>
+        <source>Взятие отменено: страницы такие, как были до него.</source>
+        <translation>Взяття скасовано: сторінки такі, як були до нього.</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>Отметить все строки или снять все отметки</source>
+        <translation>Позначити всі рядки або зняти всі позначки</translation>
+    </message>
 </context>
 <context>
     <name>Comparison</name>
@@ -140,6 +172,18 @@
     <message>
         <source>Сравнение с файлом</source>
         <translation>Порівняння з файлом</translation>
+    </message>
+    <message>
+        <source>Страницы и шаблон %1</source>
+        <translation>Сторінки та шаблон %1</translation>
+    </message>
+    <message>
+        <source>В шаблоне</source>
+        <translation>У шаблоні</translation>
+    </message>
+    <message>
+        <source>Применение шаблона</source>
+        <translation>Застосування шаблону</translation>
     </message>
     <message>
         <source>Сравнение с библиотекой</source>
@@ -219,6 +263,24 @@
     <message>
         <source>Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?</source>
         <translation>Формат файлу не відповідає типу пристрою! Порівняти сторінки з цим файлом?</translation>
+    </message>
+    <message>
+        <source>Шаблоны и конфигурации (*.json *.q22)</source>
+        <translation>Шаблони та конфігурації (*.json *.q22)</translation>
+    </message>
+    <message>
+        <source>Шаблоны в JSON (*.json)</source>
+        <translation>Шаблони в JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Применить шаблон</source>
+        <translation>Застосувати шаблон</translation>
+    </message>
+    <message>
+        <source>Файл %1 не прочитан как шаблон в JSON.
+%2</source>
+        <translation>Файл %1 не прочитано як шаблон у JSON.
+%2</translation>
     </message>
 </context>
 <context>
@@ -908,6 +970,29 @@
         <source>нет</source>
         <comment>no channel</comment>
         <translation>немає</translation>
+    </message>
+</context>
+<context>
+    <name>FieldTie</name>
+    <message>
+        <source>пользователь, включённый в группу, получает номер своей строки, не включённый ни в одну — 0</source>
+        <translation>користувач, включений до групи, отримує номер свого рядка, не включений до жодної — 0</translation>
+    </message>
+    <message>
+        <source>«Звонок» отмечается только у номера из 13 символов</source>
+        <translation>«Дзвінок» позначається лише для номера з 13 символів</translation>
+    </message>
+    <message>
+        <source>«Задержка вход/выход» переносит задержку выхода первой группы во «Вход, с» шлейфа Z1</source>
+        <translation>«Затримка вхід/вихід» переносить затримку виходу першої групи у «Вхід, с» шлейфу Z1</translation>
+    </message>
+    <message>
+        <source>«%1» следует за «%2»: %3.</source>
+        <translation>«%1» залежить від «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>«%1» изменено вместе с «%2».</source>
+        <translation>«%1» змінено разом із «%2».</translation>
     </message>
 </context>
 <context>
@@ -1676,6 +1761,10 @@
         <translation>&amp;Сервіс</translation>
     </message>
     <message>
+        <source>Применить шаблон…</source>
+        <translation>Застосувати шаблон…</translation>
+    </message>
+    <message>
         <source>Библиотека…</source>
         <translation>Бібліотека…</translation>
     </message>
@@ -1688,6 +1777,45 @@
 %1</source>
         <translation>Сторінки не додано: вони не проходять перевірку перед записом.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PagesChange</name>
+    <message>
+        <source>«%1»: поле пусто</source>
+        <translation>«%1»: поле порожнє</translation>
+    </message>
+    <message>
+        <source>«%1»: «%2»</source>
+        <translation>«%1»: «%2»</translation>
+    </message>
+    <message>
+        <source>Значения не взяты: на страницах есть то, что не войдёт в конфигурацию и пропало бы:
+%1
+Исправьте эти поля или отметьте их, чтобы взять их значения.</source>
+        <translation>Значення не взято: на сторінках є те, що не ввійде до конфігурації й пропало б:
+%1
+Виправте ці поля або позначте їх, щоб взяти їхні значення.</translation>
+    </message>
+    <message>
+        <source>Значения не взяты.
+%1</source>
+        <translation>Значення не взято.
+%1</translation>
+    </message>
+    <message>
+        <source>«%1»: взято «%2», страницы показывают «%3»</source>
+        <translation>«%1»: взято «%2», сторінки показують «%3»</translation>
+    </message>
+    <message>
+        <source>Значения не взяты: страницы не могут показать их такими, какими они взяты, и остались прежними.
+%1</source>
+        <translation>Значення не взято: сторінки не можуть показати їх такими, якими їх взято, і лишилися як були.
+%1</translation>
+    </message>
+    <message>
+        <source>Страницы изменились после того, как значения были взяты. Вернуть страницы такими, какими они были до этого? Изменения, сделанные после, пропадут.</source>
+        <translation>Сторінки змінилися після того, як значення було взято. Повернути сторінки такими, якими вони були до цього? Зміни, зроблені після, пропадуть.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -23,11 +24,6 @@ constexpr int ClearGap = 8;   // between the dialog and the field it moved off
 
 constexpr int PageColumn = 0;
 constexpr int CaptionColumn = 1;
-
-QString captionOf(const CatalogueField& field)
-{
-    return field.section.isEmpty() ? field.caption : field.section + QStringLiteral(" — ") + field.caption;
-}
 
 QLabel* wrappedLabel(const char* name, const QString& text)
 {
@@ -80,34 +76,38 @@ CompareDialog::CompareDialog(Comparison comparison, Dialogs& dialogs, Preference
     setWindowTitle(m_comparison.title);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(wrappedLabel("CompareFile", m_comparison.subject));
-    if (!m_comparison.notes.isEmpty()) {
-        QLabel* notes = wrappedLabel("FailedCheck", notesText(m_comparison.notes));
-        notes->setStyleSheet(QStringLiteral("color: red;"));
-        layout->addWidget(notes);
-    }
-
-    const bool none = m_comparison.rows.isEmpty();
-    layout->addWidget(wrappedLabel(none ? "NoDifferences" : "DifferenceCount", countText(m_comparison.rows.size())),
-                      none ? 1 : 0, none ? Qt::AlignCenter : Qt::Alignment());
-    if (!none) {
-        m_table = new QTreeWidget;
-        m_table->setObjectName(QStringLiteral("Differences"));
-        m_table->setRootIsDecorated(false);
-        m_table->setUniformRowHeights(true);
-        m_table->setHeaderLabels(headings());
-        for (const FieldDifference& row : std::as_const(m_comparison.rows)) {
-            auto* item = new QTreeWidgetItem(m_table, {row.field->page, captionOf(*row.field), row.valueA, row.valueB});
-            item->setData(PageColumn, KeyRole, row.field->key);
-        }
-        m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        connect(m_table, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-            Q_EMIT fieldWanted(item->data(PageColumn, KeyRole).toString());
-        });
-        layout->addWidget(m_table, 1);
-    }
+    m_rowsArea = new QWidget;
+    (new QVBoxLayout(m_rowsArea))->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_rowsArea, 1);
+    fillRows();
     m_notShown = wrappedLabel("FieldNotShown", QString());
     m_notShown->hide();
     layout->addWidget(m_notShown);
+
+    auto* takeRow = new QHBoxLayout;
+    m_tickAll = new QCheckBox(tr("Все"));
+    m_tickAll->setObjectName(QStringLiteral("TickAll"));
+    m_tickAll->setTristate(true);   // to show that only some rows are ticked
+    m_tickAll->setToolTip(tr("Отметить все строки или снять все отметки"));
+    // A click, not a change of state: the state itself follows the rows.
+    connect(m_tickAll, &QCheckBox::clicked, this, [this] { tickAll(tickedKeys().size() < m_comparison.rows.size()); });
+    m_take = new QPushButton(tr("Взять отмеченные"));
+    m_take->setObjectName(QStringLiteral("TakeChecked"));
+    m_take->setAutoDefault(false);
+    m_take->setToolTip(tr("Отмеченные значения переходят на страницы, остальное на страницах остаётся как есть"));
+    connect(m_take, &QPushButton::clicked, this, [this] { Q_EMIT takeWanted(tickedKeys()); });
+    m_undo = new QPushButton(tr("Отменить"));
+    m_undo->setObjectName(QStringLiteral("UndoTake"));
+    m_undo->setAutoDefault(false);
+    m_undo->setToolTip(tr("Вернуть страницы такими, какими они были до того, как значения были взяты"));
+    connect(m_undo, &QPushButton::clicked, this, &CompareDialog::undoWanted);
+    m_takeResult = wrappedLabel("TakeResult", QString());
+    takeRow->addWidget(m_tickAll);
+    takeRow->addWidget(m_take);
+    takeRow->addWidget(m_undo);
+    takeRow->addWidget(m_takeResult, 1);
+    layout->addLayout(takeRow);
+    offerButtons();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
@@ -138,6 +138,109 @@ CompareDialog::~CompareDialog()
         m_preferences.setValue(SizeKey, size());
 }
 
+void CompareDialog::fillRows()
+{
+    // Everything below the subject is the comparison's: made anew each time it changes.
+    qDeleteAll(m_rowsArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    m_table = nullptr;
+    auto* layout = static_cast<QVBoxLayout*>(m_rowsArea->layout());
+    if (!m_comparison.notes.isEmpty()) {
+        QLabel* notes = wrappedLabel("FailedCheck", notesText(m_comparison.notes));
+        notes->setStyleSheet(QStringLiteral("color: red;"));
+        layout->addWidget(notes);
+    }
+
+    const bool none = m_comparison.rows.isEmpty();
+    layout->addWidget(wrappedLabel(none ? "NoDifferences" : "DifferenceCount", countText(m_comparison.rows.size())),
+                      none ? 1 : 0, none ? Qt::AlignCenter : Qt::Alignment());
+    if (none)
+        return;
+    m_table = new QTreeWidget;
+    m_table->setObjectName(QStringLiteral("Differences"));
+    m_table->setRootIsDecorated(false);
+    m_table->setUniformRowHeights(true);
+    m_table->setHeaderLabels(headings());
+    for (const FieldDifference& row : std::as_const(m_comparison.rows)) {
+        auto* item = new QTreeWidgetItem(m_table, {row.field->page, row.field->fullCaption(), row.valueA, row.valueB});
+        item->setData(PageColumn, KeyRole, row.field->key);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        const bool ticked = m_ticks.value(row.field->key, m_comparison.rowsTicked);
+        item->setCheckState(PageColumn, ticked ? Qt::Checked : Qt::Unchecked);
+    }
+    m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_table, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        Q_EMIT fieldWanted(item->data(PageColumn, KeyRole).toString());
+    });
+    // A tick is remembered by its field, so that it outlasts the rows made anew.
+    connect(m_table, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+        if (column != PageColumn)
+            return;
+        m_ticks.insert(item->data(PageColumn, KeyRole).toString(), item->checkState(PageColumn) == Qt::Checked);
+        offerButtons();
+    });
+    layout->addWidget(m_table, 1);
+}
+
+QStringList CompareDialog::tickedKeys() const
+{
+    QStringList keys;
+    for (int i = 0; m_table && i < m_table->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = m_table->topLevelItem(i);
+        if (item->checkState(PageColumn) == Qt::Checked)
+            keys << item->data(PageColumn, KeyRole).toString();
+    }
+    return keys;
+}
+
+void CompareDialog::tickAll(bool ticked)
+{
+    for (int i = 0; m_table && i < m_table->topLevelItemCount(); ++i)
+        m_table->topLevelItem(i)->setCheckState(PageColumn, ticked ? Qt::Checked : Qt::Unchecked);
+    offerButtons();
+}
+
+void CompareDialog::offerButtons()
+{
+    const qsizetype ticked = tickedKeys().size();
+    {
+        const QSignalBlocker blocker(m_tickAll);
+        m_tickAll->setCheckState(ticked == 0                          ? Qt::Unchecked
+                                 : ticked == m_comparison.rows.size() ? Qt::Checked
+                                                                      : Qt::PartiallyChecked);
+    }
+    m_tickAll->setEnabled(!m_comparison.rows.isEmpty());
+    m_take->setEnabled(m_takingOffered && ticked != 0);
+    m_undo->setEnabled(m_takingOffered && m_undoOffered);
+}
+
+void CompareDialog::setTakingOffered(bool offered)
+{
+    m_takingOffered = offered;
+    offerButtons();
+}
+
+void CompareDialog::showComparison(Comparison comparison)
+{
+    m_comparison = std::move(comparison);
+    m_notShown->hide();
+    fillRows();
+    offerButtons();
+}
+
+void CompareDialog::showTaken(Comparison now, int taken, const QStringList& carried)
+{
+    m_undoOffered = true;
+    showComparison(std::move(now));
+    m_takeResult->setText((QStringList{tr("Взято полей: %1.").arg(taken)} + carried).join(u'\n'));
+}
+
+void CompareDialog::showUndone(Comparison now)
+{
+    m_undoOffered = false;
+    showComparison(std::move(now));
+    m_takeResult->setText(tr("Взятие отменено: страницы такие, как были до него."));
+}
+
 QStringList CompareDialog::headings() const
 {
     return {tr("Страница"), tr("Параметр"), m_comparison.nameA, m_comparison.nameB};
@@ -163,7 +266,7 @@ QString CompareDialog::listText() const
 {
     QStringList lines{headings().join(u'\t')};
     for (const FieldDifference& row : m_comparison.rows)
-        lines.append(QStringList{row.field->page, captionOf(*row.field), row.valueA, row.valueB}.join(u'\t'));
+        lines.append(QStringList{row.field->page, row.field->fullCaption(), row.valueA, row.valueB}.join(u'\t'));
     return lines.join(u'\n') + u'\n';
 }
 
@@ -186,7 +289,7 @@ void CompareDialog::fillDocument(QTextDocument& document) const
         html += QStringLiteral("</tr></thead>");
         for (const FieldDifference& row : m_comparison.rows) {
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
-                        .arg(escaped(row.field->page), escaped(captionOf(*row.field)), escaped(row.valueA),
+                        .arg(escaped(row.field->page), escaped(row.field->fullCaption()), escaped(row.valueA),
                              escaped(row.valueB));
         }
         html += QStringLiteral("</table>");

@@ -1,55 +1,88 @@
 #include "Comparison.h"
 
 #include "ConfigImage.h"
+#include "ConfigTemplate.h"
 #include "FieldCatalogue.h"
 #include "PagesImage.h"
 
-#include <functional>
 #include <optional>
 
 namespace {
 
-// A value as a cell shows it: never empty, so an empty cell is never taken
-// for one that was not filled in.
-QString shown(const CatalogueField& field, const ConfigImage& image)
+// The rows of `fields` in the pages' order: a field the pages cannot give has
+// a row of its own, its first value saying so; any other is a row only when
+// its bytes differ.
+QList<FieldDifference> differingRows(const PagesImage& pages, const ConfigImage& other,
+                                     const QList<const CatalogueField*>& ordered)
+{
+    QList<FieldDifference> differences;
+    for (const CatalogueField* field : ordered) {
+        if (!pages.unreadableText(*field) && field->bytesOf(pages.image) == field->bytesOf(other))
+            continue;
+        differences.append({field, Comparison::pagesValue(pages, *field), Comparison::shownValue(*field, other)});
+    }
+    return differences;
+}
+
+const QList<const CatalogueField*>& everyFieldInPageOrder()
+{
+    static const QList<const CatalogueField*> ordered = FieldCatalogue::inPageOrder(FieldCatalogue::everyField());
+    return ordered;
+}
+
+} // namespace
+
+Comparison Comparison::pagesWith(const PagesImage& pages, const ConfigImage& other,
+                                 const QList<const CatalogueField*>& ordered)
+{
+    Comparison comparison;
+    comparison.nameA = tr("На страницах");
+    comparison.notes = pages.failedChecks;
+    comparison.rows = differingRows(pages, other, ordered);
+    return comparison;
+}
+
+QString Comparison::shownValue(const CatalogueField& field, const ConfigImage& image)
 {
     const QString value = FieldCatalogue::displayValue(field, image);
     if (!value.isEmpty())
         return value;
     // A zone's type without marks is a zone switched off; any other empty set or text is none.
-    return field.codeMask != 0 ? Comparison::tr("выкл.") : Comparison::tr("нет");
+    return field.codeMask != 0 ? tr("выкл.") : tr("нет");
 }
 
-// `special` gives a field's first value when it has one of its own; otherwise
-// the field is a row only when its bytes differ.
-QList<FieldDifference> differingRows(const ConfigImage& a, const ConfigImage& b,
-                                     const std::function<std::optional<QString>(const CatalogueField&)>& special)
+QString Comparison::pagesValue(const PagesImage& pages, const CatalogueField& field)
 {
-    static const QList<const CatalogueField*> ordered = FieldCatalogue::inPageOrder(FieldCatalogue::everyField());
-    QList<FieldDifference> differences;
-    for (const CatalogueField* field : ordered) {
-        const std::optional<QString> valueA = special(*field);
-        if (valueA || field->bytesOf(a) != field->bytesOf(b))
-            differences.append({field, valueA.value_or(shown(*field, a)), shown(*field, b)});
-    }
-    return differences;
+    const std::optional<QString> unreadable = pages.unreadableText(field);
+    if (!unreadable)
+        return shownValue(field, pages.image);
+    return PagesImage::unreadableValue(*unreadable);
 }
-
-} // namespace
 
 Comparison Comparison::pagesWithFile(const PagesImage& pages, const ConfigImage& file, const QString& fileName)
 {
-    Comparison comparison = pagesWith(pages, file);
+    Comparison comparison = pagesWith(pages, file, everyFieldInPageOrder());
     comparison.title = fileTitle();
     comparison.subject = tr("Страницы и файл %1").arg(fileName);
     comparison.nameB = tr("В файле");
     return comparison;
 }
 
+Comparison Comparison::pagesWithTemplate(const PagesImage& pages, const ConfigTemplate& standard,
+                                         const QString& fileName)
+{
+    Comparison comparison = pagesWith(pages, standard.values(), FieldCatalogue::inPageOrder(standard.fields()));
+    comparison.title = templateTitle();
+    comparison.subject = tr("Страницы и шаблон %1").arg(fileName);
+    comparison.nameB = tr("В шаблоне");
+    comparison.rowsTicked = true;
+    return comparison;
+}
+
 Comparison Comparison::pagesWithVersion(const PagesImage& pages, const ConfigImage& version, const QString& panel,
                                         const QString& versionName)
 {
-    Comparison comparison = pagesWith(pages, version);
+    Comparison comparison = pagesWith(pages, version, everyFieldInPageOrder());
     comparison.title = tr("Сравнение с библиотекой");
     comparison.subject = tr("Страницы и ППК %1: %2").arg(panel, versionName);
     comparison.nameB = tr("В библиотеке");
@@ -64,20 +97,7 @@ Comparison Comparison::twoVersions(const ConfigImage& a, const ConfigImage& b, c
     comparison.subject = tr("ППК %1: %2 и %3").arg(panel, nameA, nameB);
     comparison.nameA = nameA;
     comparison.nameB = nameB;
-    comparison.rows = differingRows(a, b, [](const CatalogueField&) { return std::optional<QString>(); });
-    return comparison;
-}
-
-Comparison Comparison::pagesWith(const PagesImage& pages, const ConfigImage& other)
-{
-    Comparison comparison;
-    comparison.nameA = tr("На страницах");
-    comparison.notes = pages.failedChecks;
-    comparison.rows = differingRows(pages.image, other, [&pages](const CatalogueField& field) -> std::optional<QString> {
-        const std::optional<QString> text = pages.unreadableText(field);
-        if (!text)
-            return std::nullopt;
-        return PagesImage::unreadableValue(*text);
-    });
+    // A version is a whole image: as pages, every field of it is readable and no check is asked.
+    comparison.rows = differingRows(PagesImage{a, {}, {}}, b, everyFieldInPageOrder());
     return comparison;
 }

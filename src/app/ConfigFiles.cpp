@@ -114,6 +114,29 @@ bool ConfigFiles::readForComparison(const QString& path, ConfigImage& image, con
         {caption, tr("Формат файла не соответствует типу устройства! Сравнить страницы с этим файлом?")});
 }
 
+std::optional<QString> ConfigFiles::chooseTemplate()
+{
+    const QStringList files = {tr("Шаблоны и конфигурации (*.json *.q22)"), tr("Шаблоны в JSON (*.json)"),
+                               allFilesFilter()};
+    return m_dialogs.openFile({tr("Применить шаблон"), m_folder, QString(), files, QString()});
+}
+
+std::optional<ConfigTemplate> ConfigFiles::readTemplate(const QString& path, const QString& caption)
+{
+    if (JsonConfigFile::isJsonName(path)) {
+        ConfigJson::TemplateResult read = JsonConfigFile::readTemplate(path);
+        if (!read.parsed) {
+            m_dialogs.message(Dialogs::Message::error(
+                tr("Файл %1 не прочитан как шаблон в JSON.\n%2").arg(path, read.error), caption));
+        }
+        return std::move(read.parsed);
+    }
+    ConfigImage whole;
+    if (!readForComparison(path, whole, caption))
+        return std::nullopt;
+    return ConfigTemplate::wholeOf(whole);
+}
+
 bool ConfigFiles::readConfigFile(const QString& path, ConfigImage& image, const Voice& voice,
                                  const QString& whenUnread)
 {

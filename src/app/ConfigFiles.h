@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConfigTemplate.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -48,6 +50,12 @@ public:
     // one of its own for a JSON form it cannot read), under the caption of the
     // comparison, `caption`. True when whole.
     bool readForComparison(const QString& path, ConfigImage& image, const QString& caption);
+
+    // The template to apply to the pages: a JSON document that names some
+    // fields, or a configuration file, which names every field.
+    std::optional<QString> chooseTemplate();
+    // Read with the messages of readForComparison under `caption`; none when it cannot be read.
+    std::optional<ConfigTemplate> readTemplate(const QString& path, const QString& caption);
 
 private:
     // Whose boxes a reading shows: the load's, or those of a command that only reads the file.

@@ -6,9 +6,11 @@
 #include "ClockLabel.h"
 #include "CompareDialog.h"
 #include "ConfigFile.h"
+#include "ConfigTemplate.h"
 #include "Comparison.h"
 #include "Dialogs.h"
 #include "FactoryDefaults.h"
+#include "FieldCatalogue.h"
 #include "FieldPlace.h"
 #include "GeneralPage.h"
 #include "GroupsModel.h"
@@ -85,6 +87,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
     , m_link(std::make_unique<PanelLink>(m_image, *this, platform.dialogs, platform.clock, platform.serial,
                                          platform.udp))
     , m_files(m_image, platform.dialogs, platform.settings)
+    , m_change(m_image, platform.dialogs, [this] { return pagesImage(); }, loadPages())
     , m_recording(new VersionRecording(platform.preferences, platform.dialogs, this))
 {
     setObjectName(QStringLiteral("A_Form"));
@@ -152,6 +155,10 @@ void MainWindow::createServiceMenu()
     m_itemCompare->setObjectName(QStringLiteral("ItemCompare"));
     m_itemCompare->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(m_itemCompare, &QAction::triggered, this, &MainWindow::ItemCompareClick);
+    m_itemApplyTemplate = m_itemService->addAction(tr("Применить шаблон…"));
+    m_itemApplyTemplate->setObjectName(QStringLiteral("ItemApplyTemplate"));
+    m_itemApplyTemplate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(m_itemApplyTemplate, &QAction::triggered, this, &MainWindow::ItemApplyTemplateClick);
     m_itemReport = m_itemService->addAction(tr("Отчёт…"));
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
@@ -163,11 +170,14 @@ void MainWindow::createServiceMenu()
     auto* serviceButton = new MenuButton(m_itemService);
     serviceButton->setObjectName(QStringLiteral("ServiceButton"));
     m_pageConfig->setCornerWidget(serviceButton, Qt::BottomRightCorner);
-    // Both read the pages as "Сохранить" does, so they are offered exactly
-    // when it is: not while a transfer runs, whichever arrangement set that.
+    // They read the pages as "Сохранить" does, and the compare dialog's takes
+    // change them, so they are offered exactly when it is: not while a
+    // transfer runs, whichever arrangement set that.
     connect(m_itemSave, &QAction::enabledChanged, this, [this](bool enabled) {
-        m_itemCompare->setEnabled(enabled);
-        m_itemReport->setEnabled(enabled);
+        for (QAction* item : {m_itemCompare, m_itemApplyTemplate, m_itemReport})
+            item->setEnabled(enabled);
+        if (m_compareDialog)
+            m_compareDialog->setTakingOffered(m_compareTakes && enabled);
     });
     setAcceptDrops(true);
 }
@@ -575,17 +585,56 @@ void MainWindow::ItemCompareClick()
     ConfigImage file;
     if (!path || !m_files.readForComparison(*path, file, Comparison::fileTitle()))
         return;
-    showComparison(Comparison::pagesWithFile(pagesImage(), file, QFileInfo(*path).fileName()));
+    const QString name = QFileInfo(*path).fileName();
+    openComparison([this, file, name] { return Comparison::pagesWithFile(pagesImage(), file, name); }, file);
 }
 
-void MainWindow::showComparison(const Comparison& comparison)
+void MainWindow::ItemApplyTemplateClick()
+{
+    const auto path = m_files.chooseTemplate();
+    const std::optional<ConfigTemplate> standard
+        = path ? m_files.readTemplate(*path, Comparison::templateTitle()) : std::nullopt;
+    if (!standard)
+        return;
+    const QString name = QFileInfo(*path).fileName();
+    openComparison(
+        [this, standard = *standard, name] { return Comparison::pagesWithTemplate(pagesImage(), standard, name); },
+        standard->values());
+}
+
+void MainWindow::openComparison(const std::function<Comparison()>& compare, const std::optional<ConfigImage>& source)
 {
     delete m_compareDialog;
-    m_compareDialog = new CompareDialog(comparison, m_platform.dialogs, m_platform.preferences,
-                                        m_files.presetFolder(), this);
+    m_change.forget();
+    m_compareTakes = source.has_value();
+    m_compareDialog = new CompareDialog(compare(), m_platform.dialogs, m_platform.preferences, m_files.presetFolder(),
+                                        this);
     m_compareDialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_compareDialog->setTakingOffered(m_compareTakes && m_itemSave->isEnabled());
     connect(m_compareDialog, &CompareDialog::fieldWanted, this, &MainWindow::showField);
+    if (source) {
+        connect(m_compareDialog, &CompareDialog::takeWanted, this,
+                [this, source = *source, compare](const QStringList& keys) { takeFields(keys, source, compare); });
+        connect(m_compareDialog, &CompareDialog::undoWanted, this, [this, compare] { undoTake(compare); });
+    }
     m_compareDialog->show();
+}
+
+void MainWindow::takeFields(const QStringList& keys, const ConfigImage& source,
+                            const std::function<Comparison()>& compare)
+{
+    QList<const CatalogueField*> fields;
+    for (const QString& key : keys)
+        fields << FieldCatalogue::find(key);
+    const std::optional<PagesChange::Taken> taken = m_change.take(source, fields, m_compareDialog->windowTitle());
+    if (taken)
+        m_compareDialog->showTaken(compare(), static_cast<int>(fields.size()), taken->carried);
+}
+
+void MainWindow::undoTake(const std::function<Comparison()>& compare)
+{
+    if (m_change.undo(m_compareDialog->windowTitle()))
+        m_compareDialog->showUndone(compare());
 }
 
 void MainWindow::ItemReportClick()
@@ -612,7 +661,9 @@ void MainWindow::ItemLibraryClick()
     m_libraryDialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_libraryDialog, &LibraryDialog::openWanted, this, &MainWindow::openVersion);
     connect(m_libraryDialog, &LibraryDialog::compareWithPagesWanted, this, &MainWindow::compareWithVersion);
-    connect(m_libraryDialog, &LibraryDialog::comparisonWanted, this, &MainWindow::showComparison);
+    // Two versions: the pages are neither side, so nothing is taken onto them.
+    connect(m_libraryDialog, &LibraryDialog::comparisonWanted, this,
+            [this](const Comparison& comparison) { openComparison([comparison] { return comparison; }, std::nullopt); });
     connect(m_libraryDialog, &LibraryDialog::addPagesWanted, this, &MainWindow::addPagesToLibrary);
     connect(m_recording, &VersionRecording::recorded, m_libraryDialog, &LibraryDialog::refresh);
     m_libraryDialog->choosePanel(accountText());
@@ -637,7 +688,11 @@ void MainWindow::openVersion(const ConfigImage& version)
 
 void MainWindow::compareWithVersion(const ConfigImage& version, const QString& versionName)
 {
-    showComparison(Comparison::pagesWithVersion(pagesImage(), version, panelIdentifier(version), versionName));
+    openComparison(
+        [this, version, versionName] {
+            return Comparison::pagesWithVersion(pagesImage(), version, panelIdentifier(version), versionName);
+        },
+        version);
 }
 
 void MainWindow::addPagesToLibrary()

@@ -3,21 +3,23 @@
 #include "ConfigFiles.h"
 #include "ConfigImage.h"
 #include "LinkHost.h"
+#include "PagesChange.h"
 #include "Platform.h"
 #include "Translations.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class ClockLabel;
 class CompareDialog;
 struct Comparison;
-class LibraryDialog;
 class GeneralPage;
 class ImageRestorer;
+class LibraryDialog;
 class PanelLink;
 struct PagesImage;
 class QAction;
@@ -91,6 +93,7 @@ public Q_SLOTS:
     void ItemSaveClick();
     void ItemDefaultClick();
     void ItemCompareClick();
+    void ItemApplyTemplateClick();
     void ItemReportClick();
     void ItemLibraryClick();
 
@@ -130,8 +133,12 @@ private:
     QStringList droppedFiles(const QMimeData* data) const;
     // Brings a field of the catalogue into sight on the pages, for the compare dialog.
     void showField(const QString& key);
-    // The one compare dialog, showing this comparison.
-    void showComparison(const Comparison& comparison);
+    // The compare dialog, its rows from `compare` (made anew after each take),
+    // its ticked fields taken from `source`; none when the pages are neither
+    // side, as between two versions of the library, and nothing is taken.
+    void openComparison(const std::function<Comparison()>& compare, const std::optional<ConfigImage>& source);
+    void takeFields(const QStringList& keys, const ConfigImage& source, const std::function<Comparison()>& compare);
+    void undoTake(const std::function<Comparison()>& compare);
     // The library dialog's commands on the pages.
     void openVersion(const ConfigImage& version);
     void compareWithVersion(const ConfigImage& version, const QString& versionName);
@@ -142,11 +149,13 @@ private:
     bool m_closingFlag = false;
     std::unique_ptr<PanelLink> m_link;
     ConfigFiles m_files;
+    PagesChange m_change;   // the compare dialog's takes
     std::unique_ptr<ImageRestorer> m_restorer;
     bool m_saveRequest = false;
     bool m_shownOnce = false;
     QStringList m_startFiles;
     QPointer<CompareDialog> m_compareDialog;
+    bool m_compareTakes = false;   // the compare dialog's fields can be taken onto the pages
     VersionRecording* m_recording = nullptr;
     QPointer<LibraryDialog> m_libraryDialog;
 
@@ -163,6 +172,7 @@ private:
     QAction* m_itemExit = nullptr;
     QMenu* m_itemService = nullptr;
     QAction* m_itemCompare = nullptr;
+    QAction* m_itemApplyTemplate = nullptr;
     QAction* m_itemReport = nullptr;
     QAction* m_itemLibrary = nullptr;
     QMenu* m_itemLanguage = nullptr;

@@ -46,6 +46,8 @@ struct CatalogueField {
     bool zeroIsBlank = false;
 
     ImageLayout::Field layoutField() const { return {offset - 1, size}; }
+    // The section and the caption, as a list of fields from several sections names one.
+    QString fullCaption() const { return section.isEmpty() ? caption : section + QStringLiteral(" — ") + caption; }
     QByteArray bytesOf(const ConfigImage& image) const { return image.bytes().mid(offset - 1, size); }
     // The largest value the field's bytes hold, before scaling (Number, HexAccount, Bits).
     quint32 largestStored() const { return size >= 4 ? 0xFFFFFFFFu : (1u << (8 * size)) - 1; }

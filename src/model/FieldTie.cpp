@@ -4,6 +4,8 @@
 #include "FieldCatalogue.h"
 #include "ImageChecks.h"
 
+#include <QCoreApplication>
+
 namespace L = ImageLayout;
 
 namespace {
@@ -22,6 +24,8 @@ FieldTie userNumber(int user)
     const CatalogueField& number = entry(QStringLiteral("users[%1].number").arg(user));
     return {&groups, &number, number.largestStored(), FieldTie::Kind::Derived,
             QStringLiteral("a user in a group is numbered by its row, one in none by 0"),
+            QT_TRANSLATE_NOOP("FieldTie", "пользователь, включённый в группу, получает номер своей строки, "
+                                          "не включённый ни в одну — 0"),
             [&groups, user](const ConfigImage& image) {
                 return image.value(groups.layoutField()) != 0 ? static_cast<quint32>(user) : 0u;
             }};
@@ -34,6 +38,7 @@ FieldTie phoneCall(int phone)
     const CatalogueField& callMask = entry(QStringLiteral("channels[%1].call_mask").arg(L::SmsRecord));
     return {&number, &callMask, 1u << (phone - 1), FieldTie::Kind::Derived,
             QStringLiteral("a phone's call (\"Звонок\") is ticked only for a phone of 13 characters"),
+            QT_TRANSLATE_NOOP("FieldTie", "«Звонок» отмечается только у номера из 13 символов"),
             [&number, &callMask](const ConfigImage& image) {
                 const bool whole = ImageChecks::phone(image.digits(number.layoutField())) == ImageChecks::Phone::Given;
                 return whole ? image.value(callMask.layoutField()) : 0u;
@@ -48,6 +53,8 @@ FieldTie firstZoneEntryDelay()
     const CatalogueField& entryDelay = entry(QStringLiteral("zones[Z1].entry_delay_s"));
     return {&exitDelay, &entryDelay, entryDelay.largestStored(), FieldTie::Kind::Copied,
             QStringLiteral("\"Задержка вход/выход\" copies the first group's exit delay into Z1's \"Вход, с\""),
+            QT_TRANSLATE_NOOP("FieldTie", "«Задержка вход/выход» переносит задержку выхода первой группы "
+                                          "во «Вход, с» шлейфа Z1"),
             [&exitDelay](const ConfigImage& image) { return image.value(exitDelay.layoutField()); }};
 }
 
@@ -67,6 +74,18 @@ void FieldTie::carry(ConfigImage& image) const
 {
     const quint32 kept = image.value(follower->layoutField()) & ~followerBits;
     image.setValue(follower->layoutField(), kept | (derived(image) & followerBits));
+}
+
+QString FieldTie::refusalText() const
+{
+    return QCoreApplication::translate("FieldTie", "«%1» следует за «%2»: %3.")
+        .arg(follower->fullCaption(), leader->fullCaption(), QCoreApplication::translate("FieldTie", shownRule));
+}
+
+QString FieldTie::carriedText() const
+{
+    return QCoreApplication::translate("FieldTie", "«%1» изменено вместе с «%2».")
+        .arg(follower->fullCaption(), leader->fullCaption());
 }
 
 const QList<FieldTie>& FieldTie::all()

@@ -4,7 +4,7 @@
 #include "CompareDialog.h"
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
-#include "FileWindow.h"
+#include "CompareWindow.h"
 #include "GeneralPage.h"
 #include "SmsPage.h"
 #include "StringGrid.h"
@@ -43,30 +43,11 @@ const QList<std::pair<QString, QJsonValue>> ThreeChanges = {
     {QStringLiteral("texts.alarm[1]"), QStringLiteral("Тревога на складе")},
 };
 
-struct Shell : FileWindow {
+struct Shell : CompareWindow {
     QString writeIn(const QString& format, const ConfigImage& image)
     {
         return format == "json" ? writeJsonFile(QStringLiteral("other.json"), image)
                                 : writeConfigFile(QStringLiteral("EC22.q22"), image);
-    }
-
-    CompareDialog* compare(const QString& path)
-    {
-        dialogs.answerOpen(path);
-        item(QStringLiteral("ItemCompare"))->trigger();
-        return window.findChild<CompareDialog*>();
-    }
-
-    static QTreeWidget* table(CompareDialog* dialog) { return dialog->findChild<QTreeWidget*>("Differences"); }
-
-    static QTreeWidgetItem* row(CompareDialog* dialog, const QString& key)
-    {
-        QTreeWidget* rows = table(dialog);
-        for (int i = 0; rows && i < rows->topLevelItemCount(); ++i) {
-            if (rows->topLevelItem(i)->data(0, CompareDialog::KeyRole).toString() == key)
-                return rows->topLevelItem(i);
-        }
-        return nullptr;
     }
 
     static void doubleClick(CompareDialog* dialog, QTreeWidgetItem* row)
@@ -78,16 +59,6 @@ struct Shell : FileWindow {
     }
 
     SmsPage& sms() { return *window.generalPage().pageCh()->sheetVoice; }
-
-    static QStringList listedKeys(CompareDialog* dialog)
-    {
-        QStringList keys;
-        if (QTreeWidget* rows = table(dialog)) {
-            for (int i = 0; i < rows->topLevelItemCount(); ++i)
-                keys << rows->topLevelItem(i)->data(0, CompareDialog::KeyRole).toString();
-        }
-        return keys;
-    }
 };
 
 QStringList keysOf(const QList<std::pair<QString, QJsonValue>>& changes)

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTreeWidget>
 #include <QTest>
 
 namespace {
@@ -222,6 +223,9 @@ void LibraryWindowTest::olderVersionOpensOntoThePagesByteForByte()
     QVERIFY(compare);
     QCOMPARE(compare->comparison().rows.size(), 1);
     QVERIFY(compare->comparison().nameA.startsWith(QStringLiteral("Версия 1 от ")));
+    // The pages are neither side: nothing is offered to be taken onto them.
+    part<QTreeWidget>(compare, "Differences")->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    QVERIFY(!part<QPushButton>(compare, "TakeChecked")->isEnabled());
 }
 
 void LibraryWindowTest::versionIsExportedAndComparedWithThePages_data()
@@ -253,6 +257,10 @@ void LibraryWindowTest::versionIsExportedAndComparedWithThePages()
     QCOMPARE(compare->comparison().rows.size(), 1);
     QCOMPARE(compare->comparison().nameB, QStringLiteral("В библиотеке"));
     QCOMPARE(shell.dialogs.texts(), QStringList{ReadDone});
+    // The version's value taken onto the pages.
+    part<QTreeWidget>(compare, "Differences")->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    click(compare, "TakeChecked");
+    QCOMPARE(shell.pagesImage().bytes(), SampleConfigs::siteWithSixZones().bytes());
 }
 
 void LibraryWindowTest::settingsKeepOnlyALibraryThatParses()

@@ -145,17 +145,19 @@ void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
         captions << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Отчёт…", "Библиотека…", "", "Язык"}));
-    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence::Print,
-                                             QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(), QKeySequence()}));
+    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Применить шаблон…", "Отчёт…", "Библиотека…", "", "Язык"}));
+    QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::CTRL | Qt::Key_T),
+                                             QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(),
+                                             QKeySequence()}));
     // The tooltip names the commands with their shortcuts, also those added later.
-    menu->addAction(QStringLiteral("Шаблон…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    menu->addAction(QStringLiteral("Ещё…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     QCOMPARE(button->commandsText(),
-             QStringLiteral("Сравнить с файлом…\t%1\nОтчёт…\t%2\nБиблиотека…\t%3\nЯзык\nШаблон…\t%4")
+             QStringLiteral("Сравнить с файлом…\t%1\nПрименить шаблон…\t%2\nОтчёт…\t%3\nБиблиотека…\t%4\nЯзык\nЕщё…\t%5")
                  .arg(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
+                      QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText),
                       QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
                       QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText),
-                      QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText)));
+                      QKeySequence(Qt::CTRL | Qt::Key_K).toString(QKeySequence::NativeText)));
 
     // The shortcuts reach the commands with the menu closed.
     shell.window.activateWindow();
@@ -187,13 +189,13 @@ void MainWindowTest::serviceCommandsAreOfferedWhenSaveIs()
 {
     Shell shell;
     shell.window.show();
-    // Сравнить, Отчёт and Сохранить, in this order.
+    // Сравнить, Применить шаблон, Отчёт and Сохранить, in this order.
     const auto states = [&shell] {
-        return QList<bool>{shell.item("ItemCompare")->isEnabled(), shell.item("ItemReport")->isEnabled(),
-                           shell.item("ItemSave")->isEnabled()};
+        return QList<bool>{shell.item("ItemCompare")->isEnabled(), shell.item("ItemApplyTemplate")->isEnabled(),
+                           shell.item("ItemReport")->isEnabled(), shell.item("ItemSave")->isEnabled()};
     };
-    const QList<bool> offered{true, true, true};
-    const QList<bool> withheld{false, false, false};
+    const QList<bool> offered{true, true, true, true};
+    const QList<bool> withheld{false, false, false, false};
     QCOMPARE(states(), offered);
     shell.window.DisableAll();
     QCOMPARE(states(), withheld);

@@ -3,6 +3,8 @@
 // language, and fits where the window puts it. The panel's own data (the
 // notification texts, the values) stays as the image holds it.
 #include "Application.h"
+#include "CompareDialog.h"
+#include "CompareWindow.h"
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
 #include "FileWindow.h"
@@ -10,6 +12,7 @@
 #include "LibraryDialog.h"
 #include "LibrarySettings.h"
 #include "LibrarySettingsDialog.h"
+#include "GeneralPage.h"
 #include "ReportContent.h"
 #include "ReportDialog.h"
 #include "ReportDocument.h"
@@ -33,6 +36,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -281,6 +285,7 @@ private Q_SLOTS:
     void dialogsSpeakTheLanguage();
     void reportDocumentSpeaksTheLanguage();
     void boxesAndFileDialogsSpeakTheLanguage();
+    void takingFieldsSpeaksTheLanguage();
     void everyTextFitsItsWidget();
     void tabsNameThePagesAsTheCatalogueDoes();
 
@@ -292,12 +297,12 @@ private:
     void verifyInTheLanguage(const QList<ShownText>& texts);
 
     Language m_language;
-    std::unique_ptr<FileWindow> m_shell;
+    std::unique_ptr<CompareWindow> m_shell;
 };
 
 void TranslatedWindowTest::init()
 {
-    m_shell = std::make_unique<FileWindow>();
+    m_shell = std::make_unique<CompareWindow>();
 }
 
 void TranslatedWindowTest::cleanup()
@@ -421,6 +426,8 @@ void TranslatedWindowTest::boxesAndFileDialogsSpeakTheLanguage()
     m_shell->item(QStringLiteral("ItemLoad"))->trigger();
     dialogs.answerOpen(std::nullopt);
     m_shell->item(QStringLiteral("ItemCompare"))->trigger();
+    dialogs.answerOpen(std::nullopt);
+    m_shell->item(QStringLiteral("ItemApplyTemplate"))->trigger();
     dialogs.answer(Dialogs::Answer::No);
     m_shell->window.close();
 
@@ -432,6 +439,38 @@ void TranslatedWindowTest::boxesAndFileDialogsSpeakTheLanguage()
     }
     QCOMPARE(dialogs.last().caption, QCoreApplication::translate("MainWindow", "Завершение работы"));
     for (const Dialogs::Message& box : dialogs.shown()) {
+        walk.add(nullptr, box.text);
+        walk.add(nullptr, box.caption);
+    }
+    verifyInTheLanguage(walk.texts);
+}
+
+void TranslatedWindowTest::takingFieldsSpeaksTheLanguage()
+{
+    // Pages ready to write, and a template that would break a user's tie and
+    // carry the first group's exit delay into Z1.
+    const ConfigImage pages = SampleConfigs::readyToWrite();
+    m_shell->dialogs.answerOpen(m_shell->writeConfigFile(QStringLiteral("pages.q22"), pages));
+    m_shell->item(QStringLiteral("ItemLoad"))->trigger();
+    const QString standard = m_shell->writeConfigFile(
+        QStringLiteral("standard.q22"),
+        withValues(pages, {{QStringLiteral("groups[1].exit_delay_s"), 45}, {QStringLiteral("users[5].number"), 9}}));
+    CompareDialog* dialog = m_shell->applyTemplate(standard);
+    QVERIFY(dialog);
+    auto* take = dialog->findChild<QPushButton*>(QStringLiteral("TakeChecked"));
+    take->click();   // refused: the tie
+    CompareWindow::row(dialog, QStringLiteral("users[5].number"))->setCheckState(0, Qt::Unchecked);
+    take->click();   // taken, Z1 carried along
+    QVERIFY(!dialog->findChild<QLabel*>(QStringLiteral("TakeResult"))->text().isEmpty());
+    m_shell->window.generalPage().delaySiren()->setValue(90);
+    m_shell->dialogs.answer(Dialogs::Answer::No);
+    dialog->findChild<QPushButton*>(QStringLiteral("UndoTake"))->click();   // asks first: the pages were edited
+
+    TextWalk walk;
+    walk.walk(dialog);
+    const QList<Dialogs::Message> boxes = m_shell->dialogs.shown();
+    QCOMPARE(boxes.size(), 2);
+    for (const Dialogs::Message& box : boxes) {
         walk.add(nullptr, box.text);
         walk.add(nullptr, box.caption);
     }

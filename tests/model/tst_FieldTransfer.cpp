@@ -144,18 +144,28 @@ void FieldTransferTest::aChangeThatBreaksATieIsRefused_data()
     QTest::addColumn<Assignments>("assignments");
     QTest::addColumn<QString>("follower");
     QTest::addColumn<QString>("leader");
+    QTest::addColumn<QString>("shown");   // the refusal in the window's words
 
+    const QString userTie = QStringLiteral("«Пользователь 5 — Номер» следует за «Пользователь 5 — Группы»: "
+                                           "пользователь, включённый в группу, получает номер своей строки, "
+                                           "не включённый ни в одну — 0.");
+    const auto callTie = [](int phone) {
+        return QStringLiteral("«СМС — Звонок» следует за «СМС — Номер %1»: «Звонок» отмечается только у номера "
+                              "из 13 символов.")
+            .arg(phone);
+    };
     QTest::newRow("a user's number alone") << Assignments{{"users[5].number", "0"}} << "users[5].number"
-                                           << "users[5].groups";
+                                           << "users[5].groups" << userTie;
     QTest::newRow("a user's number against its groups")
-        << Assignments{{"users[5].groups", ""}, {"users[5].number", "5"}} << "users[5].number" << "users[5].groups";
+        << Assignments{{"users[5].groups", ""}, {"users[5].number", "5"}} << "users[5].number" << "users[5].groups"
+        << userTie;
     QTest::newRow("a number for a user in no group") << Assignments{{"users[5].groups", ""}, {"users[5].number", "7"}}
-                                                     << "users[5].number" << "users[5].groups";
+                                                     << "users[5].number" << "users[5].groups" << userTie;
     QTest::newRow("a call for an empty phone") << Assignments{{"channels[1].call_mask", "1, 2"}}
-                                               << "channels[1].call_mask" << "sms.phones[2]";
+                                               << "channels[1].call_mask" << "sms.phones[2]" << callTie(2);
     QTest::newRow("a call kept for an emptied phone")
         << Assignments{{"sms.phones[1]", ""}, {"channels[1].call_mask", "1"}} << "channels[1].call_mask"
-        << "sms.phones[1]";
+        << "sms.phones[1]" << callTie(1);
 }
 
 void FieldTransferTest::aChangeThatBreaksATieIsRefused()
@@ -163,12 +173,14 @@ void FieldTransferTest::aChangeThatBreaksATieIsRefused()
     QFETCH(Assignments, assignments);
     QFETCH(QString, follower);
     QFETCH(QString, leader);
+    QFETCH(QString, shown);
 
     const FieldTransfer::Result result = take(SampleConfigs::readyToWrite(), assignments);
     QVERIFY(!result.accepted());
     QVERIFY(result.brokenTie);
     QCOMPARE(result.brokenTie->follower->key, follower);
     QCOMPARE(result.brokenTie->leader->key, leader);
+    QCOMPARE(result.brokenTie->refusalText(), shown);
 }
 
 void FieldTransferTest::aCopiedFieldMayKeepAValueOfItsOwn_data()

@@ -4,6 +4,7 @@
 //   zq22-command-shot site FILE         writes a site's configuration: six zones, three groups, ten users
 //   zq22-command-shot compare FILE [PAGES]  the compare dialog, the factory pages (or PAGES opened
 //                                       at start) against FILE
+//   zq22-command-shot template FILE [PAGES] the same dialog of "Применить шаблон…", FILE the template
 //   zq22-command-shot report [FILE] PDF FILE opened at start (or the factory configuration), its
 //                                       report saved as PDF; then it ends
 //   zq22-command-shot service           the "Сервис" menu opened
@@ -84,14 +85,18 @@ int main(int argc, char* argv[])
         return writeSample(args.at(2));
     if (command == QLatin1String("site") && args.size() == 3)
         return SampleConfigs::write(args.at(2), SampleConfigs::siteWithSixZones()) ? 0 : 1;
-    const bool compare = command == QLatin1String("compare") && (args.size() == 3 || args.size() == 4);
+    // The two commands that open the compare dialog, by their items.
+    const QString compareItem = command == QLatin1String("compare")    ? QStringLiteral("ItemCompare")
+                                : command == QLatin1String("template") ? QStringLiteral("ItemApplyTemplate")
+                                                                       : QString();
+    const bool compare = !compareItem.isEmpty() && (args.size() == 3 || args.size() == 4);
     const bool report = command == QLatin1String("report") && (args.size() == 3 || args.size() == 4);
     const bool service = command == QLatin1String("service") && args.size() == 2;
     const bool load = command == QLatin1String("load") && args.size() == 2;
     const bool library = command == QLatin1String("library") && (args.size() == 2 || args.size() == 3);
     if (!compare && !report && !service && !load && !library) {
         QTextStream(stderr) << "usage: zq22-command-shot sample FILE | site FILE | compare FILE [PAGES]"
-                               " | report [FILE] PDF | service | load | library [PAGES]\n";
+                               " | template FILE [PAGES] | report [FILE] PDF | service | load | library [PAGES]\n";
         return 2;
     }
 
@@ -120,7 +125,7 @@ int main(int argc, char* argv[])
             return;
         }
         if (compare) {
-            window.findChild<QAction*>(QStringLiteral("ItemCompare"))->trigger();
+            window.findChild<QAction*>(compareItem)->trigger();
             return;
         }
         window.findChild<QAction*>(QStringLiteral("ItemReport"))->trigger();
