@@ -151,6 +151,7 @@ class LibraryWindowTest : public QObject {
 private Q_SLOTS:
     void readAndWriteRecordVersionsTheDialogShows_data() { addEngineRows(); }
     void readAndWriteRecordVersionsTheDialogShows();
+    void readRecordsThePanelsImageByteForByte();
     void versionIsExportedAndComparedWithThePages_data();
     void versionIsExportedAndComparedWithThePages();
     void settingsKeepOnlyALibraryThatParses();
@@ -226,6 +227,21 @@ void LibraryWindowTest::olderVersionOpensOntoThePagesByteForByte()
     // The pages are neither side: nothing is offered to be taken onto them.
     part<QTreeWidget>(compare, "Differences")->topLevelItem(0)->setCheckState(0, Qt::Checked);
     QVERIFY(!part<QPushButton>(compare, "TakeChecked")->isEnabled());
+}
+
+void LibraryWindowTest::readRecordsThePanelsImageByteForByte()
+{
+    // Every byte drawn at random: what the pages cannot show, or show otherwise, too.
+    ConfigImage held;
+    held.assign(SampleConfigs::scatteredBytes(7));
+    Shell shell;
+    FakePortPanel scattered{shell.serial, shell.clock, panelHolding(held)};
+    shell.connectPanel();
+    shell.item(QStringLiteral("ItemRead"))->trigger();
+    while (shell.dialogs.shown().isEmpty() && shell.clock.fireNext()) {
+    }
+    QCOMPARE(shell.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.")});
+    QCOMPARE(shell.library()->image(QStringLiteral("1A2B"), 1)->bytes(), held.bytes());
 }
 
 void LibraryWindowTest::versionIsExportedAndComparedWithThePages_data()
