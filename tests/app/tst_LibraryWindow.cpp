@@ -2,6 +2,8 @@
 // library dialog, on a real SQLite file.
 #include "CompareDialog.h"
 #include "FakePortPanel.h"
+#include "Frames.h"
+#include "TickClock.h"
 #include "FileWindow.h"
 #include "GeneralPage.h"
 #include "Library.h"
@@ -104,6 +106,56 @@ private:
     QString m_url;
 };
 
+// A panel that announces itself over UDP and answers a read, in the window's
+// virtual time: the protocol's happy path only (its faults are the link's tests').
+class RemotePanel {
+public:
+    static inline const QHostAddress Address{QStringLiteral("192.168.1.30")};
+    static constexpr quint16 Port = 5000;
+
+    RemotePanel(FakeDatagramSocket& socket, TickClock& clock, QByteArray image)
+        : m_socket(socket)
+        , m_clock(clock)
+        , m_image(std::move(image))
+    {
+        m_socket.onSend([this](const FakeDatagramSocket::Sent& sent) { hear(sent.data); });
+        later(Ticks::ticks(40), Frames::Announcement);
+    }
+
+private:
+    void hear(const QByteArray& data)
+    {
+        const auto one = [](std::uint8_t byte) { return QByteArray(1, static_cast<char>(byte)); };
+        if (data.size() == Frames::CommandFrameSize && data.at(0) == char(Frames::OpRead)) {
+            later(Ticks::ticks(1), one(Frames::Ack));
+            sendBlock(1);
+        } else if (data.size() == Frames::CommandFrameSize) {
+            later(Ticks::ticks(1), one(Frames::Ready));   // a connect frame
+        } else if (data == one(Frames::Ack) && m_sentBlock > 0 && m_sentBlock < Frames::BlockCount) {
+            sendBlock(m_sentBlock + 1);
+        }
+    }
+    void sendBlock(int number)
+    {
+        m_sentBlock = number;
+        const Frames::BlockSpan span = Frames::cutImage().at(number - 1);
+        later(Ticks::ticks(2), Frames::toBytes(Frames::panelBlock(Frames::OpRead, number,
+                                                                  m_image.mid(span.position - 1, span.count))));
+    }
+    void later(Ticks::Duration delay, const QByteArray& datagram)
+    {
+        m_scheduled.push_back(m_clock.createTimer(TickClock::Mode::SingleShot,
+                                                  [this, datagram] { m_socket.deliver(datagram, Address, Port); }));
+        m_scheduled.back()->start(delay);
+    }
+
+    FakeDatagramSocket& m_socket;
+    TickClock& m_clock;
+    QByteArray m_image;
+    int m_sentBlock = 0;
+    std::vector<std::unique_ptr<TickTimer>> m_scheduled;
+};
+
 template <class T>
 T* part(QWidget* dialog, const char* name)
 {
@@ -152,6 +204,7 @@ private Q_SLOTS:
     void readAndWriteRecordVersionsTheDialogShows_data() { addEngineRows(); }
     void readAndWriteRecordVersionsTheDialogShows();
     void readRecordsThePanelsImageByteForByte();
+    void remoteReadRecordsTheVersionWithThePanelsAddress();
     void versionIsExportedAndComparedWithThePages_data();
     void versionIsExportedAndComparedWithThePages();
     void settingsKeepOnlyALibraryThatParses();
@@ -242,6 +295,27 @@ void LibraryWindowTest::readRecordsThePanelsImageByteForByte()
     }
     QCOMPARE(shell.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК 1A2B выполнено.")});
     QCOMPARE(shell.library()->image(QStringLiteral("1A2B"), 1)->bytes(), held.bytes());
+}
+
+void LibraryWindowTest::remoteReadRecordsTheVersionWithThePanelsAddress()
+{
+    Shell shell;
+    RemotePanel remote(shell.udp, shell.clock, SampleConfigs::siteWithSixZones().bytes());
+    shell.window.generalPage().confPortEdit()->setText(QStringLiteral("34463"));
+    shell.item(QStringLiteral("N2"))->trigger();
+    while (!shell.window.link().vars().PanelLinked && shell.clock.fireNext()) {
+    }
+    QVERIFY(shell.window.link().vars().PanelLinked);
+    shell.item(QStringLiteral("ItemRead"))->trigger();
+    while (shell.dialogs.shown().isEmpty() && shell.clock.fireNext()) {
+    }
+
+    QCOMPARE(shell.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
+    const QList<VersionEntry> history = shell.history();
+    QCOMPARE(history.size(), 1);
+    QCOMPARE(history[0].origin.operation, Operation::Read);
+    QCOMPARE(history[0].origin.how, QStringLiteral("UDP 192.168.1.30:5000"));
+    QCOMPARE(shell.library()->image(Panel, 1)->bytes(), SampleConfigs::siteWithSixZones().bytes());
 }
 
 void LibraryWindowTest::versionIsExportedAndComparedWithThePages_data()
