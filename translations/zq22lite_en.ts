@@ -185,6 +185,26 @@
         <source>Применение шаблона</source>
         <translation>Applying a template</translation>
     </message>
+    <message>
+        <source>Сравнение с библиотекой</source>
+        <translation>Comparison with the library</translation>
+    </message>
+    <message>
+        <source>Страницы и ППК %1: %2</source>
+        <translation>The pages and panel %1: %2</translation>
+    </message>
+    <message>
+        <source>В библиотеке</source>
+        <translation>In the library</translation>
+    </message>
+    <message>
+        <source>Сравнение версий</source>
+        <translation>Comparison of versions</translation>
+    </message>
+    <message>
+        <source>ППК %1: %2 и %3</source>
+        <translation>Panel %1: %2 and %3</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFiles</name>
@@ -1271,6 +1291,88 @@
     </message>
 </context>
 <context>
+    <name>LibraryDialog</name>
+    <message>
+        <source>Библиотека</source>
+        <translation>Library</translation>
+    </message>
+    <message>
+        <source>Настройки…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message>
+        <source>ППК, объект, адрес, контакт или заметки</source>
+        <translation>panel, site, address, contact or notes</translation>
+    </message>
+    <message>
+        <source>&amp;Поиск:</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сравнить со страницами</source>
+        <translation>Compare with the pages</translation>
+    </message>
+    <message>
+        <source>Сравнить версии</source>
+        <translation>Compare versions</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Добавить страницы</source>
+        <translation>Add the pages</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Библиотека: %1 (только для чтения)</source>
+        <translation>Library: %1 (read-only)</translation>
+    </message>
+    <message>
+        <source>Библиотека: %1</source>
+        <translation>Library: %1</translation>
+    </message>
+    <message>
+        <source>Библиотека %1 не открыта: %2</source>
+        <translation>Library %1 not opened: %2</translation>
+    </message>
+    <message>
+        <source>Экспорт версии</source>
+        <translation>Export of a version</translation>
+    </message>
+</context>
+<context>
+    <name>LibrarySettingsDialog</name>
+    <message>
+        <source>Настройки библиотеки</source>
+        <translation>Library settings</translation>
+    </message>
+    <message>
+        <source>Записывать в библиотеку каждое чтение и запись ППК</source>
+        <translation>Record every panel read and write in the library</translation>
+    </message>
+    <message>
+        <source>&amp;Библиотека:</source>
+        <translation>&amp;Library:</translation>
+    </message>
+    <message>
+        <source>&amp;Оператор:</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>Библиотека не выбрана: %1</source>
+        <translation>No library chosen: %1</translation>
+    </message>
+</context>
+<context>
     <name>LibraryTexts</name>
     <message>
         <source>библиотека — это путь к файлу SQLite или postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА, а не адрес «%1://»</source>
@@ -1278,19 +1380,19 @@
     </message>
     <message>
         <source>пароль не пишут в адресе библиотеки: его берут из ~/.pgpass или PGPASSWORD</source>
-        <translation>a password is not written in the library's address: it is taken from ~/.pgpass or PGPASSWORD</translation>
+        <translation>a password is not written in the library&apos;s address: it is taken from ~/.pgpass or PGPASSWORD</translation>
     </message>
     <message>
         <source>в адресе библиотеки не бывает параметров после «?»: соединение настраивают переменные окружения PostgreSQL (например PGSSLMODE)</source>
-        <translation>a library's address takes no parameters after “?”: PostgreSQL's environment variables set up the connection (such as PGSSLMODE)</translation>
+        <translation>a library&apos;s address takes no parameters after “?”: PostgreSQL&apos;s environment variables set up the connection (such as PGSSLMODE)</translation>
     </message>
     <message>
         <source>в адресе библиотеки нет имени базы: postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
-        <translation>the library's address names no database: postgresql://USER@HOST[:PORT]/DB</translation>
+        <translation>the library&apos;s address names no database: postgresql://USER@HOST[:PORT]/DB</translation>
     </message>
     <message>
         <source>адрес библиотеки не разобран: нужен вид postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
-        <translation>the library's address was not understood: it takes the form postgresql://USER@HOST[:PORT]/DB</translation>
+        <translation>the library&apos;s address was not understood: it takes the form postgresql://USER@HOST[:PORT]/DB</translation>
     </message>
     <message>
         <source>нет папки %1</source>
@@ -1306,7 +1408,7 @@
     </message>
     <message>
         <source>это не библиотека панелей: в базе таблицы другой программы</source>
-        <translation>not a panel library: the database holds another program's tables</translation>
+        <translation>not a panel library: the database holds another program&apos;s tables</translation>
     </message>
     <message>
         <source>библиотека записана более новой версией программы (схема %1, эта программа знает схемы до %2); она не изменена</source>
@@ -1322,7 +1424,7 @@
     </message>
     <message>
         <source>схему библиотеки не удалось обновить: %1</source>
-        <translation>the library's schema could not be brought up to date: %1</translation>
+        <translation>the library&apos;s schema could not be brought up to date: %1</translation>
     </message>
     <message>
         <source>библиотека открыта только для чтения</source>
@@ -1662,6 +1764,20 @@
         <source>Применить шаблон…</source>
         <translation>Apply template…</translation>
     </message>
+    <message>
+        <source>Библиотека…</source>
+        <translation>Library…</translation>
+    </message>
+    <message>
+        <source>Версия не открыта: дождитесь конца обмена с ППК.</source>
+        <translation>The version was not opened: wait until the transfer with the panel ends.</translation>
+    </message>
+    <message>
+        <source>Страницы не добавлены: они не проходят проверку перед записью.
+%1</source>
+        <translation>The pages were not added: they fail the check before writing.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PagesChange</name>
@@ -1711,6 +1827,52 @@ Correct these fields, or tick them to take their values.</translation>
     <message>
         <source>не читается: «%1»</source>
         <translation>unreadable: “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>PanelDetailsForm</name>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>&amp;Объект:</source>
+        <translation>&amp;Site:</translation>
+    </message>
+    <message>
+        <source>А&amp;дрес:</source>
+        <translation>A&amp;ddress:</translation>
+    </message>
+    <message>
+        <source>&amp;Контакт:</source>
+        <translation>&amp;Contact:</translation>
+    </message>
+    <message>
+        <source>&amp;Заметки:</source>
+        <translation>&amp;Notes:</translation>
+    </message>
+</context>
+<context>
+    <name>PanelListModel</name>
+    <message>
+        <source>ППК</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Объект</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Версий</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Изменён</source>
+        <translation>Changed</translation>
     </message>
 </context>
 <context>
@@ -2054,6 +2216,56 @@ Correct these fields, or tick them to take their values.</translation>
     <message>
         <source>Сбросить всех пользователей в группе %1</source>
         <translation>Clear every user in group %1</translation>
+    </message>
+</context>
+<context>
+    <name>VersionListModel</name>
+    <message>
+        <source>Версия %1 от %2</source>
+        <translation>Version %1 of %2</translation>
+    </message>
+    <message>
+        <source>чтение</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>запись</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>добавлена</source>
+        <translation>added</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Операция</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Как</source>
+        <translation>How</translation>
+    </message>
+    <message>
+        <source>Оператор</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Изменено полей</source>
+        <translation>Fields changed</translation>
+    </message>
+</context>
+<context>
+    <name>VersionRecording</name>
+    <message>
+        <source>Библиотека</source>
+        <translation>Library</translation>
     </message>
 </context>
 <context>

@@ -185,6 +185,26 @@
         <source>Применение шаблона</source>
         <translation>Застосування шаблону</translation>
     </message>
+    <message>
+        <source>Сравнение с библиотекой</source>
+        <translation>Порівняння з бібліотекою</translation>
+    </message>
+    <message>
+        <source>Страницы и ППК %1: %2</source>
+        <translation>Сторінки та ППК %1: %2</translation>
+    </message>
+    <message>
+        <source>В библиотеке</source>
+        <translation>У бібліотеці</translation>
+    </message>
+    <message>
+        <source>Сравнение версий</source>
+        <translation>Порівняння версій</translation>
+    </message>
+    <message>
+        <source>ППК %1: %2 и %3</source>
+        <translation>ППК %1: %2 і %3</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFiles</name>
@@ -1271,6 +1291,88 @@
     </message>
 </context>
 <context>
+    <name>LibraryDialog</name>
+    <message>
+        <source>Библиотека</source>
+        <translation>Бібліотека</translation>
+    </message>
+    <message>
+        <source>Настройки…</source>
+        <translation>Налаштування…</translation>
+    </message>
+    <message>
+        <source>ППК, объект, адрес, контакт или заметки</source>
+        <translation>ППК, об&apos;єкт, адреса, контакт або нотатки</translation>
+    </message>
+    <message>
+        <source>&amp;Поиск:</source>
+        <translation>&amp;Пошук:</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Сравнить со страницами</source>
+        <translation>Порівняти зі сторінками</translation>
+    </message>
+    <message>
+        <source>Сравнить версии</source>
+        <translation>Порівняти версії</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Експорт…</translation>
+    </message>
+    <message>
+        <source>Добавить страницы</source>
+        <translation>Додати сторінки</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Библиотека: %1 (только для чтения)</source>
+        <translation>Бібліотека: %1 (лише для читання)</translation>
+    </message>
+    <message>
+        <source>Библиотека: %1</source>
+        <translation>Бібліотека: %1</translation>
+    </message>
+    <message>
+        <source>Библиотека %1 не открыта: %2</source>
+        <translation>Бібліотеку %1 не відкрито: %2</translation>
+    </message>
+    <message>
+        <source>Экспорт версии</source>
+        <translation>Експорт версії</translation>
+    </message>
+</context>
+<context>
+    <name>LibrarySettingsDialog</name>
+    <message>
+        <source>Настройки библиотеки</source>
+        <translation>Налаштування бібліотеки</translation>
+    </message>
+    <message>
+        <source>Записывать в библиотеку каждое чтение и запись ППК</source>
+        <translation>Записувати в бібліотеку кожне зчитування та запис ППК</translation>
+    </message>
+    <message>
+        <source>&amp;Библиотека:</source>
+        <translation>&amp;Бібліотека:</translation>
+    </message>
+    <message>
+        <source>&amp;Оператор:</source>
+        <translation>&amp;Оператор:</translation>
+    </message>
+    <message>
+        <source>Библиотека не выбрана: %1</source>
+        <translation>Бібліотеку не вибрано: %1</translation>
+    </message>
+</context>
+<context>
     <name>LibraryTexts</name>
     <message>
         <source>библиотека — это путь к файлу SQLite или postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА, а не адрес «%1://»</source>
@@ -1282,7 +1384,7 @@
     </message>
     <message>
         <source>в адресе библиотеки не бывает параметров после «?»: соединение настраивают переменные окружения PostgreSQL (например PGSSLMODE)</source>
-        <translation>в адресі бібліотеки не буває параметрів після «?»: з'єднання налаштовують змінні оточення PostgreSQL (наприклад PGSSLMODE)</translation>
+        <translation>в адресі бібліотеки не буває параметрів після «?»: з&apos;єднання налаштовують змінні оточення PostgreSQL (наприклад PGSSLMODE)</translation>
     </message>
     <message>
         <source>в адресе библиотеки нет имени базы: postgresql://ПОЛЬЗОВАТЕЛЬ@СЕРВЕР[:ПОРТ]/БАЗА</source>
@@ -1662,6 +1764,20 @@
         <source>Применить шаблон…</source>
         <translation>Застосувати шаблон…</translation>
     </message>
+    <message>
+        <source>Библиотека…</source>
+        <translation>Бібліотека…</translation>
+    </message>
+    <message>
+        <source>Версия не открыта: дождитесь конца обмена с ППК.</source>
+        <translation>Версію не відкрито: дочекайтеся кінця обміну з ППК.</translation>
+    </message>
+    <message>
+        <source>Страницы не добавлены: они не проходят проверку перед записью.
+%1</source>
+        <translation>Сторінки не додано: вони не проходять перевірку перед записом.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PagesChange</name>
@@ -1711,6 +1827,52 @@
     <message>
         <source>не читается: «%1»</source>
         <translation>не читається: «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>PanelDetailsForm</name>
+    <message>
+        <source>Сохранить</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>&amp;Объект:</source>
+        <translation>&amp;Об&apos;єкт:</translation>
+    </message>
+    <message>
+        <source>А&amp;дрес:</source>
+        <translation>А&amp;дреса:</translation>
+    </message>
+    <message>
+        <source>&amp;Контакт:</source>
+        <translation>&amp;Контакт:</translation>
+    </message>
+    <message>
+        <source>&amp;Заметки:</source>
+        <translation>&amp;Нотатки:</translation>
+    </message>
+</context>
+<context>
+    <name>PanelListModel</name>
+    <message>
+        <source>ППК</source>
+        <translation>ППК</translation>
+    </message>
+    <message>
+        <source>Объект</source>
+        <translation>Об&apos;єкт</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Адреса</translation>
+    </message>
+    <message>
+        <source>Версий</source>
+        <translation>Версій</translation>
+    </message>
+    <message>
+        <source>Изменён</source>
+        <translation>Змінено</translation>
     </message>
 </context>
 <context>
@@ -2054,6 +2216,56 @@
     <message>
         <source>Сбросить всех пользователей в группе %1</source>
         <translation>Скинути всіх користувачів у групі %1</translation>
+    </message>
+</context>
+<context>
+    <name>VersionListModel</name>
+    <message>
+        <source>Версия %1 от %2</source>
+        <translation>Версія %1 від %2</translation>
+    </message>
+    <message>
+        <source>чтение</source>
+        <translation>зчитування</translation>
+    </message>
+    <message>
+        <source>запись</source>
+        <translation>запис</translation>
+    </message>
+    <message>
+        <source>добавлена</source>
+        <translation>додана</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Операция</source>
+        <translation>Операція</translation>
+    </message>
+    <message>
+        <source>Как</source>
+        <translation>Як</translation>
+    </message>
+    <message>
+        <source>Оператор</source>
+        <translation>Оператор</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Примітка</translation>
+    </message>
+    <message>
+        <source>Изменено полей</source>
+        <translation>Змінено полів</translation>
+    </message>
+</context>
+<context>
+    <name>VersionRecording</name>
+    <message>
+        <source>Библиотека</source>
+        <translation>Бібліотека</translation>
     </message>
 </context>
 <context>

@@ -8,8 +8,7 @@
 // The list prints every panel, so it grows with their number. On SQLite, and
 // on PostgreSQL when ZQ22_TEST_PG_URL names a server: run it as
 // scripts/with-postgres.sh build/<dir>/bin/bench_library_size.
-#include "Library.h"
-#include "SampleConfigs.h"
+#include "LibraryBench.h"
 #include "ScratchLibrary.h"
 #include "Zq22Run.h"
 
@@ -17,18 +16,13 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 
-#include <algorithm>
-
 namespace {
 
-constexpr int Runs = 7;
-constexpr int Batch = 2000;
+using LibraryBench::median;
+using LibraryBench::ms;
+using LibraryBench::Size;
 
-struct Size {
-    const char* name;
-    int panels;
-    int versions;
-};
+constexpr int Runs = 7;
 
 constexpr Size Small{"small", 100, 1000};
 constexpr Size Panels{"10,000 panels", 10000, 10000};
@@ -36,38 +30,12 @@ constexpr Size Big{"big", 10000, 200000};
 
 QTextStream out(stdout);
 
-// Each panel's versions share its one image: the rows are what is measured.
 bool fill(const QString& url, const Size& size)
 {
-    auto library = Library::open(*LibraryUrl::parse(url));
-    if (!library) {
-        out << "cannot open " << url << ": " << library.error << Qt::endl;
-        return false;
-    }
-    QList<ConfigImage> images;
-    for (int panel = 0; panel < size.panels; ++panel)
-        images << SampleConfigs::factoryOfPanel(static_cast<quint16>(panel));
-    QList<Library::NewVersion> batch;
-    for (int version = 0; version < size.versions; ++version) {
-        batch.append({images.at(version % size.panels),
-                      {Operation::Read, QStringLiteral("USB /dev/ttyUSB0"), QStringLiteral("bench"),
-                       QStringLiteral("bench"), QString(), QDateTime::currentDateTimeUtc()}});
-        if (batch.size() == Batch || version + 1 == size.versions) {
-            const auto added = (*library)->addVersions(batch);
-            if (!added) {
-                out << "cannot add to " << url << ": " << added.error << Qt::endl;
-                return false;
-            }
-            batch.clear();
-        }
-    }
-    return true;
-}
-
-double medianMs(QList<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
+    const QString problem = LibraryBench::fill(url, size.panels, size.versions);
+    if (!problem.isEmpty())
+        out << problem << Qt::endl;
+    return problem.isEmpty();
 }
 
 struct Command {
@@ -94,13 +62,8 @@ QList<double> times(const Command& command, const QList<ScratchLibrary*>& librar
     }
     QList<double> medians;
     for (const QList<double>& library : runs)
-        medians << medianMs(library);
+        medians << median(library);
     return medians;
-}
-
-QString ms(double value)
-{
-    return QString::number(value, 'f', 1) + QStringLiteral(" ms");
 }
 
 bool measure(ScratchLibrary::Engine engine, const char* engineName)
@@ -145,10 +108,5 @@ bool measure(ScratchLibrary::Engine engine, const char* engineName)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    bool ok = measure(ScratchLibrary::Engine::Sqlite, "SQLite    ");
-    if (qEnvironmentVariableIsEmpty("ZQ22_TEST_PG_URL"))
-        out << "PostgreSQL: skipped, ZQ22_TEST_PG_URL is not set (scripts/with-postgres.sh sets it)" << Qt::endl;
-    else
-        ok = measure(ScratchLibrary::Engine::Postgres, "PostgreSQL") && ok;
-    return ok ? 0 : 1;
+    return LibraryBench::onEachEngine(measure, out);
 }

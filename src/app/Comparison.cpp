@@ -24,6 +24,12 @@ QList<FieldDifference> differingRows(const PagesImage& pages, const ConfigImage&
     return differences;
 }
 
+const QList<const CatalogueField*>& everyFieldInPageOrder()
+{
+    static const QList<const CatalogueField*> ordered = FieldCatalogue::inPageOrder(FieldCatalogue::everyField());
+    return ordered;
+}
+
 } // namespace
 
 Comparison Comparison::pagesWith(const PagesImage& pages, const ConfigImage& other,
@@ -55,8 +61,7 @@ QString Comparison::pagesValue(const PagesImage& pages, const CatalogueField& fi
 
 Comparison Comparison::pagesWithFile(const PagesImage& pages, const ConfigImage& file, const QString& fileName)
 {
-    static const QList<const CatalogueField*> ordered = FieldCatalogue::inPageOrder(FieldCatalogue::everyField());
-    Comparison comparison = pagesWith(pages, file, ordered);
+    Comparison comparison = pagesWith(pages, file, everyFieldInPageOrder());
     comparison.title = fileTitle();
     comparison.subject = tr("Страницы и файл %1").arg(fileName);
     comparison.nameB = tr("В файле");
@@ -71,5 +76,28 @@ Comparison Comparison::pagesWithTemplate(const PagesImage& pages, const ConfigTe
     comparison.subject = tr("Страницы и шаблон %1").arg(fileName);
     comparison.nameB = tr("В шаблоне");
     comparison.rowsTicked = true;
+    return comparison;
+}
+
+Comparison Comparison::pagesWithVersion(const PagesImage& pages, const ConfigImage& version, const QString& panel,
+                                        const QString& versionName)
+{
+    Comparison comparison = pagesWith(pages, version, everyFieldInPageOrder());
+    comparison.title = tr("Сравнение с библиотекой");
+    comparison.subject = tr("Страницы и ППК %1: %2").arg(panel, versionName);
+    comparison.nameB = tr("В библиотеке");
+    return comparison;
+}
+
+Comparison Comparison::twoVersions(const ConfigImage& a, const ConfigImage& b, const QString& panel,
+                                   const QString& nameA, const QString& nameB)
+{
+    Comparison comparison;
+    comparison.title = tr("Сравнение версий");
+    comparison.subject = tr("ППК %1: %2 и %3").arg(panel, nameA, nameB);
+    comparison.nameA = nameA;
+    comparison.nameB = nameB;
+    // A version is a whole image: as pages, every field of it is readable and no check is asked.
+    comparison.rows = differingRows(PagesImage{a, {}, {}}, b, everyFieldInPageOrder());
     return comparison;
 }

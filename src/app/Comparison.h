@@ -38,6 +38,12 @@ public:
     // The same over the fields the template names, every row ticked.
     static Comparison pagesWithTemplate(const PagesImage& pages, const ConfigTemplate& standard,
                                         const QString& fileName);
+    // The pages against a version of the library, as against a file.
+    static Comparison pagesWithVersion(const PagesImage& pages, const ConfigImage& version, const QString& panel,
+                                       const QString& versionName);
+    // Two versions of a panel: the fields whose bytes differ.
+    static Comparison twoVersions(const ConfigImage& a, const ConfigImage& b, const QString& panel,
+                                  const QString& nameA, const QString& nameB);
 
     // A value as a cell shows it: never empty, so an empty cell is never taken
     // for one that was not filled in.

@@ -77,6 +77,18 @@ void ConfigFiles::load(const QString& path, const Pages& pages)
     pages.makeVerSimReadOnly();
     if (!readConfigFile(path, m_image, {loadCaption(), loadQuestion()}, pages.whenUnread))
         return;
+    restore(pages);
+}
+
+void ConfigFiles::load(const ConfigImage& image, const Pages& pages)
+{
+    pages.makeVerSimReadOnly();
+    m_image = image;
+    restore(pages);
+}
+
+void ConfigFiles::restore(const Pages& pages)
+{
     try {
         pages.restore();
     } catch (const std::exception&) {

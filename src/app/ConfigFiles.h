@@ -41,6 +41,8 @@ public:
     void ItemLoadClick(const Pages& pages);
     // "Загрузить" of a file chosen elsewhere: named at start or dropped on the window.
     void load(const QString& path, const Pages& pages);
+    // A configuration kept elsewhere (a version in the library), onto the pages as a load puts a file's.
+    void load(const ConfigImage& image, const Pages& pages);
 
     // The file to compare the pages with: a configuration file or its JSON form.
     std::optional<QString> chooseFileToCompare();
@@ -68,6 +70,8 @@ private:
                         const QString& whenUnread = QString());
     bool readJson(const QString& path, ConfigImage& image, const QString& caption);
     bool acceptsFile(const QString& path, const QByteArray& header, const Voice& voice);
+    // The last step of a load: the image onto the pages.
+    void restore(const Pages& pages);
     // The load's one message for every failure, with the lines that say more.
     void fatalLoadError(const QString& caption, const QStringList& details = {});
 

@@ -17,16 +17,21 @@
 #include "ImageBuilder.h"
 #include "ImageRestorer.h"
 #include "JsonConfigFile.h"
+#include "LibraryDialog.h"
+#include "LibrarySettings.h"
+#include "LibrarySite.h"
 #include "LinkConstants.h"
 #include "LinkTexts.h"
 #include "MenuButton.h"
 #include "PagesImage.h"
+#include "PanelIdentifier.h"
 #include "PanelLink.h"
 #include "RemotePage.h"
 #include "ReportDialog.h"
 #include "StatusLight.h"
 #include "TextsPage.h"
 #include "TickClock.h"
+#include "VersionRecording.h"
 #include "ZoneLinksModel.h"
 #include "ZonesPage.h"
 
@@ -83,6 +88,7 @@ MainWindow::MainWindow(const Platform& platform, QWidget* parent)
                                          platform.udp))
     , m_files(m_image, platform.dialogs, platform.settings)
     , m_change(m_image, platform.dialogs, [this] { return pagesImage(); }, loadPages())
+    , m_recording(new VersionRecording(platform.preferences, platform.dialogs, this))
 {
     setObjectName(QStringLiteral("A_Form"));
     createMenu();
@@ -157,6 +163,10 @@ void MainWindow::createServiceMenu()
     m_itemReport->setObjectName(QStringLiteral("ItemReport"));
     m_itemReport->setShortcut(QKeySequence::Print);
     connect(m_itemReport, &QAction::triggered, this, &MainWindow::ItemReportClick);
+    m_itemLibrary = m_itemService->addAction(tr("Библиотека…"));
+    m_itemLibrary->setObjectName(QStringLiteral("ItemLibrary"));
+    m_itemLibrary->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_itemLibrary, &QAction::triggered, this, &MainWindow::ItemLibraryClick);
     auto* serviceButton = new MenuButton(m_itemService);
     serviceButton->setObjectName(QStringLiteral("ServiceButton"));
     m_pageConfig->setCornerWidget(serviceButton, Qt::BottomRightCorner);
@@ -167,7 +177,7 @@ void MainWindow::createServiceMenu()
         for (QAction* item : {m_itemCompare, m_itemApplyTemplate, m_itemReport})
             item->setEnabled(enabled);
         if (m_compareDialog)
-            m_compareDialog->setTakingOffered(enabled);
+            m_compareDialog->setTakingOffered(m_compareTakes && enabled);
     });
     setAcceptDrops(true);
 }
@@ -400,6 +410,11 @@ void MainWindow::requestClose()
     close();
 }
 
+void MainWindow::transferDone(Transfer transfer, const Route& route)
+{
+    m_recording->recordTransfer(m_image, transfer, route);
+}
+
 void MainWindow::M_Delay(int wt)
 {
     m_platform.clock.delay(Ticks::ticks(wt), [this] { return m_closingFlag; });
@@ -587,18 +602,21 @@ void MainWindow::ItemApplyTemplateClick()
         standard->values());
 }
 
-void MainWindow::openComparison(const std::function<Comparison()>& compare, const ConfigImage& source)
+void MainWindow::openComparison(const std::function<Comparison()>& compare, const std::optional<ConfigImage>& source)
 {
     delete m_compareDialog;
     m_change.forget();
+    m_compareTakes = source.has_value();
     m_compareDialog = new CompareDialog(compare(), m_platform.dialogs, m_platform.preferences, m_files.presetFolder(),
                                         this);
     m_compareDialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_compareDialog->setTakingOffered(m_itemSave->isEnabled());
+    m_compareDialog->setTakingOffered(m_compareTakes && m_itemSave->isEnabled());
     connect(m_compareDialog, &CompareDialog::fieldWanted, this, &MainWindow::showField);
-    connect(m_compareDialog, &CompareDialog::takeWanted, this,
-            [this, source, compare](const QStringList& keys) { takeFields(keys, source, compare); });
-    connect(m_compareDialog, &CompareDialog::undoWanted, this, [this, compare] { undoTake(compare); });
+    if (source) {
+        connect(m_compareDialog, &CompareDialog::takeWanted, this,
+                [this, source = *source, compare](const QStringList& keys) { takeFields(keys, source, compare); });
+        connect(m_compareDialog, &CompareDialog::undoWanted, this, [this, compare] { undoTake(compare); });
+    }
     m_compareDialog->show();
 }
 
@@ -622,9 +640,72 @@ void MainWindow::undoTake(const std::function<Comparison()>& compare)
 void MainWindow::ItemReportClick()
 {
     // The pages as they are, whatever checks they fail: the report names those.
-    // The site stays blank, to be filled in by hand, until the panel's own records name it.
-    auto* dialog = new ReportDialog({pagesImage(), accountText(), ProgramVersion, QDateTime::currentDateTime(), {}},
+    // The site as the library knows the panel; left blank, to be filled in by hand, when it does not.
+    PagesImage pages = pagesImage();
+    ReportContent::Site site = LibrarySite::of(LibrarySettings(m_platform.preferences), panelIdentifier(pages.image));
+    auto* dialog = new ReportDialog({std::move(pages), accountText(), ProgramVersion, QDateTime::currentDateTime(),
+                                     std::move(site)},
                                     m_platform.dialogs, m_platform.preferences, m_files.presetFolder(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+}
+
+void MainWindow::ItemLibraryClick()
+{
+    if (m_libraryDialog) {
+        m_libraryDialog->raise();
+        m_libraryDialog->activateWindow();
+        return;
+    }
+    m_libraryDialog = new LibraryDialog(m_platform.preferences, m_platform.dialogs, m_files.presetFolder(), this);
+    m_libraryDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_libraryDialog, &LibraryDialog::openWanted, this, &MainWindow::openVersion);
+    connect(m_libraryDialog, &LibraryDialog::compareWithPagesWanted, this, &MainWindow::compareWithVersion);
+    // Two versions: the pages are neither side, so nothing is taken onto them.
+    connect(m_libraryDialog, &LibraryDialog::comparisonWanted, this,
+            [this](const Comparison& comparison) { openComparison([comparison] { return comparison; }, std::nullopt); });
+    connect(m_libraryDialog, &LibraryDialog::addPagesWanted, this, &MainWindow::addPagesToLibrary);
+    connect(m_recording, &VersionRecording::recorded, m_libraryDialog, &LibraryDialog::refresh);
+    m_libraryDialog->choosePanel(accountText());
+    m_libraryDialog->show();
+}
+
+LibraryDialog* MainWindow::libraryDialog() const
+{
+    return m_libraryDialog;
+}
+
+void MainWindow::openVersion(const ConfigImage& version)
+{
+    // As "Загрузить": not while a transfer runs, which the pages belong to.
+    if (!m_itemLoad->isEnabled()) {
+        m_platform.dialogs.message(Dialogs::Message::warning(
+            tr("Версия не открыта: дождитесь конца обмена с ППК."), VersionRecording::caption()));
+        return;
+    }
+    m_files.load(version, loadPages());
+}
+
+void MainWindow::compareWithVersion(const ConfigImage& version, const QString& versionName)
+{
+    openComparison(
+        [this, version, versionName] {
+            return Comparison::pagesWithVersion(pagesImage(), version, panelIdentifier(version), versionName);
+        },
+        version);
+}
+
+void MainWindow::addPagesToLibrary()
+{
+    // After the checks of "Записать": the library keeps what could go to a panel.
+    const PagesImage pages = pagesImage();
+    if (!pages.failedChecks.isEmpty()) {
+        const QString checks = pages.failedChecks.join(u'\n');
+        m_platform.dialogs.message(Dialogs::Message::error(
+            tr("Страницы не добавлены: они не проходят проверку перед записью.\n%1").arg(checks),
+            VersionRecording::caption()));
+        return;
+    }
+    if (m_recording->recordPages(pages.image) && m_libraryDialog)
+        m_libraryDialog->choosePanel(panelIdentifier(pages.image));
 }

@@ -19,6 +19,7 @@ class CompareDialog;
 struct Comparison;
 class GeneralPage;
 class ImageRestorer;
+class LibraryDialog;
 class PanelLink;
 struct PagesImage;
 class QAction;
@@ -30,6 +31,7 @@ class QPushButton;
 class QTabWidget;
 class StatusLight;
 class TextsPage;
+class VersionRecording;
 class ZonesPage;
 
 // A_Form: the one main window. It owns the configuration image, the menu, the
@@ -66,6 +68,8 @@ public:
     void restorePages() override;
     void clearSaveRequest() override;
     void requestClose() override;
+    // Records the transfer as a version in the library, unless the user turned that off.
+    void transferDone(Transfer transfer, const Route& route) override;
 
     ConfigImage& image() { return m_image; }
     // The pages as an image, every field, with the write checks they fail:
@@ -91,6 +95,11 @@ public Q_SLOTS:
     void ItemCompareClick();
     void ItemApplyTemplateClick();
     void ItemReportClick();
+    void ItemLibraryClick();
+
+public:
+    // The library dialog while it is open.
+    LibraryDialog* libraryDialog() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,10 +134,15 @@ private:
     // Brings a field of the catalogue into sight on the pages, for the compare dialog.
     void showField(const QString& key);
     // The compare dialog, its rows from `compare` (made anew after each take),
-    // its ticked fields taken from `source`.
-    void openComparison(const std::function<Comparison()>& compare, const ConfigImage& source);
+    // its ticked fields taken from `source`; none when the pages are neither
+    // side, as between two versions of the library, and nothing is taken.
+    void openComparison(const std::function<Comparison()>& compare, const std::optional<ConfigImage>& source);
     void takeFields(const QStringList& keys, const ConfigImage& source, const std::function<Comparison()>& compare);
     void undoTake(const std::function<Comparison()>& compare);
+    // The library dialog's commands on the pages.
+    void openVersion(const ConfigImage& version);
+    void compareWithVersion(const ConfigImage& version, const QString& versionName);
+    void addPagesToLibrary();
 
     Platform m_platform;
     ConfigImage m_image;
@@ -141,6 +155,9 @@ private:
     bool m_shownOnce = false;
     QStringList m_startFiles;
     QPointer<CompareDialog> m_compareDialog;
+    bool m_compareTakes = false;   // the compare dialog's fields can be taken onto the pages
+    VersionRecording* m_recording = nullptr;
+    QPointer<LibraryDialog> m_libraryDialog;
 
     QMenu* m_itemLink = nullptr;
     QMenu* m_n1 = nullptr;
@@ -157,6 +174,7 @@ private:
     QAction* m_itemCompare = nullptr;
     QAction* m_itemApplyTemplate = nullptr;
     QAction* m_itemReport = nullptr;
+    QAction* m_itemLibrary = nullptr;
     QMenu* m_itemLanguage = nullptr;
 
     QTabWidget* m_pageConfig = nullptr;

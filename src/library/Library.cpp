@@ -57,14 +57,22 @@ LibraryResult<std::unique_ptr<Library>> Library::open(const LibraryUrl& url, con
 
 LibraryResult<QList<PanelSummary>> Library::panels(const QString& search) const
 {
+    return panels(search, 0, -1);
+}
+
+LibraryResult<QList<PanelSummary>> Library::panels(const QString& search, int offset, int count) const
+{
     using Result = LibraryResult<QList<PanelSummary>>;
     const QString filter
         = search.isEmpty() ? QString() : QStringLiteral(" WHERE search_text LIKE :pattern ESCAPE '\\'");
+    const QString page = count < 0 ? QString() : QStringLiteral(" LIMIT :count OFFSET :offset");
     LibraryQuery query(m_connection->database(),
                        QStringLiteral("SELECT identifier, name, address, version_count, last_change FROM panels")
-                           + filter + QStringLiteral(" ORDER BY identifier"));
+                           + filter + QStringLiteral(" ORDER BY identifier") + page);
     if (!search.isEmpty())
         query.bind(QStringLiteral(":pattern"), likePattern(search));
+    if (count >= 0)
+        query.bind(QStringLiteral(":count"), count).bind(QStringLiteral(":offset"), offset);
     if (!query.exec())
         return Result::failure(reason(query.error()));
     QList<PanelSummary> panels;

@@ -36,6 +36,9 @@ public:
     // The panels in identifier order; with a search, those whose identifier,
     // name, address, contact or notes hold it, whatever the case.
     LibraryResult<QList<PanelSummary>> panels(const QString& search = {}) const;
+    // Only `count` of them from the one at `offset` on, in the same order: a
+    // long list is read as far as it is looked at.
+    LibraryResult<QList<PanelSummary>> panels(const QString& search, int offset, int count) const;
     LibraryResult<PanelDetails> details(const QString& identifier) const;
     std::optional<QString> setDetails(const QString& identifier, const DetailsChange& change);
 

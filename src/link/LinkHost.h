@@ -7,6 +7,13 @@
 class LinkHost {
 public:
     enum class Item { ItemLink, ItemRead, ItemWr, ItemSave, ItemLoad, ItemDefault };
+    enum class Transfer { Read, Write };
+    // Where a transfer went: a serial port, or a remote panel's address and port.
+    struct Route {
+        QString serialPort;   // empty for a remote panel
+        QString address;
+        quint16 port = 0;
+    };
 
     virtual ~LinkHost() = default;
 
@@ -30,6 +37,10 @@ public:
     virtual void makeVerSimReadOnly() = 0;
     virtual void restorePages() = 0;                                 // RestCh, RestDsc, RestTxt
     virtual void clearSaveRequest() = 0;
+    // A read has ended with the whole image, or the panel has confirmed a
+    // write, and the transfer's own box has been answered; the image is the
+    // one read or written. Nothing of the transfer waits on what the host does.
+    virtual void transferDone(Transfer, const Route&) {}
 
     virtual bool closingFlag() const = 0;
     virtual void setClosingFlag() = 0;

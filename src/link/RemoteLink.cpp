@@ -405,12 +405,14 @@ void RemoteLink::sequenceBroken(int received)
 // may still send; the pages are restored once the box is answered.
 void RemoteLink::finishRead()
 {
+    const LinkHost::Route route = peerRoute();
     endTransfer(Panel::Dropped);
     m_host.setGauge(100);
     m_dialogs.message(Message::information(LinkTexts::remoteReadDone(), LinkTexts::configCaption()));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
+    m_host.transferDone(LinkHost::Transfer::Read, route);
 }
 
 void RemoteLink::sendNextBlock()
@@ -453,11 +455,13 @@ void RemoteLink::finishWrite()
     } while (!m_vars.PanelLinked && m_vars.RetryCount <= Remote::RelinkFrames);
 
     m_vars.RxIgnore = false;
+    const LinkHost::Route route = peerRoute();
     endTransfer(Panel::Dropped);
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_dialogs.message(
         Message::information(LinkTexts::remoteWriteDone(m_host.accountText()), LinkTexts::configCaption()));
+    m_host.transferDone(LinkHost::Transfer::Write, route);
 }
 
 void RemoteLink::TimerWaitAckTimer()
@@ -539,6 +543,11 @@ bool RemoteLink::isListening() const
 bool RemoteLink::isTimerUDPActive() const { return m_timerUDP->isActive(); }
 bool RemoteLink::isTimerWaitAckActive() const { return m_timerWaitAck->isActive(); }
 bool RemoteLink::isTimerWaitBlockActive() const { return m_timerWaitBlock->isActive(); }
+
+LinkHost::Route RemoteLink::peerRoute() const
+{
+    return {QString(), m_vars.PeerAddress, m_vars.PeerPort};
+}
 
 void RemoteLink::sendToPeer(const QByteArray& bytes)
 {

@@ -89,6 +89,8 @@ private:
     bool waitForAnnouncement();
     void failWait();
 
+    // The panel of the connection, before its end forgets it.
+    LinkHost::Route peerRoute() const;
     void sendToPeer(const QByteArray& bytes);
     void sendByte(std::uint8_t byte);
     void resendPending();

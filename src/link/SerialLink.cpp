@@ -54,6 +54,7 @@ bool SerialLink::openPort()
     const std::optional<QString> name = m_dialogs.choosePort();
     if (!name || !m_port.open(*name))
         return false;
+    m_portName = *name;
     connect(&m_port, &SerialPort::dataAvailable, this, &SerialLink::onDataAvailable, Qt::UniqueConnection);
     connect(&m_port, &SerialPort::failed, this, &SerialLink::onPortFailed, Qt::UniqueConnection);
     m_linkWatchdog = m_clock.createTimer(TickClock::Mode::SingleShot,
@@ -324,6 +325,7 @@ void SerialLink::finishRead()
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
     m_host.restorePages();
+    m_host.transferDone(LinkHost::Transfer::Read, {m_portName, {}, 0});
     SetConnect();
 }
 
@@ -386,6 +388,7 @@ void SerialLink::endWrite()
         Dialogs::Message::information(LinkTexts::writeDone(m_host.accountText()), LinkTexts::configCaption()));
     m_host.setGauge(0);
     m_host.setGaugeVisible(false);
+    m_host.transferDone(LinkHost::Transfer::Write, {m_portName, {}, 0});
     SetConnect();
 }
 

@@ -85,6 +85,7 @@ private:
     Dialogs& m_dialogs;
     TickClock& m_clock;
     SerialPort& m_port;
+    QString m_portName;   // the port opened, as the user chose it
 
     std::unique_ptr<TickTimer> m_linkWatchdog;
     std::unique_ptr<TickTimer> m_retryTimer;

@@ -1,5 +1,6 @@
 #include "Arrangements.h"
 #include "Frames.h"
+#include "LibraryDialog.h"
 #include "MainWindow.h"
 #include "MenuButton.h"
 #include "StatusLight.h"
@@ -144,17 +145,19 @@ void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
         captions << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Применить шаблон…", "Отчёт…", "", "Язык"}));
+    QCOMPARE(captions, (QStringList{"Сравнить с файлом…", "Применить шаблон…", "Отчёт…", "Библиотека…", "", "Язык"}));
     QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::CTRL | Qt::Key_T),
-                                             QKeySequence::Print, QKeySequence(), QKeySequence()}));
+                                             QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(),
+                                             QKeySequence()}));
     // The tooltip names the commands with their shortcuts, also those added later.
-    menu->addAction(QStringLiteral("Библиотека…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    menu->addAction(QStringLiteral("Ещё…"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     QCOMPARE(button->commandsText(),
-             QStringLiteral("Сравнить с файлом…\t%1\nПрименить шаблон…\t%2\nОтчёт…\t%3\nЯзык\nБиблиотека…\t%4")
+             QStringLiteral("Сравнить с файлом…\t%1\nПрименить шаблон…\t%2\nОтчёт…\t%3\nБиблиотека…\t%4\nЯзык\nЕщё…\t%5")
                  .arg(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
                       QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText),
                       QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
-                      QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText)));
+                      QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText),
+                      QKeySequence(Qt::CTRL | Qt::Key_K).toString(QKeySequence::NativeText)));
 
     // The shortcuts reach the commands with the menu closed.
     shell.window.activateWindow();
@@ -162,6 +165,10 @@ void MainWindowTest::serviceButtonInTheCornerOfTheTabs()
     QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_D));
     QCOMPARE(shell.dialogs.openRequests().size(), 1);
     QCOMPARE(shell.dialogs.openRequests().constFirst().title, QStringLiteral("Сравнить с файлом"));
+    QTest::keySequence(&shell.window, QKeySequence(Qt::CTRL | Qt::Key_L));
+    QVERIFY(shell.window.libraryDialog());
+    shell.window.libraryDialog()->close();
+    QApplication::setActiveWindow(&shell.window);
 
     // Alt and the underlined letter open the menu.
     QWidget* opened = nullptr;

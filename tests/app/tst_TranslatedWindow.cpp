@@ -7,6 +7,11 @@
 #include "CompareWindow.h"
 #include "FactoryImage.h"
 #include "FieldCatalogue.h"
+#include "FileWindow.h"
+#include "Library.h"
+#include "LibraryDialog.h"
+#include "LibrarySettings.h"
+#include "LibrarySettingsDialog.h"
 #include "GeneralPage.h"
 #include "ReportContent.h"
 #include "ReportDialog.h"
@@ -30,11 +35,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -120,7 +127,11 @@ private:
         const QFontMetrics metrics = widget->fontMetrics();
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             const int room = label->contentsRect().width() - 2 * label->margin();
-            add(label, label->text(), label->wordWrap() ? 0 : metrics.horizontalAdvance(label->text()), room);
+            // A field's caption shows its mnemonic underlined, not as an "&".
+            QString shown = label->text();
+            if (label->buddy())
+                shown.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+            add(label, label->text(), label->wordWrap() ? 0 : metrics.horizontalAdvance(shown), room);
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             add(box, box->text(), box->sizeHint().width(), box->width());
         } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
@@ -279,8 +290,9 @@ private Q_SLOTS:
     void tabsNameThePagesAsTheCatalogueDoes();
 
 private:
-    // The compare and report dialogs over the window, the compare one on a file
-    // away from the factory configuration in a zone's type and a text.
+    // The compare, report and library dialogs over the window, and the library's
+    // settings: the compare one on a file away from the factory configuration in
+    // a zone's type and a text, the library one showing a panel with a version read.
     QList<QWidget*> openDialogs();
     void verifyInTheLanguage(const QList<ShownText>& texts);
 
@@ -317,6 +329,14 @@ QList<QWidget*> TranslatedWindowTest::openDialogs()
     m_shell->dialogs.answerOpen(m_shell->writeConfigFile(QStringLiteral("EC22.q22"), other));
     m_shell->item(QStringLiteral("ItemCompare"))->trigger();
     m_shell->item(QStringLiteral("ItemReport"))->trigger();
+    const QString library = m_shell->path(QStringLiteral("library.sqlite"));
+    m_shell->preferences.setValue(LibrarySettings::UrlKey, library);
+    (*Library::open(*LibraryUrl::parse(library)))
+        ->addVersions({{factoryImage(), {Operation::Read, QStringLiteral("USB /dev/ttyUSB0"), QStringLiteral("ivan"),
+                                          QStringLiteral("pc"), QString(), QDateTime::currentDateTimeUtc()}}});
+    m_shell->item(QStringLiteral("ItemLibrary"))->trigger();
+    m_shell->window.libraryDialog()->choosePanel(QStringLiteral("EC22"));
+    (new LibrarySettingsDialog(m_shell->preferences, m_shell->dialogs, m_shell->window.libraryDialog()))->show();
     QList<QWidget*> dialogs;
     for (QDialog* dialog : m_shell->window.findChildren<QDialog*>()) {
         if (dialog->isVisible())
@@ -335,10 +355,15 @@ void TranslatedWindowTest::windowSpeaksTheLanguage()
 void TranslatedWindowTest::dialogsSpeakTheLanguage()
 {
     const QList<QWidget*> dialogs = openDialogs();
-    QCOMPARE(dialogs.size(), 2);
+    QCOMPARE(dialogs.size(), 4);
     TextWalk walk;
     for (QWidget* dialog : dialogs)
         walk.walk(dialog);
+    // The operations of the library's history are the program's words, not data.
+    const QAbstractItemModel* history =
+        m_shell->window.findChild<QTableView*>(QStringLiteral("LibraryHistory"))->model();
+    QCOMPARE(history->rowCount(), 1);
+    walk.add(history, history->index(0, 1).data().toString());
     verifyInTheLanguage(walk.texts);
 }
 

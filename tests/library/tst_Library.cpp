@@ -260,6 +260,17 @@ void LibraryTest::search()
     for (const PanelSummary& panel : *panels)
         identifiers << panel.identifier;
     QCOMPARE(identifiers, found);
+
+    // Read a page of two at a time, the same panels in the same order.
+    QStringList paged;
+    for (int offset = 0; offset <= found.size(); offset += 2) {
+        const auto page = library->panels(search, offset, 2);
+        QVERIFY2(page, qPrintable(page.error));
+        QVERIFY(page->size() <= 2);
+        for (const PanelSummary& panel : *page)
+            paged << panel.identifier;
+    }
+    QCOMPARE(paged, found);
 }
 
 void LibraryTest::detailsChangeOnlyWhatIsGiven()

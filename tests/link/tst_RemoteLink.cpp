@@ -431,6 +431,8 @@ void RemoteLinkTest::read()
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Чтение конфигурации ППК завершено успешно.")});
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Конфигурирование"));
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    // The panel is named though its connection is over.
+    QCOMPARE(rig.host.transfersDone, QStringList{QStringLiteral("read 192.168.1.30:5000")});
     QCOMPARE(rig.sentCount(AckBytes), acks);
     for (int ticks : rig.host.delays)
         QCOMPARE(ticks, 2);
@@ -465,6 +467,7 @@ void RemoteLinkTest::blockOutOfSequenceEndsTheRead()
     QVERIFY(rig.host.enabled(Item::ItemLink));
     QVERIFY(!rig.host.wrBtnVisible);
     QCOMPARE(rig.host.restored, 0);
+    QVERIFY(rig.host.transfersDone.isEmpty());
     QCOMPARE(rig.clock.activeTimers(), 0);
     // Four blocks stored, nothing after them.
     QCOMPARE(rig.image.bytes().left(512), rig.panelImage.left(512));
@@ -923,6 +926,7 @@ void RemoteLinkTest::write()
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК 4711 завершена успешно.")});
     QCOMPARE(rig.dialogs.last().caption, QStringLiteral("Конфигурирование"));
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    QCOMPARE(rig.host.transfersDone, QStringList{QStringLiteral("write 192.168.1.30:5000")});
     QCOMPARE(rig.host.delays.count(20), relinkFrames);
     QCOMPARE(rig.host.status(), QStringLiteral("Автономный режим."));
     QVERIFY(!rig.host.whoLit);

@@ -326,7 +326,11 @@ void SerialLinkTest::completeRead()
     rig.clock.fireNext(); // the panel's ready byte
     rig.image.assign(QByteArray(ConfigImage::Size, '\x7F'));
     rig.host.account = QStringLiteral("1234"); // the panel shown before the read
-    rig.dialogs.onMessage([&](const Dialogs::Message&) { QCOMPARE(rig.host.gauge(), 100); });
+    // Handed on to be recorded only once the box is answered.
+    rig.dialogs.onMessage([&](const Dialogs::Message&) {
+        QCOMPARE(rig.host.gauge(), 100);
+        QVERIFY(rig.host.transfersDone.isEmpty());
+    });
 
     rig.link.ItemReadClick();
     QVERIFY(rig.host.verSimReadOnly);
@@ -344,6 +348,7 @@ void SerialLinkTest::completeRead()
     QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
     QCOMPARE(rig.host.restored, 1);
+    QCOMPARE(rig.host.transfersDone, QStringList{QStringLiteral("read /dev/ttyACM0")});
     QCOMPARE(rig.host.gauges.mid(rig.host.gauges.size() - 3), (QList<int>{100, 100, 0}));
     QVERIFY(!rig.host.gaugeVisible);
     QCOMPARE(rig.port.writes.constLast(), ConnectFrame);
@@ -486,6 +491,7 @@ void SerialLinkTest::blockOutOfSequenceEndsTheRead()
     QCOMPARE(rig.port.writes.mid(before), QList<QByteArray>{ConnectFrame});
     QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
     QCOMPARE(rig.host.restored, 0);
+    QVERIFY(rig.host.transfersDone.isEmpty());
     QCOMPARE(rig.image.bytes(), image.left(4 * 128) + QByteArray(ConfigImage::Size - 4 * 128, '\0'));
     QVERIFY(!rig.host.enabled(Item::ItemRead) && !rig.host.enabled(Item::ItemWr) && !rig.host.wrBtnVisible);
     QVERIFY(rig.host.enabled(Item::ItemLoad) && rig.host.enabled(Item::ItemSave));
@@ -569,6 +575,7 @@ void SerialLinkTest::completeWrite()
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("Запись конфигурации ППК 0042 выполнена.")});
     QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    QCOMPARE(rig.host.transfersDone, QStringList{QStringLiteral("write /dev/ttyACM0")});
     QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);
     QVERIFY(!rig.host.gaugeVisible);
 
@@ -735,6 +742,8 @@ void SerialLinkTest::writeEndingUnlinkedGivesUpAfterAllFrames()
     QCOMPARE(rig.dialogs.texts(), QStringList{QStringLiteral("E:3 ППК не отвечает!")});
     QCOMPARE(rig.dialogs.last().caption, ConfigCaption);
     QCOMPARE(rig.dialogs.last().icon, Dialogs::Icon::Information);
+    // Unconfirmed: nothing to record.
+    QVERIFY(rig.host.transfersDone.isEmpty());
     QVERIFY(!rig.port.isOpen());
     QCOMPARE(rig.clock.activeTimers(), 0);
     QCOMPARE(rig.link.vars().TransferOp, TransferOps::None);

@@ -52,3 +52,10 @@ void RecordingLinkHost::M_Delay(int ticks)
     delays.append(ticks);
     m_clock.delay(Ticks::ticks(ticks), [this] { return closing; });
 }
+
+void RecordingLinkHost::transferDone(Transfer transfer, const Route& route)
+{
+    const QString where = route.serialPort.isEmpty() ? QStringLiteral("%1:%2").arg(route.address).arg(route.port)
+                                                     : route.serialPort;
+    transfersDone.append((transfer == Transfer::Read ? QStringLiteral("read ") : QStringLiteral("write ")) + where);
+}

@@ -31,6 +31,7 @@ public:
     void makeVerSimReadOnly() override { verSimReadOnly = true; }
     void restorePages() override { ++restored; }
     void clearSaveRequest() override { ++saveRequestCleared; }
+    void transferDone(Transfer transfer, const Route& route) override;
 
     bool closingFlag() const override { return closing; }
     void setClosingFlag() override { closing = true; }
@@ -58,6 +59,8 @@ public:
     bool verSimReadOnly = false;
     int restored = 0;
     int saveRequestCleared = 0;
+    // The transfers handed on as done: "read /dev/ttyACM0", "write 192.168.1.30:5000".
+    QStringList transfersDone;
     bool closing = false;
     int closeRequests = 0;
     QList<int> delays;

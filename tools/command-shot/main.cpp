@@ -9,6 +9,8 @@
 //                                       report saved as PDF; then it ends
 //   zq22-command-shot service           the "Сервис" menu opened
 //   zq22-command-shot load              Qt's own open dialog of "Загрузить", in the current folder
+//   zq22-command-shot library [PAGES]   the library dialog on the library the window uses, showing
+//                                       the panel of PAGES opened at start
 // It speaks the language the configurator would ("Сервис" → "Язык", or the system's).
 #include "Application.h"
 #include "ConfigFile.h"
@@ -91,9 +93,10 @@ int main(int argc, char* argv[])
     const bool report = command == QLatin1String("report") && (args.size() == 3 || args.size() == 4);
     const bool service = command == QLatin1String("service") && args.size() == 2;
     const bool load = command == QLatin1String("load") && args.size() == 2;
-    if (!compare && !report && !service && !load) {
+    const bool library = command == QLatin1String("library") && (args.size() == 2 || args.size() == 3);
+    if (!compare && !report && !service && !load && !library) {
         QTextStream(stderr) << "usage: zq22-command-shot sample FILE | site FILE | compare FILE [PAGES]"
-                               " | template FILE [PAGES] | report [FILE] PDF | service | load\n";
+                               " | template FILE [PAGES] | report [FILE] PDF | service | load | library [PAGES]\n";
         return 2;
     }
 
@@ -105,9 +108,11 @@ int main(int argc, char* argv[])
     MainWindow window({dialogs, platform.clock, platform.serial, platform.udp, platform.settings, platform.preferences});
     qt.dialogs.setParent(&window);
     app.setDialogs(&qt.dialogs);
-    // A fourth argument is a file opened at start: the pages reported or compared.
+    // A fourth argument is a file opened at start: the pages reported or compared; a third, the library's.
     if ((report || compare) && args.size() == 4)
         window.setStartFiles({report ? args.at(2) : args.at(3)});
+    if (library && args.size() == 3)
+        window.setStartFiles({args.at(2)});
     window.show();
 
     QTimer::singleShot(SettleMs, &window, [&] {
@@ -115,8 +120,8 @@ int main(int argc, char* argv[])
             window.findChild<QToolButton*>(QStringLiteral("ServiceButton"))->showMenu();
             return;
         }
-        if (load) {
-            window.findChild<QAction*>(QStringLiteral("ItemLoad"))->trigger();
+        if (load || library) {
+            window.findChild<QAction*>(load ? QStringLiteral("ItemLoad") : QStringLiteral("ItemLibrary"))->trigger();
             return;
         }
         if (compare) {
