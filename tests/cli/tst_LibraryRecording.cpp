@@ -91,11 +91,13 @@ void LibraryRecordingTest::theUsersLibraryUnlessTold()
     // The environment names another.
     const QString team = m_dir->filePath(QStringLiteral("team.sqlite"));
     qputenv("ZQ22_LIBRARY", team.toLocal8Bit());
-    QCOMPARE(Zq22Run::start({"read", "--port", panel.devicePath(), "-o", out}).exitCode, 0);
+    const Zq22Run toTeam = Zq22Run::start({"read", "--port", panel.devicePath(), "-o", out});
+    QVERIFY2(toTeam.exitCode == 0, qPrintable(toTeam.err));
     QCOMPARE(historyOf(team, QStringLiteral("1A2B")).size(), 1);
     QCOMPARE(historyOf(users, QStringLiteral("1A2B")).size(), 1);
     // ... and --library wins over it.
-    QCOMPARE(Zq22Run::start({"read", "--port", panel.devicePath(), "-o", out, "--library", users}).exitCode, 0);
+    const Zq22Run toUsers = Zq22Run::start({"read", "--port", panel.devicePath(), "-o", out, "--library", users});
+    QVERIFY2(toUsers.exitCode == 0, qPrintable(toUsers.err + panel.errors()));
     QCOMPARE(historyOf(users, QStringLiteral("1A2B")).size(), 2);
 }
 
