@@ -1,5 +1,7 @@
 #include "LibraryTime.h"
 
+#include <iterator>
+
 namespace LibraryTime {
 
 namespace {
@@ -71,20 +73,15 @@ QString toText(const QDateTime& time)
     const QDateTime utc = time.toUTC();
     const QDate date = utc.date();
     const QTime clock = utc.time();
+    const int numbers[] = {date.year(), date.month(), date.day(), clock.hour(), clock.minute(), clock.second()};
+    const Part parts[] = {Year, Month, Day, Hour, Minute, Second};
+    const char after[] = {'-', '-', 'T', ':', ':', 'Z'};
     QString text;
     text.reserve(TextLength);
-    appendNumber(text, date.year(), Year.digits);
-    text += QLatin1Char('-');
-    appendNumber(text, date.month(), Month.digits);
-    text += QLatin1Char('-');
-    appendNumber(text, date.day(), Day.digits);
-    text += QLatin1Char('T');
-    appendNumber(text, clock.hour(), Hour.digits);
-    text += QLatin1Char(':');
-    appendNumber(text, clock.minute(), Minute.digits);
-    text += QLatin1Char(':');
-    appendNumber(text, clock.second(), Second.digits);
-    text += QLatin1Char('Z');
+    for (std::size_t i = 0; i < std::size(numbers); ++i) {
+        appendNumber(text, numbers[i], parts[i].digits);
+        text += QLatin1Char(after[i]);
+    }
     return text;
 }
 
