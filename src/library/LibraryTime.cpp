@@ -1,5 +1,7 @@
 #include "LibraryTime.h"
 
+#include <iterator>
+
 namespace LibraryTime {
 
 namespace {
@@ -29,6 +31,26 @@ int number(const QString& text, Part part)
     return value;
 }
 
+// As "%0*d" writes it: at least `digits` digits, zeros in front.
+void appendNumber(QString& text, int value, int digits)
+{
+    if (value < 0) {
+        text += QLatin1Char('-');
+        value = -value;
+        --digits;
+    }
+    char reversed[16];
+    int length = 0;
+    do {
+        reversed[length++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    for (int zeros = digits - length; zeros > 0; --zeros)
+        text += QLatin1Char('0');
+    while (length > 0)
+        text += QLatin1Char(reversed[--length]);
+}
+
 } // namespace
 
 QDateTime nowUtc()
@@ -42,8 +64,8 @@ QString now()
     return toText(nowUtc());
 }
 
-// By hand, not by QDateTime's own formats: a list of ten thousand panels
-// turns each of their times into text and back.
+// By hand, not by QDateTime's formats nor QString::asprintf: a list of ten
+// thousand panels turns each of their times into text and back.
 QString toText(const QDateTime& time)
 {
     if (!time.isValid())
@@ -51,8 +73,16 @@ QString toText(const QDateTime& time)
     const QDateTime utc = time.toUTC();
     const QDate date = utc.date();
     const QTime clock = utc.time();
-    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02dZ", date.year(), date.month(), date.day(), clock.hour(),
-                             clock.minute(), clock.second());
+    const int numbers[] = {date.year(), date.month(), date.day(), clock.hour(), clock.minute(), clock.second()};
+    const Part parts[] = {Year, Month, Day, Hour, Minute, Second};
+    const char after[] = {'-', '-', 'T', ':', ':', 'Z'};
+    QString text;
+    text.reserve(TextLength);
+    for (std::size_t i = 0; i < std::size(numbers); ++i) {
+        appendNumber(text, numbers[i], parts[i].digits);
+        text += QLatin1Char(after[i]);
+    }
+    return text;
 }
 
 QDateTime fromText(const QString& text)
