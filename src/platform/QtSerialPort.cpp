@@ -71,6 +71,10 @@ bool QtSerialPort::open(const QString& portName)
         m_port.clearError();
         return false;
     }
+    // Bytes already waiting belong to an earlier connection (the panel's answer
+    // to the last frame of a configurator that has gone): taken for this one's,
+    // an old ready byte would start a transfer before the panel has answered.
+    m_port.clear(QSerialPort::Input);
     return true;
 }
 

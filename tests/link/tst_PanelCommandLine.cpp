@@ -68,6 +68,8 @@ void PanelCommandLineTest::refused_data()
     QTest::newRow("udp: two images") << udp + QStringList{"raw.img", "short.q22"} << "one image file only";
     QTest::newRow("serial: lateness not a number") << QStringList{"--late", "soon"} << "--late";
     QTest::newRow("serial: lateness 0") << QStringList{"--late", "0"} << "--late";
+    QTest::newRow("serial: stale bytes not hex") << QStringList{"--stale", "0x01"} << "--stale";
+    QTest::newRow("serial: stale bytes cut short") << QStringList{"--stale", "015"} << "--stale";
     QTest::newRow("serial: refused block not a number") << QStringList{"--refuse", "last"} << "--refuse";
     QTest::newRow("udp: no port") << QStringList{"--udp"} << "--port";
     QTest::newRow("udp: port 0") << QStringList{"--udp", "--port", "0"} << "--port";

@@ -7,6 +7,9 @@
 #include <QCommandLineParser>
 #include <QFile>
 
+#include <algorithm>
+#include <cctype>
+
 QByteArray PanelOptions::sampleImage()
 {
     ConfigImage image;
@@ -41,7 +44,27 @@ void define(QCommandLineParser& parser)
         {QStringLiteral("fault"), QStringLiteral("Answer the write request with the fault byte.")},
         {QStringLiteral("silent-after"), QStringLiteral("Go silent after block <n>."), QStringLiteral("n")},
         {QStringLiteral("close-after"), QStringLiteral("Hang up after block <n>."), QStringLiteral("n")},
+        {QStringLiteral("stale"),
+         QStringLiteral("Leave <hex> bytes waiting on the line before the configurator opens it, as answers an "
+                        "earlier configurator did not read."),
+         QStringLiteral("hex")},
     });
+}
+
+// Pairs of hex digits, spaces between bytes allowed.
+bool readHex(const QCommandLineParser& parser, const QString& name, QByteArray* value, QString* error)
+{
+    if (!parser.isSet(name))
+        return true;
+    const QByteArray digits = parser.value(name).toLatin1().replace(' ', QByteArray());
+    const auto isHexDigit = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    if (digits.isEmpty() || digits.size() % 2 != 0 || !std::all_of(digits.begin(), digits.end(), isHexDigit)) {
+        *error = QStringLiteral("--%1 wants bytes in hex, such as 01 or \"06 15\", not \"%2\"")
+                     .arg(name, parser.value(name));
+        return false;
+    }
+    *value = QByteArray::fromHex(digits);
+    return true;
 }
 
 } // namespace
@@ -75,6 +98,8 @@ std::optional<PanelOptions> PanelOptions::parse(const QStringList& arguments, QS
         || !readSeconds(parser, QStringLiteral("late"), &result.lateness, error)
         || !readNumber(parser, QStringLiteral("silent-after"), &result.silentAfter, error)
         || !readNumber(parser, QStringLiteral("close-after"), &result.closeAfter, error))
+        return std::nullopt;
+    if (!readHex(parser, QStringLiteral("stale"), &result.stale, error))
         return std::nullopt;
 
     std::optional<QByteArray> image = loadImage(parser.positionalArguments(), error);

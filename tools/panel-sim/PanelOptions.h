@@ -23,6 +23,7 @@ struct PanelOptions {
     bool fault = false;    // answer the write request with the fault byte
     int silentAfter = 0;   // ignore everything after this block
     int closeAfter = 0;    // hang up after this block
+    QByteArray stale;      // already waiting on the line when the configurator opens it
 
     // The options of the command line, or the reason they are wrong.
     static std::optional<PanelOptions> parse(const QStringList& arguments, QString* error);

@@ -41,6 +41,8 @@ int runSerial(QCoreApplication& app, QTextStream& err)
     PanelSide panel(*options, panelLine);
     line.onReceived = [&panel](const QByteArray& bytes) { panel.receive(bytes); };
     QObject::connect(&line, &PtyLine::hungUp, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Sent before the device is named, so it waits in the line for whoever opens it.
+    line.send(options->stale);
 
     QTextStream(stdout) << line.path() << Qt::endl;
     return app.exec();
