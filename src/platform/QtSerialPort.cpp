@@ -81,8 +81,13 @@ bool QtSerialPort::open(const QString& portName)
 void QtSerialPort::close()
 {
     m_permissionDenied = false;
-    if (m_port.isOpen())
+    if (m_port.isOpen()) {
+        // Written bytes wait in the port's buffer for the event loop; a
+        // transfer's last ACK is written just before the closing and would
+        // otherwise never reach the panel.
+        m_port.flush();
         m_port.close();
+    }
     m_port.clearError();
 }
 

@@ -6,7 +6,13 @@
 #include "VirtualPanel.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +26,7 @@ private Q_SLOTS:
     void initTestCase();
     void bytesWaitingBeforeTheOpeningAreNotRead_data();
     void bytesWaitingBeforeTheOpeningAreNotRead();
+    void bytesWrittenJustBeforeTheClosingGoOut();
 };
 
 void QtSerialPortTest::initTestCase()
@@ -55,6 +62,34 @@ void QtSerialPortTest::bytesWaitingBeforeTheOpeningAreNotRead()
              qPrintable(received.toHex(' ') + panel.errors()));
 
     QCOMPARE(received.left(4).toHex(' '), QByteArray("01 52 01 00"));
+}
+
+// The last ACK of a read is written as the program ends: the port's own
+// buffer must reach the line before the port is closed, or the panel waits for
+// an answer that never comes.
+void QtSerialPortTest::bytesWrittenJustBeforeTheClosingGoOut()
+{
+    const int line = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(line >= 0 && grantpt(line) == 0 && unlockpt(line) == 0);
+    const auto closeLine = qScopeGuard([line] { ::close(line); });
+    const QString device = QString::fromLocal8Bit(ptsname(line));
+
+    QtSerialPort port;
+    QVERIFY2(port.open(device), qPrintable(port.openFailureReason()));
+    const QByteArray last = Frames::toBytes(Frames::connectFrame());
+    QVERIFY(port.write(QByteArray(1, char(Frames::Ack)) + last));
+    port.close();
+
+    QByteArray received;
+    pollfd readable{line, POLLIN, 0};
+    while (received.size() < 1 + last.size() && ::poll(&readable, 1, AnswerTimeoutMs) > 0) {
+        char buffer[64];
+        const ssize_t count = ::read(line, buffer, sizeof buffer);
+        if (count <= 0)
+            break;
+        received.append(buffer, count);
+    }
+    QCOMPARE(received.toHex(' '), (QByteArray(1, char(Frames::Ack)) + last).toHex(' '));
 }
 
 QTEST_GUILESS_MAIN(QtSerialPortTest)
