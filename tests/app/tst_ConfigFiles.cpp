@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 #include "PrivateMount.h"
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "ConfigFile.h"
 #include "ConfigFiles.h"
 #include "ConfigImage.h"
@@ -112,8 +112,8 @@ private Q_SLOTS:
     void fileDialogsShowTheProgramsOwnFiles();
     void failedSaveKeepsThePreviousFile();
     void saveIntoAMissingFolderSaysWhy();
-    void saveNeverReplacesASpecialFile_data();
-    void saveNeverReplacesASpecialFile();
+    void saveNeverReplacesANonRegularFile_data();
+    void saveNeverReplacesANonRegularFile();
     void saveThroughALinkKeepsTheLink();
     void saveOntoAReadOnlyFileSystemNamesIt();
     void loadRestoresWhatWasSaved();
@@ -239,25 +239,25 @@ void ConfigFilesTest::saveIntoAMissingFolderSaysWhy()
              SaveFailed.arg(f.path("missing/EC22.q22"), QStringLiteral("нет папки ") + f.path("missing")));
 }
 
-void ConfigFilesTest::saveNeverReplacesASpecialFile_data()
+void ConfigFilesTest::saveNeverReplacesANonRegularFile_data()
 {
-    QTest::addColumn<SpecialFile>("kind");
+    QTest::addColumn<NonRegularFile>("kind");
     QTest::addColumn<bool>("throughLink");
     QTest::addColumn<QString>("kindName");
-    QTest::newRow("named pipe") << SpecialFile::NamedPipe << false << "named pipe";
-    QTest::newRow("character device") << SpecialFile::CharacterDevice << false << "character device";
-    QTest::newRow("socket") << SpecialFile::Socket << false << "socket";
-    QTest::newRow("link to a named pipe") << SpecialFile::NamedPipe << true << "named pipe";
+    QTest::newRow("named pipe") << NonRegularFile::NamedPipe << false << "named pipe";
+    QTest::newRow("character device") << NonRegularFile::CharacterDevice << false << "character device";
+    QTest::newRow("socket") << NonRegularFile::Socket << false << "socket";
+    QTest::newRow("link to a named pipe") << NonRegularFile::NamedPipe << true << "named pipe";
 }
 
-void ConfigFilesTest::saveNeverReplacesASpecialFile()
+void ConfigFilesTest::saveNeverReplacesANonRegularFile()
 {
-    QFETCH(SpecialFile, kind);
+    QFETCH(NonRegularFile, kind);
     QFETCH(bool, throughLink);
     QFETCH(QString, kindName);
 
     Fixture f;
-    const QString chosen = specialTarget(f.dir.path(), kind, throughLink);
+    const QString chosen = nonRegularTarget(f.dir.path(), kind, throughLink);
     if (chosen.isEmpty())
         QSKIP("this user may not make it here");
     f.image = sampleImage();
@@ -266,7 +266,7 @@ void ConfigFilesTest::saveNeverReplacesASpecialFile()
     QVERIFY(!f.files.saveImage(QStringLiteral("EC22")));
     QCOMPARE(f.dialogs.texts(), QStringList{SaveFailed.arg(chosen, QStringLiteral("не является обычным файлом"))});
     QCOMPARE(f.dialogs.last().caption, QStringLiteral("Сохранение конфигурации"));
-    QCOMPARE(kindOf(f.path("special")), kindName);
+    QCOMPARE(kindOf(f.path("odd")), kindName);
     QCOMPARE(kindOf(chosen), throughLink ? QStringLiteral("symbolic link") : kindName);
 }
 

@@ -11,7 +11,7 @@
 #include "ReportDocument.h"
 #include "SampleConfigs.h"
 #include "SmsPage.h"
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "StringGrid.h"
 #include "TestFiles.h"
 #include "ZoneGrid.h"
@@ -145,7 +145,7 @@ private Q_SLOTS:
     void differencesShowTheFactoryValueBesideTheSetOne();
     void writesAPdfWithPages_data();
     void writesAPdfWithPages();
-    void pdfNeverReplacesASpecialFile();
+    void pdfNeverReplacesANonRegularFile();
     void pagesThatFailChecksAreReportedAsTheyShow_data();
     void pagesThatFailChecksAreReportedAsTheyShow();
     void unreadableSecretsAreMaskedToo();
@@ -254,11 +254,11 @@ void ReportTest::writesAPdfWithPages()
     QVERIFY(shell.dialogs.shown().isEmpty());
 }
 
-void ReportTest::pdfNeverReplacesASpecialFile()
+void ReportTest::pdfNeverReplacesANonRegularFile()
 {
     Shell shell;
     const QString pipe = shell.path(QStringLiteral("report.pdf"));
-    QVERIFY(makeSpecialFile(pipe, SpecialFile::NamedPipe));
+    QVERIFY(makeNonRegularFile(pipe, NonRegularFile::NamedPipe));
     shell.dialogs.answerSave(pipe);
     shell.report()->findChild<QPushButton*>("SaveReportPdf")->click();
 

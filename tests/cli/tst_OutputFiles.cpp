@@ -2,7 +2,7 @@
 // are; a symbolic link stays a link and its file is written; and a name that
 // asks for the other form of configuration is refused with the command that
 // writes it.
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "TestFiles.h"
 #include "Zq22Run.h"
 
@@ -42,8 +42,8 @@ class OutputFilesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void specialFilesAreLeftAsTheyAre_data();
-    void specialFilesAreLeftAsTheyAre();
+    void nonRegularFilesAreLeftAsTheyAre_data();
+    void nonRegularFilesAreLeftAsTheyAre();
     void linkToAFileStaysALink();
     void nameOfTheOtherFormIsRefused_data();
     void nameOfTheOtherFormIsRefused();
@@ -65,17 +65,17 @@ void OutputFilesTest::initTestCase()
     QVERIFY(writeFile(m_json, ConfigJson::write(sample())));
 }
 
-void OutputFilesTest::specialFilesAreLeftAsTheyAre_data()
+void OutputFilesTest::nonRegularFilesAreLeftAsTheyAre_data()
 {
-    QTest::addColumn<SpecialFile>("kind");
+    QTest::addColumn<NonRegularFile>("kind");
     QTest::addColumn<bool>("throughLink");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("kindName");
-    const QList<std::tuple<const char*, SpecialFile, bool, const char*>> kinds = {
-        {"named pipe", SpecialFile::NamedPipe, false, "named pipe"},
-        {"character device", SpecialFile::CharacterDevice, false, "character device"},
-        {"socket", SpecialFile::Socket, false, "socket"},
-        {"link to a named pipe", SpecialFile::NamedPipe, true, "named pipe"},
+    const QList<std::tuple<const char*, NonRegularFile, bool, const char*>> kinds = {
+        {"named pipe", NonRegularFile::NamedPipe, false, "named pipe"},
+        {"character device", NonRegularFile::CharacterDevice, false, "character device"},
+        {"socket", NonRegularFile::Socket, false, "socket"},
+        {"link to a named pipe", NonRegularFile::NamedPipe, true, "named pipe"},
     };
     for (const auto& [kindRow, kind, throughLink, kindName] : kinds) {
         for (const auto& [command, arguments] : writers(m_q22, m_json, QStringLiteral("TARGET")))
@@ -83,15 +83,15 @@ void OutputFilesTest::specialFilesAreLeftAsTheyAre_data()
     }
 }
 
-void OutputFilesTest::specialFilesAreLeftAsTheyAre()
+void OutputFilesTest::nonRegularFilesAreLeftAsTheyAre()
 {
-    QFETCH(SpecialFile, kind);
+    QFETCH(NonRegularFile, kind);
     QFETCH(bool, throughLink);
     QFETCH(QStringList, arguments);
     QFETCH(QString, kindName);
 
     QTemporaryDir dir;
-    const QString target = specialTarget(dir.path(), kind, throughLink);
+    const QString target = nonRegularTarget(dir.path(), kind, throughLink);
     if (target.isEmpty())
         QSKIP("this user may not make it here");
     arguments.replace(arguments.indexOf(QStringLiteral("TARGET")), target);
@@ -100,7 +100,7 @@ void OutputFilesTest::specialFilesAreLeftAsTheyAre()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.errLines(), QStringList{QStringLiteral("zq22: %1: cannot write the file: not a regular file").arg(target)});
-    QCOMPARE(kindOf(dir.filePath(QStringLiteral("special"))), kindName);
+    QCOMPARE(kindOf(dir.filePath(QStringLiteral("odd"))), kindName);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(),
              throughLink ? 2 : 1);
 }

@@ -3,7 +3,7 @@
 // file is ever replaced.
 #include "OutputFile.h"
 #include "PrivateMount.h"
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -22,8 +22,8 @@ const QByteArray New = QByteArrayLiteral("the new output");
 class OutputFileTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void specialFilesAreNeverReplaced_data();
-    void specialFilesAreNeverReplaced();
+    void nonRegularFilesAreNeverReplaced_data();
+    void nonRegularFilesAreNeverReplaced();
     void symbolicLinksStayLinks_data();
     void symbolicLinksStayLinks();
     void newAndRegularFilesAreWritten();
@@ -31,37 +31,37 @@ private Q_SLOTS:
     void readOnlyFileSystemIsNamed();
 };
 
-void OutputFileTest::specialFilesAreNeverReplaced_data()
+void OutputFileTest::nonRegularFilesAreNeverReplaced_data()
 {
-    QTest::addColumn<SpecialFile>("kind");
+    QTest::addColumn<NonRegularFile>("kind");
     QTest::addColumn<bool>("throughLink");
     QTest::addColumn<QString>("kindName");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shownText");
     const QString notRegular = QStringLiteral("not a regular file");
     const QString notRegularShown = QStringLiteral("не является обычным файлом");
-    QTest::newRow("named pipe") << SpecialFile::NamedPipe << false << "named pipe" << notRegular << notRegularShown;
-    QTest::newRow("character device") << SpecialFile::CharacterDevice << false << "character device" << notRegular
+    QTest::newRow("named pipe") << NonRegularFile::NamedPipe << false << "named pipe" << notRegular << notRegularShown;
+    QTest::newRow("character device") << NonRegularFile::CharacterDevice << false << "character device" << notRegular
                                       << notRegularShown;
-    QTest::newRow("socket") << SpecialFile::Socket << false << "socket" << notRegular << notRegularShown;
-    QTest::newRow("directory") << SpecialFile::Directory << false << "directory" << "it is a directory"
+    QTest::newRow("socket") << NonRegularFile::Socket << false << "socket" << notRegular << notRegularShown;
+    QTest::newRow("directory") << NonRegularFile::Directory << false << "directory" << "it is a directory"
                                << notRegularShown;
-    QTest::newRow("link to a named pipe") << SpecialFile::NamedPipe << true << "named pipe" << notRegular
+    QTest::newRow("link to a named pipe") << NonRegularFile::NamedPipe << true << "named pipe" << notRegular
                                           << notRegularShown;
-    QTest::newRow("link to a character device") << SpecialFile::CharacterDevice << true << "character device"
+    QTest::newRow("link to a character device") << NonRegularFile::CharacterDevice << true << "character device"
                                                 << notRegular << notRegularShown;
 }
 
-void OutputFileTest::specialFilesAreNeverReplaced()
+void OutputFileTest::nonRegularFilesAreNeverReplaced()
 {
-    QFETCH(SpecialFile, kind);
+    QFETCH(NonRegularFile, kind);
     QFETCH(bool, throughLink);
     QFETCH(QString, kindName);
     QFETCH(QString, text);
     QFETCH(QString, shownText);
 
     QTemporaryDir dir;
-    const QString target = specialTarget(dir.path(), kind, throughLink);
+    const QString target = nonRegularTarget(dir.path(), kind, throughLink);
     if (target.isEmpty())
         QSKIP("this user may not make it here");
 
@@ -70,7 +70,7 @@ void OutputFileTest::specialFilesAreNeverReplaced()
     QVERIFY(error);
     QCOMPARE(error->text, text);
     QCOMPARE(error->shownText, shownText);
-    QCOMPARE(kindOf(dir.filePath(QStringLiteral("special"))), kindName);
+    QCOMPARE(kindOf(dir.filePath(QStringLiteral("odd"))), kindName);
     QCOMPARE(kindOf(target), throughLink ? QStringLiteral("symbolic link") : kindName);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(),
              throughLink ? 2 : 1);

@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,33 +30,33 @@ bool makeSocket(const QByteArray& path)
 
 } // namespace
 
-bool makeSpecialFile(const QString& path, SpecialFile kind)
+bool makeNonRegularFile(const QString& path, NonRegularFile kind)
 {
     const QByteArray name = QFile::encodeName(path);
     switch (kind) {
-    case SpecialFile::NamedPipe:
+    case NonRegularFile::NamedPipe:
         return ::mkfifo(name.constData(), 0600) == 0;
-    case SpecialFile::CharacterDevice:
+    case NonRegularFile::CharacterDevice:
         // The numbers of the null device: harmless, should anything write to it.
         return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-    case SpecialFile::Socket:
+    case NonRegularFile::Socket:
         return makeSocket(name);
-    case SpecialFile::Directory:
+    case NonRegularFile::Directory:
         return QDir().mkdir(path);
     }
     return false;
 }
 
-QString specialTarget(const QString& folder, SpecialFile kind, bool throughLink)
+QString nonRegularTarget(const QString& folder, NonRegularFile kind, bool throughLink)
 {
     const QDir dir(folder);
-    const QString special = dir.filePath(QStringLiteral("special"));
-    if (!makeSpecialFile(special, kind))
+    const QString made = dir.filePath(QStringLiteral("odd"));
+    if (!makeNonRegularFile(made, kind))
         return QString();
     if (!throughLink)
-        return special;
+        return made;
     const QString link = dir.filePath(QStringLiteral("link"));
-    return QFile::link(special, link) ? link : QString();
+    return QFile::link(made, link) ? link : QString();
 }
 
 QString kindOf(const QString& path)
