@@ -20,11 +20,9 @@ int run(const QCommandLineParser& parsed, Console& console)
     if (parsed.isSet(Output) && files.size() > 1)
         return console.fail(Name, QStringLiteral("-o OUT takes one FILE; give --in-place for several; ")
                                       + CommandHelp::seeHelp(Name));
-    const QString templatePath = parsed.positionalArguments().at(0);
-    const ConfigJson::TemplateResult read = ConfigInput::readTemplate(templatePath);
-    if (!read.parsed)
-        return console.fail(templatePath, read.error);
-    const ConfigTemplate& standard = *read.parsed;
+    const std::optional<ConfigTemplate> standard = ConfigInput::readTemplate(parsed.positionalArguments().at(0), console);
+    if (!standard)
+        return ExitStatus::Failure;
     const bool answerYes = parsed.isSet(CheckedChange::answerYesOption());
 
     // Each file is a panel of its own: one refused leaves the others to be done.
@@ -36,7 +34,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             continue;
         }
         const FieldTransfer::Result change
-            = FieldTransfer::take(*input.image, standard.values(), standard.fields(), answerYes);
+            = FieldTransfer::take(*input.image, standard->values(), standard->fields(), answerYes);
         const QString output = parsed.isSet(InPlace) ? path : parsed.value(Output);
         const int written = CheckedChange::write(console, path, change, output);
         if (written != ExitStatus::Success)

@@ -10,10 +10,9 @@ namespace {
 
 int run(const QCommandLineParser& parsed, Console& console)
 {
-    const QString templatePath = parsed.positionalArguments().at(0);
-    const ConfigJson::TemplateResult read = ConfigInput::readTemplate(templatePath);
-    if (!read.parsed)
-        return console.fail(templatePath, read.error);
+    const std::optional<ConfigTemplate> standard = ConfigInput::readTemplate(parsed.positionalArguments().at(0), console);
+    if (!standard)
+        return ExitStatus::Failure;
 
     // A file that cannot be read does not stop the others from being checked;
     // it outweighs a difference in the exit status.
@@ -24,7 +23,7 @@ int run(const QCommandLineParser& parsed, Console& console)
             status = console.fail(path, input.error);
             continue;
         }
-        status = std::max(status, printTemplateCheck(console.out(), *read.parsed, *input.image, {path}));
+        status = std::max(status, printTemplateCheck(console.out(), *standard, *input.image, {path}));
     }
     return status;
 }

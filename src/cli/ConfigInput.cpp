@@ -1,6 +1,7 @@
 #include "ConfigInput.h"
 
 #include "ConfigFile.h"
+#include "Console.h"
 #include "JsonConfigFile.h"
 
 #include <QFile>
@@ -90,14 +91,20 @@ QString nameOf(const QString& path)
     return path == StandardInput ? QStringLiteral("standard input") : path;
 }
 
-ConfigJson::TemplateResult readTemplate(const QString& path)
+std::optional<ConfigTemplate> readTemplate(const QString& path, Console& console)
 {
-    if (JsonConfigFile::isJsonName(path))
-        return JsonConfigFile::readTemplate(path);
+    if (JsonConfigFile::isJsonName(path)) {
+        ConfigJson::TemplateResult read = JsonConfigFile::readTemplate(path);
+        if (!read.parsed)
+            console.fail(path, read.error);
+        return std::move(read.parsed);
+    }
     const Result whole = fromContents(ConfigFile::read(path));
-    if (!whole.image)
-        return {std::nullopt, whole.error};
-    return {ConfigTemplate::wholeOf(*whole.image), QString()};
+    if (!whole.image) {
+        console.fail(path, whole.error);
+        return std::nullopt;
+    }
+    return ConfigTemplate::wholeOf(*whole.image);
 }
 
 } // namespace ConfigInput

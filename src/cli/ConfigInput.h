@@ -12,6 +12,8 @@
 // "Загрузить", except that a foreign signature is refused, there being nobody
 // to ask, and so is a file too short for the image. "-" is standard input,
 // whose form its first bytes tell: the .q22 signature or a JSON object.
+class Console;
+
 namespace ConfigInput {
 
 inline const QString StandardInput = QStringLiteral("-");
@@ -24,8 +26,8 @@ struct Result {
 Result read(const QString& path);
 
 // A template: a JSON document that names some fields, or a .q22 file, which
-// names every field.
-ConfigJson::TemplateResult readTemplate(const QString& path);
+// names every field. Nothing when it cannot be read; the console has said why.
+std::optional<ConfigTemplate> readTemplate(const QString& path, Console& console);
 
 // How messages name the input: its path, or "standard input".
 QString nameOf(const QString& path);

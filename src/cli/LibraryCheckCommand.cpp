@@ -11,10 +11,9 @@ namespace {
 
 int run(const QCommandLineParser& parsed, Console& console)
 {
-    const QString templatePath = parsed.positionalArguments().at(0);
-    const ConfigJson::TemplateResult read = ConfigInput::readTemplate(templatePath);
-    if (!read.parsed)
-        return console.fail(templatePath, read.error);
+    const std::optional<ConfigTemplate> standard = ConfigInput::readTemplate(parsed.positionalArguments().at(0), console);
+    if (!standard)
+        return ExitStatus::Failure;
     const std::unique_ptr<Library> library = LibraryAccess::open(parsed, console);
     if (!library)
         return ExitStatus::Failure;
@@ -23,7 +22,7 @@ int run(const QCommandLineParser& parsed, Console& console)
     bool anyPanel = false;
     const auto failed = library->eachNewestVersion([&](const Library::PanelVersion& newest) {
         anyPanel = true;
-        status = std::max(status, printTemplateCheck(console.out(), *read.parsed, newest.image,
+        status = std::max(status, printTemplateCheck(console.out(), *standard, newest.image,
                                                      {newest.identifier, QString::number(newest.number)}));
     });
     if (failed)
